@@ -1,0 +1,2 @@
+// Placeholder until the collection builder lands.
+int main() { return 0; }

@@ -1,0 +1,2 @@
+// Placeholder until the image generator lands.
+int main() { return 0; }
