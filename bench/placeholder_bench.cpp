@@ -1,0 +1,1 @@
+// Benchmarks land with the subsystems they measure.
