@@ -19,6 +19,8 @@
 
 enum class Side { kLeft, kRight };
 
+class SequenceMatcher;  // search/search_stages.h
+
 // The fields of one collection row that the search reads again.
 struct SearchRow {
   QString id;     // field 0 as text
@@ -152,4 +154,9 @@ class BoardWindow {
   void StepRightBoard();
   void ShowEndNotice(bool leftBoard);
   void StoreRecord(int r);
+
+  // ---- search/ (private) ---------------------------------------------------
+  // The running search's measure of every row against Text6 and Text7; set only
+  // while Command4_Click runs, so that each shortening is answered without a rescan.
+  const SequenceMatcher* runningSearch_ = nullptr;
 };

@@ -1,0 +1,131 @@
+#include "collection/collection_store.h"
+
+#include <sqlite3.h>
+
+#include <QFileInfo>
+#include <memory>
+
+namespace {
+
+// The query's string functions count characters, not bytes.
+QString TextArgument(sqlite3_value* value) {
+  const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+  return QString::fromUtf8(text, sqlite3_value_bytes(value));
+}
+
+void ResultText(sqlite3_context* context, const QString& text) {
+  const QByteArray utf8 = text.toUtf8();
+  sqlite3_result_text(context, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+}
+
+// Left(text, n) and Right(text, n); a negative length is an error, as it is
+// where the query language comes from.
+template <bool kFromLeft>
+void LeftOrRight(sqlite3_context* context, int, sqlite3_value** args) {
+  if (sqlite3_value_type(args[0]) == SQLITE_NULL) return sqlite3_result_null(context);
+  const qsizetype n = sqlite3_value_int64(args[1]);
+  if (n < 0) return sqlite3_result_error(context, "invalid length", -1);
+  const QString text = TextArgument(args[0]);
+  ResultText(context, kFromLeft ? text.left(n) : text.right(n));
+}
+
+void Len(sqlite3_context* context, int, sqlite3_value** args) {
+  if (sqlite3_value_type(args[0]) == SQLITE_NULL) return sqlite3_result_null(context);
+  sqlite3_result_int64(context, TextArgument(args[0]).size());
+}
+
+void RegisterFunctions(sqlite3* db) {
+  constexpr int kFlags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+  sqlite3_create_function(db, "Left", 2, kFlags, nullptr, LeftOrRight<true>, nullptr, nullptr);
+  sqlite3_create_function(db, "Right", 2, kFlags, nullptr, LeftOrRight<false>, nullptr, nullptr);
+  sqlite3_create_function(db, "Len", 1, kFlags, nullptr, Len, nullptr, nullptr);
+}
+
+// LEFT and RIGHT are keywords of the engine: quote them as function names.
+QString EngineText(QString query) {
+  return query.replace(u"Left("_qs, u"\"Left\"("_qs).replace(u"Right("_qs, u"\"Right\"("_qs);
+}
+
+QString Problem(const QString& path, const QString& what) {
+  return u"定石集のファイル「%1」を読み込めません。\n%2"_qs.arg(path, what);
+}
+
+struct CloseDb {
+  void operator()(sqlite3* db) const { sqlite3_close(db); }
+};
+struct FinalizeStatement {
+  void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+
+}  // namespace
+
+QString SectionQuery(int sectionCode) {
+  static const char16_t* const kConditions[] = {
+      u" Left(five, 1) = '0' Order By five",
+      u" Left(five, 1) = '1' Or Left(five, 1) = '0' Order By Right(five, Len(five) - 1)",
+      u" Left(five, 1) = '2' Order By five",
+      u" Left(five, 1) = '3' Order By five",
+      u" Left(five, 1) = '5' Order By five",
+      u" Left(five, 1) = '6' Order By five",
+      u" Left(five, 1) = '8' Order By five",
+  };
+  QString query = u"SELECT * FROM gocs WHERE one = '0' And"_qs;
+  if (sectionCode >= 1 && sectionCode <= 7) query += QString::fromUtf16(kConditions[sectionCode - 1]);
+  return query;
+}
+
+SectionRows ReadSection(const QString& path, int sectionCode, int maxRows) {
+  SectionRows result;
+  if (!QFileInfo(path).isFile()) {
+    result.error = Problem(path, u"ファイルがありません。"_qs);
+    return result;
+  }
+  sqlite3* raw = nullptr;
+  const int opened = sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
+  std::unique_ptr<sqlite3, CloseDb> db(raw);
+  if (opened != SQLITE_OK) {
+    result.error = Problem(path, u"ファイルを開けません。"_qs);
+    return result;
+  }
+  RegisterFunctions(db.get());
+
+  sqlite3_stmt* rawStatement = nullptr;
+  const QByteArray sql = EngineText(SectionQuery(sectionCode)).toUtf8();
+  if (sqlite3_prepare_v2(db.get(), sql.constData(), -1, &rawStatement, nullptr) != SQLITE_OK) {
+    const QString why = QString::fromUtf8(sqlite3_errmsg(db.get()));
+    result.error = Problem(path, why.contains(u"no such table"_qs)
+                                     ? u"表 gocs がありません。"_qs
+                                     : u"定石集の形式ではありません（%1）。"_qs.arg(why));
+    return result;
+  }
+  std::unique_ptr<sqlite3_stmt, FinalizeStatement> statement(rawStatement);
+  if (sqlite3_column_count(statement.get()) < int(JosekiRecord().size())) {
+    result.error = Problem(path, u"表 gocs の欄が足りません。"_qs);
+    return result;
+  }
+
+  int step;
+  while ((step = sqlite3_step(statement.get())) == SQLITE_ROW) {
+    if (int(result.rows.size()) == maxRows) {
+      result.rows.clear();
+      result.error = Problem(path, u"この部の定石が %1 件を超えています。"_qs.arg(maxRows));
+      return result;
+    }
+    JosekiRecord record;
+    for (int i = 0; i < int(record.size()); ++i) {
+      if (sqlite3_column_type(statement.get(), i) == SQLITE_NULL) {
+        result.rows.clear();
+        result.error = Problem(path, u"空の欄（NULL）があります（ID %1）。"_qs.arg(record[0]));
+        return result;
+      }
+      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), i));
+      record[i] = QString::fromUtf8(text, sqlite3_column_bytes(statement.get(), i));
+    }
+    result.rows.push_back(std::move(record));
+  }
+  if (step != SQLITE_DONE) {
+    result.rows.clear();
+    result.error = Problem(path, QString::fromUtf8(sqlite3_errmsg(db.get())));
+  }
+  return result;
+}

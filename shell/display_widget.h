@@ -1,0 +1,24 @@
+#pragma once
+// The visible board picture: paints the canvas's Master as it stands and
+// passes mouse movement and clicks on.
+
+#include <QWidget>
+#include <functional>
+
+class Canvas;
+
+class DisplayWidget : public QWidget {
+  Q_OBJECT
+ public:
+  DisplayWidget(Canvas& canvas, QWidget* parent);
+  std::function<void(double x, double y)> onMouseMove;
+  std::function<void()> onClick;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  Canvas& canvas_;
+};
