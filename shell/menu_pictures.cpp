@@ -36,7 +36,9 @@ QFont Fitted(const char* family, int pixelSize, const QString& text, qreal width
 }
 
 // Point (i, j) counted from the corner, 1 being the edge lines.
-QPointF BoardPoint(int i, int j) { return kCorner - QPointF((i - 1) * kSpacing, (j - 1) * kSpacing); }
+QPointF BoardPoint(int i, int j) {
+  return kCorner - QPointF((i - 1) * kSpacing, (j - 1) * kSpacing);
+}
 
 void PaintWood(QPainter& painter) {
   QLinearGradient wood(0, 0, kTitleWidth, kTitleHeight);
@@ -58,8 +60,10 @@ void PaintWood(QPainter& painter) {
 void PaintGrid(QPainter& painter) {
   const QColor ink(0x2A, 0x1C, 0x0E);
   painter.setPen(QPen(ink, 1));
-  for (double x = kCorner.x(); x > 0; x -= kSpacing) painter.drawLine(QPointF(x, 0), QPointF(x, kCorner.y()));
-  for (double y = kCorner.y(); y > 0; y -= kSpacing) painter.drawLine(QPointF(0, y), QPointF(kCorner.x(), y));
+  for (double x = kCorner.x(); x > 0; x -= kSpacing)
+    painter.drawLine(QPointF(x, 0), QPointF(x, kCorner.y()));
+  for (double y = kCorner.y(); y > 0; y -= kSpacing)
+    painter.drawLine(QPointF(0, y), QPointF(kCorner.x(), y));
   painter.setPen(QPen(ink, 2));
   painter.drawLine(QPointF(kCorner.x(), 0), kCorner);
   painter.drawLine(QPointF(0, kCorner.y()), kCorner);
@@ -118,7 +122,8 @@ void PaintTitle(QPainter& painter) {
   const QString title = QStringLiteral("囲碁定石集");
   const QFont titleFont = Fitted("MotoyaLMaru", 50, title, panel.width() - 28);
   const QRectF titleInk = QFontMetricsF(titleFont).tightBoundingRect(title);
-  const QPointF titleOrigin(panel.center().x() - titleInk.center().x(), panel.top() + 14 - titleInk.top());
+  const QPointF titleOrigin(panel.center().x() - titleInk.center().x(),
+                            panel.top() + 14 - titleInk.top());
   PaintOutlinedText(painter, titleOrigin, titleFont, title, QColor(0xFF, 0xE8, 0xA8),
                     QColor(0x2A, 0x08, 0x04), 3);
 
