@@ -90,7 +90,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
   Command11 = AddButton(u"検索中止・終了"_qs, {528, 576, 130, 23}, &BoardWindow::Command11_Click);
 
   Command7 = new QPushButton(u"メニュー"_qs, this);
-  Command7->setGeometry(600, 592, 57, 25);
+  Command7->setGeometry(528, 624, 66, 25);
   connect(Command7, &QPushButton::clicked, this, &QWidget::close);
 
   Image1 = AddNotice(this, {80, 456});
