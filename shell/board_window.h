@@ -157,6 +157,6 @@ class BoardWindow {
 
   // ---- search/ (private) ---------------------------------------------------
   // The running search's measure of every row against Text6 and Text7; set only
-  // while Command4_Click runs, so that each shortening is answered without a rescan.
+  // while Command4_Click relaxes, so that each shortening is answered without a rescan.
   const SequenceMatcher* runningSearch_ = nullptr;
 };

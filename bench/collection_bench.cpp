@@ -1,0 +1,100 @@
+// Opening a section and selecting a joseki, on a collection of 1200 rows in a
+// temporary program folder whose fld2/ is the built program's.
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "bench/bench_support.h"
+#include "shell/module1.h"
+#include "shell/program_folder.h"
+
+namespace {
+
+constexpr int kRows = 1200;
+constexpr int kLongGame = 1;  // the record whose game has 300 moves, all of them drawn
+
+// A joseki of 14 moves in the upper left corner, varied by record.
+QString JosekiMoves(int record) {
+  static const char* const kShapes[] = {"4D13C24C13D25C16C2", "3D14C23C14D25D16D2",
+                                        "4C13D24D13C25C16D2"};
+  return QString::fromLatin1(kShapes[record % 3]) + "6C27D18C29D1AD2";
+}
+
+class SectionFolder {
+ public:
+  SectionFolder() {
+    QDir(dir_.path()).mkdir("fld1");
+    QFile::link(QStringLiteral(PROGRAM_DIR "/fld2"), dir_.filePath("fld2"));
+    WriteCollection();
+    ProgramFolder::SetRoot(dir_.path());
+    Module1::SectionCode = 3;
+  }
+
+ private:
+  void WriteCollection() {
+    sqlite3* db = nullptr;
+    sqlite3_open(dir_.filePath("fld1/goc.db").toUtf8().constData(), &db);
+    sqlite3_exec(db,
+                 "CREATE TABLE gocs (ID INTEGER PRIMARY KEY, one TEXT, markers TEXT, "
+                 "setup_count TEXT, title TEXT, five TEXT, commentary TEXT, moves TEXT, "
+                 "game_reference TEXT); BEGIN;",
+                 nullptr, nullptr, nullptr);
+    sqlite3_stmt* insert = nullptr;
+    sqlite3_prepare_v2(db, "INSERT INTO gocs VALUES (NULL, '0', ?, '1', ?, ?, ?, ?, ?)", -1,
+                       &insert, nullptr);
+    const QString game = RandomGameMoves(300);
+    for (int r = 1; r <= kRows; ++r) {
+      const QString range = r == kLongGame + 1 ? QStringLiteral("240/300") : QStringLiteral("21/34");
+      const QString fields[] = {
+          QStringLiteral("2Da3Cb"),
+          QStringLiteral("小目・定石 %1").arg(r, 4, 10, QChar(u'0')),
+          QStringLiteral("2%1").arg(r, 4, 10, QChar(u'0')),
+          QStringLiteral("定石の解説 %1。白の手順が一般的。").arg(r),
+          QStringLiteral("4G1") + JosekiMoves(r),
+          QStringLiteral("第%1局 黒 先番|%2|%3").arg(r).arg(range, game)};
+      for (int i = 0; i < 6; ++i) {
+        const QByteArray text = fields[i].toUtf8();
+        sqlite3_bind_text(insert, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+      }
+      sqlite3_step(insert);
+      sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+  }
+
+  QTemporaryDir dir_;
+};
+
+SectionFolder& Folder() {
+  static SectionFolder folder;
+  return folder;
+}
+
+// The board window's load: the query, the arrays, the list, and the first
+// joseki drawn with its game.
+void BM_OpenSectionOf1200Rows(benchmark::State& state) {
+  Folder();
+  for (auto _ : state) {
+    BoardWindow window;
+    window.Form_Load();
+    if (window.controls.List1.size() != kRows) state.SkipWithError("section not loaded");
+  }
+}
+BENCHMARK(BM_OpenSectionOf1200Rows)->Unit(benchmark::kMillisecond);
+
+// A click on the joseki whose game is drawn to its 300th move.
+void BM_SelectJosekiWith300MoveGame(benchmark::State& state) {
+  Folder();
+  auto window = std::make_unique<BoardWindow>();
+  window->Form_Load();
+  for (auto _ : state) window->SelectListLine(kLongGame);
+}
+BENCHMARK(BM_SelectJosekiWith300MoveGame)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,522 @@
+// The collection builder: SGF reading, the rules a joseki must keep, the
+// record encoding, game references, the game selection and the round trip
+// SGF -> collection file -> SGF.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include "collection_builder/board_symmetry.h"
+#include "collection_builder/build_error.h"
+#include "collection_builder/collection_build.h"
+#include "collection_builder/collection_db.h"
+#include "collection_builder/collection_export.h"
+#include "collection_builder/game_matcher.h"
+#include "collection_builder/game_reference.h"
+#include "collection_builder/game_selection.h"
+#include "collection_builder/joseki_reader.h"
+#include "collection_builder/joseki_validator.h"
+#include "collection_builder/record_encoding.h"
+#include "collection_builder/sgf_parser.h"
+
+namespace {
+
+// A joseki tree with the required texts and the given moves ("B[dc];W[ce]...").
+QString Tree(const QString& key, const QString& moves, const QString& extra = {}) {
+  return QStringLiteral("(;FF[4]GN[題%1]JK[%1]JC[見出し]C[解説。]%2;%3)").arg(key, extra, moves);
+}
+
+JosekiReadResult Read(const QString& text) {
+  JosekiReadResult result;
+  ReadJosekiText(text, QStringLiteral("joseki/test.sgf"), result);
+  return result;
+}
+
+// Every error of reading and validating the text as a whole collection.
+QStringList Errors(const QString& text) {
+  JosekiReadResult read = Read(text);
+  QStringList errors = read.errors;
+  for (const Joseki& j : read.joseki) errors << ValidateJoseki(j);
+  errors << ValidateCollection(read.joseki);
+  return errors;
+}
+
+Joseki One(const QString& text) {
+  JosekiReadResult read = Read(text);
+  EXPECT_TRUE(read.errors.isEmpty()) << read.errors.join(u'\n').toStdString();
+  EXPECT_EQ(read.joseki.size(), 1u);
+  return read.joseki.empty() ? Joseki{} : read.joseki.front();
+}
+
+void WriteText(const QString& path, const QString& text) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(text.toUtf8());
+}
+
+QString ReadText(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The SGF moves of a game: each point of the upper-left corner transformed by s.
+QString GameMoves(const std::vector<QString>& points, int s) {
+  QString text;
+  for (size_t i = 0; i < points.size(); ++i) {
+    BoardPoint p;
+    ParseSgfMove(points[i], p);
+    text += QStringLiteral(";%1[%2]")
+                .arg(QChar(i % 2 == 0 ? u'B' : u'W'))
+                .arg(SgfPointText(Transform(p, s)));
+  }
+  return text;
+}
+
+GameRecord Game(const std::vector<QString>& points, int s) {
+  GameRecord game;
+  game.path = QStringLiteral("test.sgf");
+  for (const QString& point : points) {
+    BoardPoint p;
+    ParseSgfMove(point, p);
+    game.moves.push_back(Transform(p, s));
+  }
+  return game;
+}
+
+int RunMode(const std::function<int(QTextStream&, QTextStream&)>& mode, QString* output = nullptr) {
+  QString outText, errText;
+  QTextStream out(&outText), err(&errText);
+  const int code = mode(out, err);
+  if (output) *output = outText + errText;
+  return code;
+}
+
+const QString kKomoku = Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];W[ce];B[ed];W[ch]"));
+
+// --- SGF reading ---
+
+TEST(SgfParser, ReadsValuesEscapesAndTheMainLine) {
+  const auto trees = ParseSgf(QStringLiteral(
+      "(;C[a \\] b\\\\ c]LB[aa:a][bb:b]GN[小目\\\nの形]\n;B[dc](;W[ce];B[ed])(;W[cd]))(;B[aa])"));
+  ASSERT_EQ(trees.size(), 2u);
+  const SgfNode& root = trees[0].nodes[0];
+  EXPECT_EQ(root.Value(QStringLiteral("C")), QStringLiteral("a ] b\\ c"));
+  EXPECT_EQ(root.Find(QStringLiteral("LB"))->values,
+            QStringList({QStringLiteral("aa:a"), QStringLiteral("bb:b")}));
+  EXPECT_EQ(root.Value(QStringLiteral("GN")), QStringLiteral("小目の形"));
+  const auto line = MainLine(trees[0]);
+  ASSERT_EQ(line.size(), 4u);
+  EXPECT_EQ(line[2].Value(QStringLiteral("W")), QStringLiteral("ce"));
+  EXPECT_EQ(line[3].Value(QStringLiteral("B")), QStringLiteral("ed"));
+}
+
+TEST(SgfParser, SyntaxErrorsNameTheLine) {
+  for (const char* text : {"(;B[dc]\n;W[ce", "(;B[dc]\n;W[ce]", ";B[dc]", "(B[dc])"}) {
+    try {
+      ParseSgf(QString::fromUtf8(text));
+      ADD_FAILURE() << "accepted " << text;
+    } catch (const BuildError& e) {
+      EXPECT_TRUE(e.text().startsWith(u"line ")) << e.what();
+    }
+  }
+}
+
+// --- Validation ---
+
+struct RejectCase {
+  const char* name;
+  QString text;
+  const char* reason;  // part of the expected message
+};
+
+TEST(JosekiValidation, RejectsBrokenJoseki) {
+  const QString mirror = Tree(QStringLiteral("2A02"), QStringLiteral("B[cd];W[ec];B[de];W[hc]"));
+  const QString same = Tree(QStringLiteral("2A02"), QStringLiteral("B[dc];W[ce];B[ed];W[ch]"));
+  const RejectCase cases[] = {
+      {"occupied point", Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];W[ce];B[ce]")),
+       "occupied"},
+      {"wrong first point", Tree(QStringLiteral("2A01"), QStringLiteral("B[dd];W[fc]")),
+       "not on the point of section 2"},
+      {"wrong 3-3 point", Tree(QStringLiteral("6A01"), QStringLiteral("B[dd];W[cc]")),
+       "not on the point of section 6"},
+      {"even JG",
+       Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];W[ce];B[ed]"), QStringLiteral("JG[2]")),
+       "must be odd"},
+      {"JG without numbered moves", Tree(QStringLiteral("2A01"), QStringLiteral("B[dc]")),
+       "leaves no numbered move"},
+      {"duplicate", kKomoku + same, "the same sequence as"},
+      {"diagonal mirror", kKomoku + mirror, "the diagonal mirror of"},
+      {"duplicate key", kKomoku + Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];W[de]")),
+       "already used"},
+      {"unknown section", Tree(QStringLiteral("4A01"), QStringLiteral("B[dc];W[ce]")),
+       "which is no section"},
+      {"colours out of turn", Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];B[ce]")),
+       "W is to play"},
+      {"white first", Tree(QStringLiteral("2A01"), QStringLiteral("W[dc];B[ce]")), "B is to play"},
+      {"missing caption", QStringLiteral("(;GN[題]JK[2A01]C[解説。];B[dc];W[ce])"),
+       "JC (small caption) is missing"},
+      {"variation", QStringLiteral("(;GN[題]JK[2A01]JC[c]C[解説。];B[dc](;W[ce])(;W[de]))"),
+       "has variations"},
+      {"bad label",
+       Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];W[ce]"), QStringLiteral("LB[ec:f]")),
+       "LB[ec:f]"},
+      {"two marks on a point",
+       Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];W[ce]"),
+            QStringLiteral("LB[ec:a]TR[ec]")),
+       "two markers on ec"},
+      {"bad point", Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];W[zz]")), "bad point"},
+      {"suicide", Tree(QStringLiteral("8A01"), QStringLiteral("B[ba];W[jj];B[ab];W[aa]")),
+       "suicide"},
+      {"commentary on a move", QStringLiteral("(;GN[題]JK[2A01]JC[c]C[解説。];B[dc];W[ce]C[x])"),
+       "root node only"},
+  };
+  for (const RejectCase& c : cases) {
+    const QStringList errors = Errors(c.text);
+    ASSERT_FALSE(errors.isEmpty()) << c.name;
+    EXPECT_TRUE(errors.join(u'\n').contains(QString::fromUtf8(c.reason)))
+        << c.name << ": " << errors.join(u'\n').toStdString();
+    EXPECT_TRUE(errors.first().startsWith(u"joseki/test.sgf: joseki ")) << c.name;
+  }
+}
+
+TEST(JosekiValidation, ErrorsNameFileJosekiAndTitle) {
+  const QStringList errors =
+      Errors(kKomoku + Tree(QStringLiteral("2A02"), QStringLiteral("B[cd];W[dc];B[dc]")));
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_EQ(
+      errors[0],
+      QStringLiteral("joseki/test.sgf: joseki 2 「題2A02」: 黒2 at dc: the point is occupied"));
+}
+
+TEST(JosekiValidation, AcceptsEverySectionPoint) {
+  const struct {
+    const char* key;
+    const char* first;
+  } cases[] = {{"0A", "dd"}, {"1A", "dd"}, {"2A", "dc"}, {"2B", "cd"}, {"3A", "ed"},
+               {"3B", "de"}, {"5A", "ec"}, {"5B", "ce"}, {"6A", "cc"}, {"8A", "fc"}};
+  for (const auto& c : cases) {
+    const QString text = Tree(QString::fromLatin1(c.key),
+                              QStringLiteral("B[%1];W[jj];B[]").arg(QString::fromLatin1(c.first)));
+    EXPECT_TRUE(Errors(text).isEmpty()) << c.key << ": " << Errors(text).join(u'\n').toStdString();
+  }
+}
+
+TEST(JosekiValidation, CaptureFreesThePointForALaterMove) {
+  // Black 2 at ab takes the white stone at aa; black 4 then plays on aa.
+  const QString captured =
+      Tree(QStringLiteral("8A01"), QStringLiteral("B[ba];W[aa];B[ab];W[jj];B[aa]"));
+  EXPECT_TRUE(Errors(captured).isEmpty()) << Errors(captured).join(u'\n').toStdString();
+  // Without the capture the same point is still occupied.
+  const QString notCaptured =
+      Tree(QStringLiteral("8A01"), QStringLiteral("B[ba];W[aa];B[jj];W[kk];B[aa]"));
+  EXPECT_TRUE(Errors(notCaptured).join(u'\n').contains(u"occupied"));
+}
+
+// --- Encoding ---
+
+TEST(RecordEncoding, EncodesAKnownJosekiExactly) {
+  const Joseki j = One(QStringLiteral(
+      "(;GN[小目・小ゲイマガカリ]JK[2B0120]JC[一間低バサミ]C[黒２が要点。]JG[3]LB[ec:a]TR[ce]"
+      ";B[dc];W[ce];B[ed]MA[fd];W[];B[jq];W[sp])"));
+  const JosekiRow row = EncodeJoseki(j);
+  EXPECT_EQ(row.moves, QStringLiteral("342") + "531" + "452" + "???" + "HA2" + "GJ1");
+  EXPECT_EQ(row.setupCount, QStringLiteral("3"));
+  EXPECT_EQ(row.markers, QStringLiteral("35a") + "532" + "461");
+  EXPECT_EQ(row.title, QStringLiteral("小目・小ゲイマガカリ"));
+  EXPECT_EQ(row.five, QStringLiteral("2B0120 一間低バサミ"));
+  EXPECT_EQ(row.commentary, QStringLiteral("黒２が要点。"));
+  EXPECT_EQ(row.one, QStringLiteral("0"));
+}
+
+TEST(RecordEncoding, MarkersKeepLettersThenTrianglesThenCrosses) {
+  const Joseki j =
+      One(Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];W[ce]MA[aa]TR[bb]LB[cc:b]"),
+               QStringLiteral("TR[dd]LB[ee:a]")));
+  EXPECT_EQ(EncodeJoseki(j).markers, QStringLiteral("55a") + "33b" + "442" + "222" + "111");
+}
+
+TEST(RecordEncoding, DecodesWhatItEncodes) {
+  const Joseki j =
+      One(QStringLiteral("(;GN[t]JK[8A]JC[c d]C[x]JO[1]LB[ss:e]MA[aa];B[ss];W[];B[aa];W[jj])"));
+  const Joseki back = DecodeJoseki(EncodeJoseki(j));
+  EXPECT_TRUE(SameContent(j, back));
+}
+
+TEST(RecordEncoding, SortFieldKeepsTheKeyOrder) {
+  // A key that is a prefix of another sorts first although the caption follows it.
+  EXPECT_LT(FiveText(QStringLiteral("2B01"), QStringLiteral("一間")),
+            FiveText(QStringLiteral("2B0120"), QStringLiteral("二間")));
+}
+
+// --- Game references ---
+
+const std::vector<QString> kKomokuLine = {QStringLiteral("dc"), QStringLiteral("ce"),
+                                          QStringLiteral("ed"), QStringLiteral("ch")};
+
+TEST(GameMatcher, FindsTheJosekiInEveryOrientationAndColour) {
+  const Joseki j = One(kKomoku);
+  for (int s = 0; s < kSymmetries; ++s) {
+    Occurrence o;
+    ASSERT_TRUE(FindJosekiInGame(j, Game(kKomokuLine, s), o)) << s;
+    EXPECT_EQ(o.first, 2);
+    EXPECT_EQ(o.last, 4);
+    EXPECT_TRUE(o.clean);
+    // White holds the corner stone: the joseki starts with a black move in the game.
+    std::vector<QString> whiteCorner = {QStringLiteral("jj")};
+    whiteCorner.insert(whiteCorner.end(), kKomokuLine.begin(), kKomokuLine.end());
+    ASSERT_TRUE(FindJosekiInGame(j, Game(whiteCorner, s), o)) << s;
+    EXPECT_EQ(o.first, 3);
+    EXPECT_EQ(o.last, 5);
+  }
+}
+
+TEST(GameMatcher, NeedsTheGivenStoneWithTheRightColourAndConsecutiveMoves) {
+  const Joseki j = One(kKomoku);
+  Occurrence o;
+  // The corner stone has the approacher's colour.
+  EXPECT_FALSE(FindJosekiInGame(j, Game({"jj", "dc", "kk", "ce", "ed", "ch"}, 0), o));
+  // A move elsewhere inside the sequence.
+  EXPECT_FALSE(FindJosekiInGame(j, Game({"dc", "ce", "ed", "qq", "ch"}, 0), o));
+  // Another stone near the corner: found, but not clean.
+  ASSERT_TRUE(FindJosekiInGame(j, Game({"dc", "fe", "ee", "ce", "ed", "ch"}, 0), o));
+  EXPECT_FALSE(o.clean);
+}
+
+TEST(GameMatcher, TenukiMatchesAMoveFarAway) {
+  const Joseki j = One(Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];W[ce];B[];W[ch]")));
+  Occurrence o;
+  EXPECT_TRUE(FindJosekiInGame(j, Game({"dc", "ce", "qp", "ch"}, 0), o));
+  EXPECT_FALSE(FindJosekiInGame(j, Game({"dc", "ce", "ee", "ch"}, 0), o));
+}
+
+TEST(GameReference, HeadingRangeAndMoves) {
+  GameRecord game = Game(kKomokuLine, 3);
+  game.black = QStringLiteral("Yasuda Shusaku");
+  game.blackRank = QStringLiteral("4d");
+  game.white = QStringLiteral("Nobody Known");
+  game.whiteRank = QStringLiteral("8p");
+  game.date = QStringLiteral("1846-09-11,14,15");
+  const QString reference = MakeGameReference(game, {2, 4, 3, true});
+  EXPECT_EQ(reference,
+            QStringLiteral("黒 本因坊秀策 四段　白 Nobody Known 八段　1846年|2/4|") + "HGFHGFCH");
+  EXPECT_EQ(VerifyGameReference(One(kKomoku), reference), QString());
+}
+
+TEST(GameReference, PlayerNamesAndRanksInJapanese) {
+  const struct {
+    const char* name;
+    const char* rank;
+    const char* text;
+  } cases[] = {{"Honinbo Shusaku", "7d", "本因坊秀策 七段"},
+               {"Inoue Gennan Inseki", "8d", "井上因碩 八段"},
+               {"Inoue Insa Inseki", "1p", "井上因碩 初段"},
+               {"Murase Shuho", "Meijin", "村瀬秀甫 名人"},
+               {"Unknown Player", "6d & 5d", "Unknown Player"}};
+  for (const auto& c : cases) {
+    GameRecord game;
+    game.black = QString::fromUtf8(c.name);
+    game.blackRank = QString::fromLatin1(c.rank);
+    game.white = QStringLiteral("Honinbo Shuwa");
+    EXPECT_EQ(GameHeading(game),
+              QStringLiteral("黒 %1　白 本因坊秀和").arg(QString::fromUtf8(c.text)));
+  }
+}
+
+TEST(GameReference, VerificationRejectsARangeThatDoesNotMatch) {
+  const Joseki j = One(kKomoku);
+  const QString moves = QStringLiteral("|") + "34" + "53" + "45" + "83";  // dc ce ed ch
+  const struct {
+    QString reference;
+    const char* reason;
+  } cases[] = {
+      {QStringLiteral("見出し|2/4") + moves, ""},
+      {QStringLiteral("見出し|1/3") + moves, "not the joseki"},
+      {QStringLiteral("見出し|2/3") + moves, "does not hold"},
+      {QStringLiteral("見出し|3/5") + moves, "does not hold"},
+      {QStringLiteral("見出し|2-4") + moves, "bad move range"},
+      {QStringLiteral("見出し|2/4|34534583K"), "not coordinate pairs"},
+      {QStringLiteral("見出し|2/4|3453458?"), "not coordinate pairs"},
+      {QStringLiteral("2/4") + moves, "heading|range|moves"},
+      // The moves fit, but the corner stone is missing before them.
+      {QStringLiteral("見出し|2/4|") + "JJ" + "53" + "45" + "83", "not the joseki"},
+  };
+  for (const auto& c : cases) {
+    const QString wrong = VerifyGameReference(j, c.reference);
+    if (*c.reason == 0)
+      EXPECT_EQ(wrong, QString()) << c.reference.toStdString();
+    else
+      EXPECT_TRUE(wrong.contains(QString::fromUtf8(c.reason)))
+          << c.reference.toStdString() << ": " << wrong.toStdString();
+  }
+}
+
+// --- Whole builds ---
+
+class CollectionBuild : public ::testing::Test {
+ protected:
+  QString Data(const QString& path) const {
+    return QDir(dir_.path()).filePath(QStringLiteral("data/") + path);
+  }
+  QString Path(const QString& path) const { return QDir(dir_.path()).filePath(path); }
+
+  QTemporaryDir dir_;
+};
+
+TEST_F(CollectionBuild, WritesTheTableInOrderAndRefusesBadSources) {
+  WriteText(Data(QStringLiteral("joseki/2-komoku.sgf")), kKomoku);
+  WriteText(Data(QStringLiteral("joseki/1-hoshi.sgf")),
+            Tree(QStringLiteral("1A01"), QStringLiteral("B[dd];W[fc];B[cf];W[ic]")) +
+                Tree(QStringLiteral("1A02"), QStringLiteral("B[dd];W[cc]")));
+  const QString db = Path(QStringLiteral("goc.db"));
+  QString output;
+  ASSERT_EQ(RunMode([&](auto& out, auto& err) { return BuildCollection(Data({}), db, out, err); },
+                    &output),
+            0)
+      << output.toStdString();
+  const auto rows = ReadCollection(db);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0].id, 1);
+  EXPECT_TRUE(rows[0].five.startsWith(u"1A01"));
+  EXPECT_TRUE(rows[2].five.startsWith(u"2A01"));
+  EXPECT_EQ(rows[2].gameReference, QString());
+
+  sqlite3* raw = nullptr;
+  ASSERT_EQ(sqlite3_open(db.toUtf8().constData(), &raw), SQLITE_OK);
+  sqlite3_stmt* info = nullptr;
+  sqlite3_prepare_v2(raw, "PRAGMA table_info(gocs)", -1, &info, nullptr);
+  QStringList columns;
+  while (sqlite3_step(info) == SQLITE_ROW)
+    columns << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(info, 1))) +
+                   u' ' +
+                   QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(info, 2)));
+  sqlite3_finalize(info);
+  sqlite3_close(raw);
+  EXPECT_EQ(columns.join(u','),
+            QStringLiteral("ID INTEGER,one TEXT,markers TEXT,setup_count TEXT,title "
+                           "TEXT,five TEXT,commentary TEXT,moves TEXT,game_reference TEXT"));
+
+  // A broken source stops the build and leaves the last good file alone.
+  WriteText(Data(QStringLiteral("joseki/3-takamoku.sgf")),
+            Tree(QStringLiteral("3A01"), QStringLiteral("B[ed];W[ed]")));
+  EXPECT_NE(RunMode([&](auto& out, auto& err) { return BuildCollection(Data({}), db, out, err); },
+                    &output),
+            0);
+  EXPECT_TRUE(output.contains(u"joseki/3-takamoku.sgf: joseki 1")) << output.toStdString();
+  EXPECT_EQ(ReadCollection(db).size(), 3u);
+  EXPECT_NE(RunMode([&](auto& out, auto& err) { return CheckCollection(Data({}), out, err); }), 0);
+}
+
+TEST_F(CollectionBuild, RoundTripThroughTheCollectionFile) {
+  const QString source =
+      QStringLiteral(
+          "(;FF[4]GM[1]SZ[19]CA[UTF-8]GN[小目・一間高ガカリ・下ツケ]JK[2C0300]JC[下ツケ]"
+          "C[黒２の下ツケ\\]から[白３\\]。\\\\ 記号付き]JG[1]LB[ch:a][ci:b]TR[gc]"
+          ";B[dc];W[de];B[ce];W[cf];B[cd]MA[ee];W[df];B[ed])") +
+      Tree(QStringLiteral("8A01"), QStringLiteral("B[ba];W[aa];B[ab];W[];B[aa]"),
+           QStringLiteral("JO[1]JG[1]")) +
+      Tree(QStringLiteral("6A01"), QStringLiteral("B[cc];W[dd];B[cd];W[de]"));
+  WriteText(Data(QStringLiteral("joseki/mixed.sgf")), source);
+  const QString db = Path(QStringLiteral("goc.db"));
+  ASSERT_EQ(RunMode([&](auto& out, auto& err) { return BuildCollection(Data({}), db, out, err); }),
+            0);
+  const QString exported = Path(QStringLiteral("export"));
+  ASSERT_EQ(RunMode([&](auto& out, auto& err) { return ExportCollection(db, exported, out, err); }),
+            0);
+  EXPECT_TRUE(QFile::exists(QDir(exported).filePath(QStringLiteral("2-komoku.sgf"))));
+  EXPECT_TRUE(QFile::exists(QDir(exported).filePath(QStringLiteral("6-sansan.sgf"))));
+  EXPECT_TRUE(QFile::exists(QDir(exported).filePath(QStringLiteral("8-others.sgf"))));
+
+  const JosekiReadResult original = Read(source);
+  const JosekiReadResult back = ReadJosekiDirectory(exported, QString());
+  ASSERT_TRUE(back.errors.isEmpty()) << back.errors.join(u'\n').toStdString();
+  ASSERT_EQ(back.joseki.size(), original.joseki.size());
+  for (const Joseki& j : original.joseki) {
+    const auto same = std::find_if(back.joseki.begin(), back.joseki.end(),
+                                   [&](const Joseki& b) { return SameContent(j, b); });
+    EXPECT_NE(same, back.joseki.end()) << j.title.toStdString();
+  }
+
+  // Building again from the export gives the same rows (IDs follow the section files).
+  QDir().mkpath(Path(QStringLiteral("again/joseki")));
+  for (const QString& name : QDir(exported).entryList(QDir::Files))
+    QFile::copy(QDir(exported).filePath(name), Path(QStringLiteral("again/joseki/") + name));
+  const QString db2 = Path(QStringLiteral("again.db"));
+  ASSERT_EQ(RunMode([&](auto& out, auto& err) {
+              return BuildCollection(Path(QStringLiteral("again")), db2, out, err);
+            }),
+            0);
+  auto byKey = [](std::vector<JosekiRow> rows) {
+    for (auto& r : rows) r.id = 0;
+    std::sort(rows.begin(), rows.end(),
+              [](const auto& a, const auto& b) { return a.five < b.five; });
+    return rows;
+  };
+  EXPECT_EQ(byKey(ReadCollection(db)), byKey(ReadCollection(db2)));
+}
+
+TEST_F(CollectionBuild, SelectsCopiesAndReferencesTheGames) {
+  WriteText(Data(QStringLiteral("joseki/2-komoku.sgf")),
+            kKomoku + Tree(QStringLiteral("2A02"), QStringLiteral("B[dc];W[de];B[ce]")));
+  const QString shared = Path(QStringLiteral("shared"));
+  // The same joseki in three games: a castle game is preferred to an earlier
+  // ordinary one; a game where the corner is crowded comes last.
+  WriteText(QDir(shared).filePath(QStringLiteral("a/plain.sgf")),
+            QStringLiteral("(;PB[Ota Yuzo]PW[Someone]DT[1800]C[note]") + GameMoves(kKomokuLine, 1) +
+                u')');
+  WriteText(
+      QDir(shared).filePath(QStringLiteral("b/castle.sgf")),
+      QStringLiteral("(;EV[Castle Game]PB[Honinbo Shuwa]BR[7d]PW[Ito Showa]WR[6d]DT[1850-11-17]"
+                     "GC[story]") +
+          GameMoves(kKomokuLine, 2) + QStringLiteral("C[comment])"));
+  WriteText(QDir(shared).filePath(QStringLiteral("c/crowded.sgf")),
+            QStringLiteral("(;EV[Castle Game]PB[X]PW[Y]DT[1700]") +
+                GameMoves({"dc", "fe", "ee", "ce", "ed", "ch"}, 0) + u')');
+  WriteText(
+      QDir(shared).filePath(QStringLiteral("d/handicap.sgf")),
+      QStringLiteral("(;HA[2]AB[pd][dp]PB[X]PW[Y]DT[1600]") + GameMoves(kKomokuLine, 0) + u')');
+  WriteText(Data(QStringLiteral("games/old/stale.sgf")), QStringLiteral("(;B[aa])"));
+
+  QString output;
+  ASSERT_EQ(RunMode([&](auto& out, auto& err) { return SelectGames(shared, Data({}), out, err); },
+                    &output),
+            0)
+      << output.toStdString();
+  EXPECT_TRUE(output.contains(u"joseki with a game: 1 of 2")) << output.toStdString();
+  EXPECT_EQ(ReadText(Data(QStringLiteral("games/index.tsv"))).section(u'\n', 2),
+            QStringLiteral("2A01\tb/castle.sgf\n"));
+  EXPECT_FALSE(QFile::exists(Data(QStringLiteral("games/old/stale.sgf"))));
+  EXPECT_FALSE(QFileInfo::exists(Data(QStringLiteral("games/old"))));
+  EXPECT_FALSE(QFile::exists(Data(QStringLiteral("games/a/plain.sgf"))));
+  const QString copy = ReadText(Data(QStringLiteral("games/b/castle.sgf")));
+  EXPECT_TRUE(copy.contains(u"PB[Honinbo Shuwa]"));
+  EXPECT_FALSE(copy.contains(u"GC[")) << copy.toStdString();
+  EXPECT_FALSE(copy.contains(u"C[")) << copy.toStdString();
+
+  // The build reads only data/: the shared folder may be gone.
+  QDir(shared).removeRecursively();
+  const QString db = Path(QStringLiteral("goc.db"));
+  ASSERT_EQ(RunMode([&](auto& out, auto& err) { return BuildCollection(Data({}), db, out, err); },
+                    &output),
+            0)
+      << output.toStdString();
+  EXPECT_TRUE(output.contains(u"game references: 1 of 2"));
+  const auto rows = ReadCollection(db);
+  EXPECT_EQ(rows[0].gameReference,
+            QStringLiteral("黒 本因坊秀和 七段　白 伊藤松和 六段　1850年|2/4|") + "H4F3G5C3");
+  EXPECT_EQ(rows[1].gameReference, QString());
+
+  // A pinned game that does not show the joseki stops the build.
+  WriteText(Data(QStringLiteral("joseki/2-komoku.sgf")),
+            kKomoku + Tree(QStringLiteral("2A02"), QStringLiteral("B[dc];W[de];B[ce]"),
+                           QStringLiteral("JR[b/castle.sgf]")));
+  EXPECT_NE(RunMode([&](auto& out, auto& err) { return BuildCollection(Data({}), db, out, err); },
+                    &output),
+            0);
+  EXPECT_TRUE(output.contains(u"not played in games/b/castle.sgf")) << output.toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,51 @@
+#pragma once
+// The eight symmetries of the board and the corner regions the game search uses.
+
+#include <algorithm>
+#include <vector>
+
+#include "collection_builder/joseki.h"
+#include "shell/board_state.h"
+
+inline constexpr int kSymmetries = 8;
+
+// Symmetry s: bit 0 mirrors the columns, bit 1 the rows, bit 2 exchanges
+// column and row (applied first). A tenuki stays a tenuki.
+inline BoardPoint Transform(const BoardPoint& p, int s) {
+  if (p.IsTenuki()) return p;
+  BoardPoint t = (s & 4) ? BoardPoint{p.row, p.column} : p;
+  if (s & 1) t.column = kBoardSize + 1 - t.column;
+  if (s & 2) t.row = kBoardSize + 1 - t.row;
+  return t;
+}
+
+// A rectangle of points, bounds included.
+struct Region {
+  int minColumn = kBoardSize + 1, maxColumn = 0, minRow = kBoardSize + 1, maxRow = 0;
+
+  void Include(const BoardPoint& p) {
+    if (p.IsTenuki()) return;
+    minColumn = std::min(minColumn, p.column);
+    maxColumn = std::max(maxColumn, p.column);
+    minRow = std::min(minRow, p.row);
+    maxRow = std::max(maxRow, p.row);
+  }
+  // The region grown by margin on every side, kept on the board.
+  Region Grown(int margin) const {
+    return {std::max(1, minColumn - margin), std::min(kBoardSize, maxColumn + margin),
+            std::max(1, minRow - margin), std::min(kBoardSize, maxRow + margin)};
+  }
+  bool Contains(const BoardPoint& p) const {
+    return p.column >= minColumn && p.column <= maxColumn && p.row >= minRow && p.row <= maxRow;
+  }
+};
+
+// How far beyond a joseki's stones a game move must be to count as played elsewhere.
+inline constexpr int kTenukiDistance = 4;
+// The margin around a joseki's stones that should hold no other stone in the game.
+inline constexpr int kCleanMargin = 2;
+
+// True when the game move p is far enough from the joseki's region to stand for a tenuki.
+inline bool IsElsewhere(const BoardPoint& p, const Region& josekiRegion) {
+  return !josekiRegion.Grown(kTenukiDistance).Contains(p);
+}

@@ -1,0 +1,116 @@
+#include "collection_builder/collection_db.h"
+
+#include <sqlite3.h>
+
+#include <QFile>
+#include <cstdio>
+#include <memory>
+
+#include "collection_builder/build_error.h"
+
+namespace {
+
+constexpr const char* kCreateTable =
+    "CREATE TABLE gocs (ID INTEGER PRIMARY KEY, one TEXT, markers TEXT, setup_count TEXT, "
+    "title TEXT, five TEXT, commentary TEXT, moves TEXT, game_reference TEXT)";
+constexpr const char* kInsert =
+    "INSERT INTO gocs (ID, one, markers, setup_count, title, five, commentary, moves, "
+    "game_reference) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)";
+constexpr const char* kSelect =
+    "SELECT ID, one, markers, setup_count, title, five, commentary, moves, game_reference "
+    "FROM gocs ORDER BY ID";
+
+struct CloseDb {
+  void operator()(sqlite3* db) const { sqlite3_close(db); }
+};
+struct Finalize {
+  void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+using Db = std::unique_ptr<sqlite3, CloseDb>;
+using Statement = std::unique_ptr<sqlite3_stmt, Finalize>;
+
+[[noreturn]] void Fail(sqlite3* db, const QString& path, const char* what) {
+  throw BuildError(
+      QStringLiteral("%1: %2: %3")
+          .arg(path, QString::fromLatin1(what), QString::fromUtf8(sqlite3_errmsg(db))));
+}
+
+Db Open(const QString& path, int flags) {
+  sqlite3* raw = nullptr;
+  const int rc = sqlite3_open_v2(path.toUtf8().constData(), &raw, flags, nullptr);
+  Db db(raw);
+  if (rc != SQLITE_OK) Fail(db.get(), path, "cannot open");
+  return db;
+}
+
+void Exec(sqlite3* db, const QString& path, const char* sql) {
+  if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) Fail(db, path, sql);
+}
+
+Statement Prepare(sqlite3* db, const QString& path, const char* sql) {
+  sqlite3_stmt* raw = nullptr;
+  if (sqlite3_prepare_v2(db, sql, -1, &raw, nullptr) != SQLITE_OK) Fail(db, path, sql);
+  return Statement(raw);
+}
+
+void BindText(sqlite3_stmt* statement, int index, const QString& text) {
+  const QByteArray utf8 = text.toUtf8();
+  sqlite3_bind_text(statement, index, utf8.constData(), static_cast<int>(utf8.size()),
+                    SQLITE_TRANSIENT);
+}
+
+QString ColumnText(sqlite3_stmt* statement, int index) {
+  const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, index));
+  return text ? QString::fromUtf8(text, sqlite3_column_bytes(statement, index)) : QString();
+}
+
+void InsertRows(sqlite3* db, const QString& path, const std::vector<JosekiRow>& rows) {
+  Statement insert = Prepare(db, path, kInsert);
+  for (const JosekiRow& row : rows) {
+    sqlite3_reset(insert.get());
+    sqlite3_bind_int(insert.get(), 1, row.id);
+    const QString fields[] = {row.one,  row.markers,    row.setupCount, row.title,
+                              row.five, row.commentary, row.moves,      row.gameReference};
+    for (int i = 0; i < 8; ++i) BindText(insert.get(), i + 2, fields[i]);
+    if (sqlite3_step(insert.get()) != SQLITE_DONE) Fail(db, path, "insert");
+  }
+}
+
+}  // namespace
+
+void WriteCollection(const std::vector<JosekiRow>& rows, const QString& path) {
+  const QString temporary = path + QStringLiteral(".tmp");
+  QFile::remove(temporary);
+  try {
+    Db db = Open(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    Exec(db.get(), temporary, kCreateTable);
+    Exec(db.get(), temporary, "BEGIN");
+    InsertRows(db.get(), temporary, rows);
+    Exec(db.get(), temporary, "COMMIT");
+  } catch (const BuildError&) {
+    QFile::remove(temporary);
+    throw;
+  }
+  if (std::rename(temporary.toLocal8Bit().constData(), path.toLocal8Bit().constData()) != 0) {
+    QFile::remove(temporary);
+    throw BuildError(QStringLiteral("%1: cannot replace the collection file").arg(path));
+  }
+}
+
+std::vector<JosekiRow> ReadCollection(const QString& path) {
+  if (!QFile::exists(path)) throw BuildError(QStringLiteral("%1: no such file").arg(path));
+  Db db = Open(path, SQLITE_OPEN_READONLY);
+  Statement select = Prepare(db.get(), path, kSelect);
+  std::vector<JosekiRow> rows;
+  int rc;
+  while ((rc = sqlite3_step(select.get())) == SQLITE_ROW) {
+    JosekiRow row;
+    row.id = sqlite3_column_int(select.get(), 0);
+    QString* fields[] = {&row.one,  &row.markers,    &row.setupCount, &row.title,
+                         &row.five, &row.commentary, &row.moves,      &row.gameReference};
+    for (int i = 0; i < 8; ++i) *fields[i] = ColumnText(select.get(), i + 1);
+    rows.push_back(row);
+  }
+  if (rc != SQLITE_DONE) Fail(db.get(), path, "select");
+  return rows;
+}

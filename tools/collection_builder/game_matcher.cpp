@@ -1,0 +1,106 @@
+#include "collection_builder/game_matcher.h"
+
+#include "rules/captures.h"
+#include "shell/board_state.h"
+
+namespace {
+
+constexpr int kPointIndexes = (kRing + 1) * (kRing + 1);
+
+int PointIndex(const BoardPoint& p) {
+  return p.column * (kRing + 1) + p.row;
+}
+
+std::vector<BoardState> ReplayHistory(const GameRecord& game) {
+  std::vector<BoardState> history(1);
+  history.reserve(game.moves.size() + 1);
+  for (size_t k = 0; k < game.moves.size(); ++k) {
+    BoardState board = history.back();
+    const BoardPoint p = game.moves[k];
+    const int16_t colour = k % 2 == 0 ? 1 : 2;
+    if (board.at(p.column, p.row) == 0) {
+      board.at(p.column, p.row) = colour;
+      AddStoneCounts(board, p.column, p.row, colour);
+      CaptureCheck(board, p.column, p.row, colour, colour, nullptr);
+    }
+    history.push_back(board);
+  }
+  return history;
+}
+
+}  // namespace
+
+JosekiScanner::JosekiScanner(const std::vector<Joseki>& joseki) : anchors_(kPointIndexes) {
+  for (size_t j = 0; j < joseki.size(); ++j) {
+    Pattern pattern{j, -1, {}, joseki[j].NumberedMoves()};
+    const int given = std::min<int>(joseki[j].given, static_cast<int>(joseki[j].stones.size()));
+    pattern.given.assign(joseki[j].stones.begin(), joseki[j].stones.begin() + given);
+    for (size_t i = 0; i < pattern.numbered.size() && pattern.anchor < 0; ++i)
+      if (!pattern.numbered[i].IsTenuki()) pattern.anchor = static_cast<int>(i);
+    if (pattern.anchor < 0) continue;
+    patterns_.push_back(pattern);
+    for (int s = 0; s < kSymmetries; ++s) {
+      const BoardPoint anchor = Transform(pattern.numbered[pattern.anchor], s);
+      anchors_[PointIndex(anchor)].push_back({patterns_.size() - 1, s});
+    }
+  }
+}
+
+void JosekiScanner::Scan(const GameRecord& game,
+                         const std::function<void(size_t, const Occurrence&)>& found) const {
+  if (!game.even || game.moves.empty()) return;
+  const std::vector<BoardState> history = ReplayHistory(game);
+  const int total = static_cast<int>(game.moves.size());
+  for (int k = 1; k <= total; ++k) {
+    for (const Anchor& a : anchors_[PointIndex(game.moves[k - 1])]) {
+      const Pattern& pattern = patterns_[a.pattern];
+      const int first = k - pattern.anchor;
+      const int count = static_cast<int>(pattern.numbered.size());
+      if (first < 1 || first + count - 1 > total) continue;
+      Region region;
+      for (const BoardPoint& p : pattern.given) region.Include(Transform(p, a.symmetry));
+      for (const BoardPoint& p : pattern.numbered) region.Include(Transform(p, a.symmetry));
+      bool match = true;
+      for (int i = 0; i < count && match; ++i) {
+        const BoardPoint want = Transform(pattern.numbered[i], a.symmetry);
+        const BoardPoint got = game.moves[first - 1 + i];
+        match = want.IsTenuki() ? IsElsewhere(got, region) : want == got;
+      }
+      if (!match) continue;
+      // The joseki's move 1 is white; in the game it has the colour of move `first`.
+      const BoardState& before = history[first - 1];
+      const int firstParity = first % 2;  // 1: black played the joseki's white
+      std::vector<int> givenIndexes;
+      for (size_t g = 0; g < pattern.given.size() && match; ++g) {
+        const BoardPoint p = Transform(pattern.given[g], a.symmetry);
+        if (p.IsTenuki()) continue;
+        const int code = before.at(p.column, p.row);
+        const int wantParity = g % 2 == 0 ? 1 - firstParity : firstParity;  // black stone: odd code
+        match = code != 0 && code % 2 == wantParity;
+      }
+      if (!match) continue;
+      bool clean = true;
+      const Region near = region.Grown(kCleanMargin);
+      for (int c = near.minColumn; c <= near.maxColumn && clean; ++c) {
+        for (int r = near.minRow; r <= near.maxRow && clean; ++r) {
+          if (before.at(c, r) == 0) continue;
+          bool isGiven = false;
+          for (const BoardPoint& g : pattern.given)
+            isGiven = isGiven || Transform(g, a.symmetry) == BoardPoint{c, r};
+          clean = isGiven;
+        }
+      }
+      found(pattern.joseki, {first, first + count - 1, a.symmetry, clean});
+    }
+  }
+}
+
+bool FindJosekiInGame(const Joseki& joseki, const GameRecord& game, Occurrence& occurrence) {
+  const std::vector<Joseki> one{joseki};
+  bool any = false;
+  JosekiScanner(one).Scan(game, [&](size_t, const Occurrence& o) {
+    if (!any || (o.clean && !occurrence.clean)) occurrence = o;
+    any = true;
+  });
+  return any;
+}

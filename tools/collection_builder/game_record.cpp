@@ -1,0 +1,93 @@
+#include "collection_builder/game_record.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QRegularExpression>
+
+#include "collection_builder/build_error.h"
+#include "collection_builder/joseki_reader.h"
+#include "collection_builder/sgf_parser.h"
+#include "collection_builder/sgf_writer.h"
+
+namespace {
+
+// The moves of the main line while they alternate from black and are points.
+std::vector<BoardPoint> MainLineMoves(const std::vector<SgfNode>& nodes) {
+  std::vector<BoardPoint> moves;
+  for (size_t i = 1; i < nodes.size(); ++i) {
+    const SgfNode& node = nodes[i];
+    if (node.Has(QStringLiteral("AB")) || node.Has(QStringLiteral("AW")) ||
+        node.Has(QStringLiteral("AE")))
+      break;
+    const QString colour = moves.size() % 2 == 0 ? QStringLiteral("B") : QStringLiteral("W");
+    const QString other = moves.size() % 2 == 0 ? QStringLiteral("W") : QStringLiteral("B");
+    if (node.Has(other)) break;
+    if (!node.Has(colour)) continue;
+    BoardPoint point;
+    if (!ParseSgfMove(node.Value(colour), point) || point.IsTenuki()) break;
+    moves.push_back(point);
+  }
+  return moves;
+}
+
+void StripComments(SgfTree& tree) {
+  for (SgfNode& node : tree.nodes) {
+    std::erase_if(node.properties,
+                  [](const SgfProperty& p) { return p.id == u"C" || p.id == u"GC"; });
+  }
+  for (SgfTree& variation : tree.variations) StripComments(variation);
+}
+
+}  // namespace
+
+int GameRecord::Year() const {
+  static const QRegularExpression year(QStringLiteral("^\\s*(\\d{4})"));
+  const auto match = year.match(date);
+  return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+GameRecord ReadGameRecord(const QString& fullPath, const QString& relativePath) {
+  std::vector<SgfTree> trees;
+  try {
+    trees = ParseSgfFile(fullPath);
+  } catch (const BuildError& error) {
+    throw BuildError(QStringLiteral("games/%1: %2").arg(relativePath, error.text()));
+  }
+  const std::vector<SgfNode> nodes = MainLine(trees.front());
+  const SgfNode& root = nodes.front();
+  GameRecord game;
+  game.path = relativePath;
+  game.black = root.Value(QStringLiteral("PB")).trimmed();
+  game.white = root.Value(QStringLiteral("PW")).trimmed();
+  game.blackRank = root.Value(QStringLiteral("BR")).trimmed();
+  game.whiteRank = root.Value(QStringLiteral("WR")).trimmed();
+  game.date = root.Value(QStringLiteral("DT")).trimmed();
+  game.event = root.Value(QStringLiteral("EV")).trimmed();
+  const QString handicap = root.Value(QStringLiteral("HA"), QStringLiteral("0")).trimmed();
+  game.even = (handicap == u"0" || handicap.isEmpty()) && !root.Has(QStringLiteral("AB")) &&
+              !root.Has(QStringLiteral("AW")) &&
+              root.Value(QStringLiteral("SZ"), QStringLiteral("19")).trimmed() == u"19";
+  if (root.Has(QStringLiteral("B")) || root.Has(QStringLiteral("W"))) game.even = false;
+  game.moves = MainLineMoves(nodes);
+  return game;
+}
+
+QString StrippedGameText(const QString& fullPath) {
+  std::vector<SgfTree> trees = ParseSgfFile(fullPath);
+  QString text;
+  for (SgfTree& tree : trees) {
+    StripComments(tree);
+    text += WriteSgfTree(tree);
+  }
+  return text;
+}
+
+QStringList ListGameFiles(const QString& dir) {
+  QStringList files;
+  const QDir root(QDir(dir).absolutePath());
+  QDirIterator it(root.path(), {QStringLiteral("*.sgf")}, QDir::Files,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) files << root.relativeFilePath(it.next());
+  files.sort();
+  return files;
+}

@@ -1,0 +1,116 @@
+#include "collection_builder/game_reference.h"
+
+#include <QStringList>
+
+#include "collection_builder/board_symmetry.h"
+#include "collection_builder/player_names.h"
+#include "collection_builder/record_encoding.h"
+#include "rules/captures.h"
+#include "shell/move_encoding.h"
+
+namespace {
+
+QString PlayerText(const QString& name, const QString& rank) {
+  QString text = PlayerInKanji(name);
+  const QString kanjiRank = RankInKanji(rank);
+  if (!kanjiRank.isEmpty()) text += u' ' + kanjiRank;
+  return text;
+}
+
+// The game moves of a GameMoves text, or false when a character is no coordinate.
+bool DecodeGameMoves(const QString& text, std::vector<BoardPoint>& moves) {
+  if (text.size() % 2 != 0) return false;
+  for (qsizetype i = 0; i < text.size(); i += 2) {
+    const BoardPoint p{CoordValue(text[i + 1]), CoordValue(text[i])};
+    if (!BoardState::IsPoint(p.column, p.row) || CoordChar(p.row) != text[i] ||
+        CoordChar(p.column) != text[i + 1])
+      return false;
+    moves.push_back(p);
+  }
+  return true;
+}
+
+// The board before game move `first`, captures applied.
+BoardState BoardBefore(const std::vector<BoardPoint>& moves, int first) {
+  BoardState board;
+  for (int k = 0; k + 1 < first; ++k) {
+    const BoardPoint p = moves[k];
+    const int16_t colour = k % 2 == 0 ? 1 : 2;
+    if (board.at(p.column, p.row) != 0) continue;
+    board.at(p.column, p.row) = colour;
+    AddStoneCounts(board, p.column, p.row, colour);
+    CaptureCheck(board, p.column, p.row, colour, colour, nullptr);
+  }
+  return board;
+}
+
+bool RangeMatches(const Joseki& joseki, const std::vector<BoardPoint>& moves, int first, int s) {
+  const std::vector<BoardPoint> numbered = joseki.NumberedMoves();
+  Region region;
+  for (const BoardPoint& p : joseki.stones) region.Include(Transform(p, s));
+  for (size_t i = 0; i < numbered.size(); ++i) {
+    const BoardPoint want = Transform(numbered[i], s);
+    const BoardPoint got = moves[first - 1 + i];
+    if (want.IsTenuki() ? !IsElsewhere(got, region) : want != got) return false;
+  }
+  const BoardState before = BoardBefore(moves, first);
+  for (int g = 0; g < joseki.given; ++g) {
+    const BoardPoint p = Transform(joseki.stones[g], s);
+    if (p.IsTenuki()) continue;
+    const bool blackStone = (g % 2 == 0) != (first % 2 == 1);
+    const int code = before.at(p.column, p.row);
+    if (code == 0 || (code % 2 == 1) != blackStone) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+QString GameHeading(const GameRecord& game) {
+  QString heading =
+      QStringLiteral("黒 %1　白 %2")
+          .arg(PlayerText(game.black, game.blackRank), PlayerText(game.white, game.whiteRank));
+  if (game.Year() > 0) heading += QStringLiteral("　%1年").arg(game.Year());
+  return heading;
+}
+
+QString GameMovesText(const GameRecord& game) {
+  QString text;
+  for (const BoardPoint& p : game.moves) text += EncodeGameMove(p);
+  return text;
+}
+
+QString MakeGameReference(const GameRecord& game, const Occurrence& occurrence) {
+  return QStringLiteral("%1|%2/%3|%4")
+      .arg(GameHeading(game))
+      .arg(occurrence.first)
+      .arg(occurrence.last)
+      .arg(GameMovesText(game));
+}
+
+QString VerifyGameReference(const Joseki& joseki, const QString& reference) {
+  const QStringList parts = reference.split(u'|');
+  if (parts.size() != 3 || parts[0].isEmpty())
+    return QStringLiteral("the reference is not heading|range|moves");
+  const QStringList range = parts[1].split(u'/');
+  bool okFirst = false, okLast = false;
+  const int first = range.value(0).toInt(&okFirst);
+  const int last = range.value(1).toInt(&okLast);
+  if (range.size() != 2 || !okFirst || !okLast)
+    return QStringLiteral("bad move range %1").arg(parts[1]);
+  std::vector<BoardPoint> moves;
+  if (!DecodeGameMoves(parts[2], moves))
+    return QStringLiteral("the game moves are not coordinate pairs");
+  const int count = static_cast<int>(joseki.NumberedMoves().size());
+  if (first < 1 || last > static_cast<int>(moves.size()) || last - first + 1 != count)
+    return QStringLiteral("range %1/%2 does not hold the %3 numbered moves of a game of %4 moves")
+        .arg(first)
+        .arg(last)
+        .arg(count)
+        .arg(moves.size());
+  for (int s = 0; s < kSymmetries; ++s)
+    if (RangeMatches(joseki, moves, first, s)) return {};
+  return QStringLiteral("game moves %1 to %2 are not the joseki in any orientation")
+      .arg(first)
+      .arg(last);
+}

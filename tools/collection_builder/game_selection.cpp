@@ -1,0 +1,118 @@
+#include "collection_builder/game_selection.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <map>
+#include <set>
+#include <tuple>
+
+#include "collection_builder/build_error.h"
+#include "collection_builder/collection_build.h"
+#include "collection_builder/famous_games.h"
+#include "collection_builder/game_index.h"
+#include "collection_builder/game_matcher.h"
+#include "collection_builder/game_record.h"
+
+namespace {
+
+struct Candidate {
+  QString path;
+  std::tuple<int, int, int, QString> rank;  // lower is better
+};
+
+// A clean corner first, then fame, then the earliest year (undated last), then path.
+std::tuple<int, int, int, QString> Rank(const GameRecord& game, const Occurrence& occurrence) {
+  const int year = game.Year() > 0 ? game.Year() : 9999;
+  return {occurrence.clean ? 0 : 1, FameRank(game), year, game.path};
+}
+
+std::map<size_t, Candidate> SearchGames(const std::vector<Joseki>& joseki, const QString& dir,
+                                        QTextStream& err) {
+  const JosekiScanner scanner(joseki);
+  std::map<size_t, Candidate> best;
+  for (const QString& path : ListGameFiles(dir)) {
+    GameRecord game;
+    try {
+      game = ReadGameRecord(QDir(dir).filePath(path), path);
+    } catch (const BuildError& e) {
+      err << "warning: skipped " << e.text() << '\n';
+      continue;
+    }
+    scanner.Scan(game, [&](size_t j, const Occurrence& occurrence) {
+      if (!joseki[j].pinnedGame.isEmpty()) return;
+      const Candidate candidate{path, Rank(game, occurrence)};
+      auto it = best.find(j);
+      if (it == best.end() || candidate.rank < it->second.rank) best[j] = candidate;
+    });
+  }
+  return best;
+}
+
+// Removes the game copies of an earlier selection (every *.sgf under dir) and
+// the folders they leave empty.
+void RemoveOldCopies(const QString& dir) {
+  for (const QString& path : ListGameFiles(dir)) QFile::remove(QDir(dir).filePath(path));
+  QStringList folders;
+  QDirIterator it(dir, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+  while (it.hasNext()) folders << it.next();
+  std::sort(folders.begin(), folders.end(),
+            [](const QString& a, const QString& b) { return a.size() > b.size(); });
+  for (const QString& folder : folders) QDir().rmdir(folder);  // only empty ones go
+}
+
+void CopyGame(const QString& from, const QString& to) {
+  QDir().mkpath(QFileInfo(to).absolutePath());
+  QSaveFile file(to);
+  if (!file.open(QIODevice::WriteOnly))
+    throw BuildError(QStringLiteral("%1: cannot write: %2").arg(to, file.errorString()));
+  file.write(StrippedGameText(from).toUtf8());
+  if (!file.commit()) throw BuildError(QStringLiteral("%1: cannot write").arg(to));
+}
+
+}  // namespace
+
+int SelectGames(const QString& sharedGamesDir, const QString& dataDir, QTextStream& out,
+                QTextStream& err) {
+  const LoadedCollection loaded = LoadCollection(dataDir);
+  if (!loaded.errors.isEmpty()) {
+    for (const QString& e : loaded.errors) err << "error: " << e << '\n';
+    err << "fix the joseki first; no game selected\n";
+    err.flush();
+    return 1;
+  }
+  if (!QFileInfo(sharedGamesDir).isDir()) {
+    err << "error: " << sharedGamesDir << " is not a folder\n";
+    err.flush();
+    return 1;
+  }
+  const std::map<size_t, Candidate> best = SearchGames(loaded.joseki, sharedGamesDir, err);
+  GameIndex index;
+  std::set<QString> copies;
+  for (const auto& [j, candidate] : best) {
+    index[loaded.joseki[j].key] = candidate.path;
+    copies.insert(candidate.path);
+  }
+  for (const Joseki& j : loaded.joseki)
+    if (!j.pinnedGame.isEmpty()) copies.insert(j.pinnedGame);
+  const QString gamesDir = QDir(dataDir).filePath(QStringLiteral("games"));
+  try {
+    QDir().mkpath(gamesDir);
+    RemoveOldCopies(gamesDir);
+    for (const QString& path : copies)
+      CopyGame(QDir(sharedGamesDir).filePath(path), QDir(gamesDir).filePath(path));
+    WriteGameIndex(index, QDir(gamesDir).filePath(QStringLiteral("index.tsv")));
+  } catch (const BuildError& e) {
+    err << "error: " << e.text() << '\n';
+    err.flush();
+    return 1;
+  }
+  out << "joseki with a game: " << best.size() << " of " << loaded.joseki.size()
+      << " (pinned by JR not counted)\n"
+      << "games copied to " << gamesDir << ": " << copies.size() << '\n';
+  out.flush();
+  return 0;
+}

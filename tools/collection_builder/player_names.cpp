@@ -1,0 +1,96 @@
+#include "collection_builder/player_names.h"
+
+#include <QHash>
+#include <QRegularExpression>
+
+namespace {
+
+// The players of the referenced games, as the records spell them.
+const QHash<QString, QString>& Names() {
+  static const QHash<QString, QString> names = {
+      {QStringLiteral("Honinbo Shusaku"), QStringLiteral("本因坊秀策")},
+      {QStringLiteral("Yasuda Shusaku"), QStringLiteral("本因坊秀策")},
+      {QStringLiteral("Kuwahara Shusaku"), QStringLiteral("本因坊秀策")},
+      {QStringLiteral("Inoue Gennan Inseki"), QStringLiteral("井上因碩")},
+      {QStringLiteral("Honinbo Shuwa"), QStringLiteral("本因坊秀和")},
+      {QStringLiteral("Tsuchiya Shuwa"), QStringLiteral("土屋秀和")},
+      {QStringLiteral("Shuwa"), QStringLiteral("秀和")},
+      {QStringLiteral("Honinbo Jowa"), QStringLiteral("本因坊丈和")},
+      {QStringLiteral("Kadono Jowa"), QStringLiteral("葛野丈和")},
+      {QStringLiteral("Honinbo Dosaku"), QStringLiteral("本因坊道策")},
+      {QStringLiteral("Honinbo Doetsu"), QStringLiteral("本因坊道悦")},
+      {QStringLiteral("Honinbo Dochi"), QStringLiteral("本因坊道知")},
+      {QStringLiteral("Honinbo Satsugen"), QStringLiteral("本因坊察元")},
+      {QStringLiteral("Honinbo Retsugen"), QStringLiteral("本因坊烈元")},
+      {QStringLiteral("Honinbo Genjo"), QStringLiteral("本因坊元丈")},
+      {QStringLiteral("Honinbo Shuei"), QStringLiteral("本因坊秀栄")},
+      {QStringLiteral("Hayashi Shuei"), QStringLiteral("林秀栄")},
+      {QStringLiteral("Murase Shuho"), QStringLiteral("村瀬秀甫")},
+      {QStringLiteral("Murase Yakichi"), QStringLiteral("村瀬弥吉")},
+      {QStringLiteral("Tamura Hoju"), QStringLiteral("田村保寿")},
+      {QStringLiteral("Tamura Hoju (later Shusai)"), QStringLiteral("田村保寿")},
+      {QStringLiteral("Ota Yuzo"), QStringLiteral("太田雄蔵")},
+      {QStringLiteral("Ito Showa"), QStringLiteral("伊藤松和")},
+      {QStringLiteral("Ito Matsujiro"), QStringLiteral("伊藤松次郎")},
+      {QStringLiteral("Yasui Sanchi"), QStringLiteral("安井算知")},
+      {QStringLiteral("Yasui Sanchi IX"), QStringLiteral("安井算知")},
+      {QStringLiteral("Yasui Sanei"), QStringLiteral("安井算英")},
+      {QStringLiteral("Yasui San'ei"), QStringLiteral("安井算英")},
+      {QStringLiteral("Yasui Senkaku"), QStringLiteral("安井仙角")},
+      {QStringLiteral("Yasui Chitetsu"), QStringLiteral("安井知哲")},
+      {QStringLiteral("Yasui Chitoku"), QStringLiteral("安井知得")},
+      {QStringLiteral("Yasui Shuntetsu"), QStringLiteral("安井春哲")},
+      {QStringLiteral("Hayashi Genbi"), QStringLiteral("林元美")},
+      {QStringLiteral("Kobayashi Tetsujiro"), QStringLiteral("小林鉄次郎")},
+      {QStringLiteral("Nakagawa Kamesaburo"), QStringLiteral("中川亀三郎")},
+      {QStringLiteral("Takahashi Kinesaburo"), QStringLiteral("高橋杵三郎")},
+      {QStringLiteral("Ishii Senji"), QStringLiteral("石井千治")},
+      {QStringLiteral("Mizutani Nuiji"), QStringLiteral("水谷縫次")},
+      {QStringLiteral("Osawa Ginjiro"), QStringLiteral("大沢銀次郎")},
+      {QStringLiteral("Sakai Yasujiro"), QStringLiteral("酒井安次郎")},
+      {QStringLiteral("Iwasaki Kenzo"), QStringLiteral("岩崎健造")},
+      {QStringLiteral("Sekiyama Sendayu"), QStringLiteral("関山仙太夫")},
+      {QStringLiteral("Hattori Rittetsu"), QStringLiteral("服部立徹")},
+      {QStringLiteral("Nakagawa Junsetsu"), QStringLiteral("中川順節")},
+      {QStringLiteral("Takasaki Taisaku"), QStringLiteral("高崎泰策")},
+      {QStringLiteral("Hayashi Hakuei"), QStringLiteral("林柏栄")},
+      {QStringLiteral("Nakamura Shohei"), QStringLiteral("中村正平")},
+      {QStringLiteral("Yasui Sentetsu"), QStringLiteral("安井仙哲")},
+      {QStringLiteral("Yasui Senchi Senkaku"), QStringLiteral("安井仙知")},
+      {QStringLiteral("Hattori Inshuku"), QStringLiteral("服部因淑")},
+      {QStringLiteral("Yasui Santetsu"), QStringLiteral("安井算哲")},
+      {QStringLiteral("Yasui Santetsu II"), QStringLiteral("安井算哲")},
+      {QStringLiteral("Nakamura Doseki"), QStringLiteral("中村道碩")},
+      {QStringLiteral("Kono Mototora"), QStringLiteral("河野元虎")},
+  };
+  return names;
+}
+
+const QString kDigits[] = {QString(),
+                           QStringLiteral("初"),
+                           QStringLiteral("二"),
+                           QStringLiteral("三"),
+                           QStringLiteral("四"),
+                           QStringLiteral("五"),
+                           QStringLiteral("六"),
+                           QStringLiteral("七"),
+                           QStringLiteral("八"),
+                           QStringLiteral("九")};
+
+}  // namespace
+
+QString PlayerInKanji(const QString& romanised) {
+  const QString name = romanised.trimmed();
+  // Every head of the Inoue house bore the name Inseki.
+  static const QRegularExpression inoue(QStringLiteral("^Inoue \\S+ Inseki$"));
+  if (!Names().contains(name) && inoue.match(name).hasMatch()) return QStringLiteral("井上因碩");
+  return Names().value(name, name);
+}
+
+QString RankInKanji(const QString& rank) {
+  static const QRegularExpression dan(QStringLiteral("^([1-9])[dp]$"));
+  const QString r = rank.trimmed();
+  if (r.compare(u"Meijin", Qt::CaseInsensitive) == 0) return QStringLiteral("名人");
+  const auto match = dan.match(r);
+  return match.hasMatch() ? kDigits[match.captured(1).toInt()] + QStringLiteral("段") : QString();
+}
