@@ -8,6 +8,7 @@
 #include "board/end_notice.h"
 #include "shell/display_widget.h"
 #include "shell/fonts.h"
+#include "shell/messages.h"
 
 namespace {
 QLabel* AddLabel(QWidget* parent, QRect geometry, double pointSize) {
@@ -115,8 +116,32 @@ QPushButton* Form4::AddButton(const QString& caption, QRect geometry,
   return button;
 }
 
+namespace {
+// While a handler runs, a message it shows first brings the widgets up to
+// date, so the window behind the modal box shows what the handler has done.
+class SyncBeforeMessages : public MessageSink {
+ public:
+  SyncBeforeMessages(std::function<void()> sync)
+      : sync_(std::move(sync)), inner_(CurrentMessageSink()) {
+    SetMessageSink(this);
+  }
+  ~SyncBeforeMessages() override { SetMessageSink(inner_); }
+  void ShowMessage(const QString& text) override {
+    sync_();
+    inner_->ShowMessage(text);
+  }
+
+ private:
+  std::function<void()> sync_;
+  MessageSink* inner_;
+};
+}  // namespace
+
 void Form4::Run(const std::function<void()>& handler) {
-  handler();
+  {
+    SyncBeforeMessages messages([this] { Sync(); });
+    handler();
+  }
   Sync();
 }
 

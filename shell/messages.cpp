@@ -16,4 +16,6 @@ MessageSink* current = &fallback;
 
 void SetMessageSink(MessageSink* sink) { current = sink ? sink : &fallback; }
 
+MessageSink* CurrentMessageSink() { return current; }
+
 void ShowMessage(const QString& text) { current->ShowMessage(text); }

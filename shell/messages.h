@@ -14,6 +14,7 @@ class MessageSink {
 
 // Installs the sink (not owned); nullptr restores the default, which writes to stderr.
 void SetMessageSink(MessageSink* sink);
+MessageSink* CurrentMessageSink();
 void ShowMessage(const QString& text);
 
 // Keeps every message shown, for tests.
