@@ -4,12 +4,17 @@
 #include "shell/board_window.h"
 #include "shell/move_encoding.h"
 
-void BoardWindow::PlaceGameMove(int k, int& numbered, bool numberingBeginsWithWhite) {
+void BoardWindow::PlaceGameMove(int k, int& numbered, bool numberingBeginsWithWhite,
+                                bool keepPatternOnError) {
   StoneColour = k % 2 != 0 ? 1 : 2;
   const bool inJoseki = FirstGameMove <= k && k <= LastGameMove;
   const QString image = inJoseki ? GameNumberImage(++numbered, numberingBeginsWithWhite)
                                  : PlainStoneImage(StoneColour);
-  canvas.LoadPattern(image);
+  try {
+    canvas.LoadPattern(image);
+  } catch (const ImageLoadError&) {
+    if (!keepPatternOnError) throw;  // else the stone is drawn with the picture before
+  }
   canvas.DrawCell(RightCellX(MoveX), CellY(MoveY));
   canvas.Refresh();
   RightCounts.at(MoveX, MoveY) = int16_t(StoneColour);
@@ -28,18 +33,7 @@ void BoardWindow::ReplayGameTo(int target) {
     MoveY = CoordValue(CharAt(GameMoves, i));
     MoveX = CoordValue(CharAt(GameMoves, i + 1));
     if (!BoardState::IsPoint(MoveX, MoveY)) continue;  // not a move: skipped
-    try {
-      PlaceGameMove(RightMoveCount, numbered, beginsWithWhite);
-    } catch (const ImageLoadError&) {
-      // Pattern keeps the picture before; the stone is drawn with it and counted
-      canvas.DrawCell(RightCellX(MoveX), CellY(MoveY));
-      canvas.Refresh();
-      RightCounts.at(MoveX, MoveY) = int16_t(StoneColour);
-      LastMoveY = MoveY;
-      LastMoveX = MoveX;
-      AddStoneCounts(Side::kRight);
-      CaptureCheck(Side::kRight);
-    }
+    PlaceGameMove(RightMoveCount, numbered, beginsWithWhite, true);
   }
 }
 
@@ -59,7 +53,7 @@ void BoardWindow::ShowGameRecord() {
         controls.Label1.clear();  // a game that breaks off keeps what was drawn
         return;
       }
-      PlaceGameMove(RightMoveCount, numbered, beginsWithWhite);
+      PlaceGameMove(RightMoveCount, numbered, beginsWithWhite, false);
     }
     SetGameButtonsEnabled(true);
     LeftMoveCount = 0;

@@ -35,23 +35,19 @@ void BoardWindow::Command21_Click() {
   StepRightBoard();
 }
 
-void BoardWindow::Command3_Click() {
+// Forward by moves, or the end notice when the game has fewer moves left.
+void BoardWindow::StepForward(int moves) {
   if (ShownReference.isEmpty()) return;
-  TargetMove = RightMoveCount + 1;
+  TargetMove = RightMoveCount + moves;
   if (TargetMove <= GameMoves.size() / 2)
     StepRightBoard();
   else
     ShowEndNotice(false);
 }
 
-void BoardWindow::Command17_Click() {
-  if (ShownReference.isEmpty()) return;
-  TargetMove = RightMoveCount + 5;
-  if (TargetMove <= GameMoves.size() / 2)
-    StepRightBoard();
-  else
-    ShowEndNotice(false);
-}
+void BoardWindow::Command3_Click() { StepForward(1); }
+
+void BoardWindow::Command17_Click() { StepForward(5); }
 
 void BoardWindow::Command2_Click() {
   if (GameMoves.isEmpty()) return;

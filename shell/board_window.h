@@ -150,8 +150,9 @@ class BoardWindow {
   BoardState& Counts(Side side) { return side == Side::kLeft ? LeftCounts : RightCounts; }
   void ResetBoard(Side side);
   void RedrawEmptyPoint(Side side, int column, int row);
-  void PlaceGameMove(int k, int& numbered, bool numberingBeginsWithWhite);
+  void PlaceGameMove(int k, int& numbered, bool numberingBeginsWithWhite, bool keepPatternOnError);
   void StepRightBoard();
+  void StepForward(int moves);
   void ShowEndNotice(bool leftBoard);
   void StoreRecord(int r);
 
