@@ -7,7 +7,9 @@
 
 namespace {
 
-void UseProgramFolder() { ProgramFolder::SetRoot(QStringLiteral(PROGRAM_DIR)); }
+void UseProgramFolder() {
+  ProgramFolder::SetRoot(QStringLiteral(PROGRAM_DIR));
+}
 
 // One board reset: 10 tile files read, 370 cells copied, shown once.
 void BM_BoardReset(benchmark::State& state) {

@@ -48,14 +48,14 @@ class SectionFolder {
                        &insert, nullptr);
     const QString game = RandomGameMoves(300);
     for (int r = 1; r <= kRows; ++r) {
-      const QString range = r == kLongGame + 1 ? QStringLiteral("240/300") : QStringLiteral("21/34");
-      const QString fields[] = {
-          QStringLiteral("2Da3Cb"),
-          QStringLiteral("小目・定石 %1").arg(r, 4, 10, QChar(u'0')),
-          QStringLiteral("2%1").arg(r, 4, 10, QChar(u'0')),
-          QStringLiteral("定石の解説 %1。白の手順が一般的。").arg(r),
-          QStringLiteral("4G1") + JosekiMoves(r),
-          QStringLiteral("第%1局 黒 先番|%2|%3").arg(r).arg(range, game)};
+      const QString range =
+          r == kLongGame + 1 ? QStringLiteral("240/300") : QStringLiteral("21/34");
+      const QString fields[] = {QStringLiteral("2Da3Cb"),
+                                QStringLiteral("小目・定石 %1").arg(r, 4, 10, QChar(u'0')),
+                                QStringLiteral("2%1").arg(r, 4, 10, QChar(u'0')),
+                                QStringLiteral("定石の解説 %1。白の手順が一般的。").arg(r),
+                                QStringLiteral("4G1") + JosekiMoves(r),
+                                QStringLiteral("第%1局 黒 先番|%2|%3").arg(r).arg(range, game)};
       for (int i = 0; i < 6; ++i) {
         const QByteArray text = fields[i].toUtf8();
         sqlite3_bind_text(insert, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);

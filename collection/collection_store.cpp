@@ -113,7 +113,10 @@ SectionRows ReadSection(const QString& path, int sectionCode, int maxRows) {
     }
     JosekiRecord record;
     for (int i = 0; i < int(record.size()); ++i) {
-      if (sqlite3_column_type(statement.get(), i) == SQLITE_NULL) {
+      // "one" is only named by the query (section 2 lists handicap rows whatever
+      // it holds); every other field is read and must hold text.
+      constexpr int kOneField = 1;
+      if (i != kOneField && sqlite3_column_type(statement.get(), i) == SQLITE_NULL) {
         result.rows.clear();
         result.error = Problem(path, u"空の欄（NULL）があります（ID %1）。"_qs.arg(record[0]));
         return result;

@@ -56,7 +56,8 @@ void BoardWindow::Command5_Click() {
     AddStoneCounts(Side::kLeft);
     CaptureCheck(Side::kLeft);
   } catch (const std::runtime_error&) {
-    return;  // a bad move ends the click; the window stays usable
+    // A move off the board is not placed; a last move still ends the walk, so
+    // that the next click starts again instead of waiting for 手順表示開始.
   }
   if (k == moves.size() / 3) {
     controls.Image1Visible = true;

@@ -24,9 +24,13 @@ BoardState& Counts(BoardWindow& window, Side side) {
   return side == Side::kLeft ? window.LeftCounts : window.RightCounts;
 }
 
-const QRect& Area(Side side) { return side == Side::kLeft ? kLeftBoardArea : kRightBoardArea; }
+const QRect& Area(Side side) {
+  return side == Side::kLeft ? kLeftBoardArea : kRightBoardArea;
+}
 
-Side Other(Side side) { return side == Side::kLeft ? Side::kRight : Side::kLeft; }
+Side Other(Side side) {
+  return side == Side::kLeft ? Side::kRight : Side::kLeft;
+}
 
 class BoardResetTest : public ::testing::TestWithParam<Side> {
  protected:

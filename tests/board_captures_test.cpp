@@ -19,8 +19,8 @@ void Place(BoardWindow& window, Side side, TestPoint p, int colour, bool capture
   window.MoveY = p.row;
   window.StoneColour = colour;
   (side == Side::kLeft ? window.LeftMoveCount : window.RightMoveCount) = colour;
-  window.DrawImage(colour == 1 ? "\\fld2\\mygold.gif" : "\\fld2\\ysilver.gif", CellX(side, p.column),
-                   CellY(p.row));
+  window.DrawImage(colour == 1 ? "\\fld2\\mygold.gif" : "\\fld2\\ysilver.gif",
+                   CellX(side, p.column), CellY(p.row));
   (side == Side::kLeft ? window.LeftCounts : window.RightCounts).at(p.column, p.row) = colour;
   window.AddStoneCounts(side);
   if (capture) window.CaptureCheck(side);
@@ -41,8 +41,7 @@ struct CapturedAt {
   const char* tile;
 };
 
-class CaptureRedrawTest
-    : public ::testing::TestWithParam<std::tuple<Side, CapturedAt>> {};
+class CaptureRedrawTest : public ::testing::TestWithParam<std::tuple<Side, CapturedAt>> {};
 
 TEST_P(CaptureRedrawTest, CapturedPointShowsItsBareTile) {
   const auto [side, at] = GetParam();
@@ -148,7 +147,8 @@ TEST(CaptureRedraw, SameSequenceGivesTheSameCountsOnBothBoards) {
   const std::vector<TestPoint> moves{{4, 4}, {4, 5}, {5, 5}, {3, 4}, {4, 6}, {5, 4},
                                      {3, 5}, {4, 3}, {3, 3}, {5, 6}, {4, 5}};
   for (Side side : {Side::kLeft, Side::kRight}) {
-    for (std::size_t i = 0; i < moves.size(); ++i) Place(window, side, moves[i], i % 2 ? 2 : 1, true);
+    for (std::size_t i = 0; i < moves.size(); ++i)
+      Place(window, side, moves[i], i % 2 ? 2 : 1, true);
   }
   EXPECT_EQ(window.LeftCounts, window.RightCounts);
 }

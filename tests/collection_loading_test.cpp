@@ -36,13 +36,20 @@ using SectionLoadingTest = LoadedWindowTest;
 // Rows of every section, some of them outside the collection (one = "1").
 std::vector<TestRow> MixedRows() {
   return {
-      Titled("handicap b", "0b"),      Titled("handicap d, one 1", "0d", "1"),
-      Titled("4-4 a", "1a"),           Titled("4-4 c", "1c"),
-      Titled("4-4 b, one 1", "1b", "1"), Titled("3-4 b", "2b"),
-      Titled("3-4 a", "2a"),           Titled("3-4 c, one 1", "2c", "1"),
-      Titled("5-4", "3a"),             Titled("no section 4", "4a"),
-      Titled("5-3", "5a"),             Titled("3-3", "6a"),
-      Titled("no section 7", "7a"),    Titled("others", "8a"),
+      Titled("handicap b", "0b"),
+      Titled("handicap d, one 1", "0d", "1"),
+      Titled("4-4 a", "1a"),
+      Titled("4-4 c", "1c"),
+      Titled("4-4 b, one 1", "1b", "1"),
+      Titled("3-4 b", "2b"),
+      Titled("3-4 a", "2a"),
+      Titled("3-4 c, one 1", "2c", "1"),
+      Titled("5-4", "3a"),
+      Titled("no section 4", "4a"),
+      Titled("5-3", "5a"),
+      Titled("3-3", "6a"),
+      Titled("no section 7", "7a"),
+      Titled("others", "8a"),
   };
 }
 
@@ -132,9 +139,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SetupSplit{"0", "4D13C24C13D2", "", "4D13C24C13D2"},
                       SetupSplit{"3", "4D13C24C13D2", "4D13C24C1", "3D2"},
                       SetupSplit{"4", "4D13C24C13D2", "4D13C24C13D2", ""},
-                      SetupSplit{"?", "4D13C2", "", "4D13C2"},    // not a coordinate: 0
-                      SetupSplit{"", "4D13C2", "", "4D13C2"},     // empty: 0
-                      SetupSplit{"1", "4D13C", "4D1", "3C"},      // a short last triple stays
+                      SetupSplit{"?", "4D13C2", "", "4D13C2"},  // not a coordinate: 0
+                      SetupSplit{"", "4D13C2", "", "4D13C2"},   // empty: 0
+                      SetupSplit{"1", "4D13C", "4D1", "3C"},    // a short last triple stays
                       SetupSplit{"A", QString(30, u'1'), QString(30, u'1'), ""}));
 
 TEST_F(SectionLoadingTest, AfterLoadingTheFirstLineIsSelectedAndDrawn) {
@@ -204,8 +211,16 @@ TEST_F(SectionLoadingTest, HandicapRowWithoutOneIsListedInSectionTwo) {
 
 // ---- collections that cannot be read --------------------------------------
 
-enum class Damage { kMissing, kTextFile, kEmptyFile, kNoTable, kTooFewColumns, kNullField,
-                    kTooManyRows, kSetupLongerThanMoves };
+enum class Damage {
+  kMissing,
+  kTextFile,
+  kEmptyFile,
+  kNoTable,
+  kTooFewColumns,
+  kNullField,
+  kTooManyRows,
+  kSetupLongerThanMoves
+};
 
 struct DamageCase {
   const char* name;
@@ -229,8 +244,9 @@ class LoadErrorTest : public LoadedWindowTest, public ::testing::WithParamInterf
         Execute(file, "CREATE TABLE other (a TEXT)");
         break;
       case Damage::kTooFewColumns:
-        Execute(file, "CREATE TABLE gocs (ID INTEGER, one TEXT, five TEXT);"
-                      "INSERT INTO gocs VALUES (1, '0', '2a')");
+        Execute(file,
+                "CREATE TABLE gocs (ID INTEGER, one TEXT, five TEXT);"
+                "INSERT INTO gocs VALUES (1, '0', '2a')");
         break;
       case Damage::kNullField: {
         folder.WriteCollection({Titled("t", "2a"), Titled("u", "2b")});

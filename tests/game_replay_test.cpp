@@ -2,10 +2,10 @@
 // and the ends of a game that breaks off.
 #include <gtest/gtest.h>
 
+#include "shell/board_window.h"
 #include "support/board_counts.h"
 #include "support/move_text.h"
 #include "support/pixels.h"
-#include "shell/board_window.h"
 
 namespace {
 
@@ -31,7 +31,9 @@ class GameReplayTest : public ::testing::Test {
   BoardWindow window;
 };
 
-QString Numbered(bool black, int n) { return QString("z%1%2.gif").arg(black ? "kuro" : "shiro").arg(n); }
+QString Numbered(bool black, int n) {
+  return QString("z%1%2.gif").arg(black ? "kuro" : "shiro").arg(n);
+}
 
 struct NumberingCase {
   const char* name;
@@ -65,22 +67,38 @@ std::vector<std::pair<int, QString>> FirstOneToSixty() {
 INSTANTIATE_TEST_SUITE_P(
     Ranges, NumberingTest,
     ::testing::Values(
-        NumberingCase{"OddFirst", 3, 6, 8,
-                      {{1, "mygold.gif"}, {2, "ysilver.gif"}, {3, "zkuro1.gif"},
-                       {4, "zshiro2.gif"}, {5, "zkuro3.gif"}, {6, "zshiro4.gif"},
-                       {7, "mygold.gif"}, {8, "ysilver.gif"}}},
-        NumberingCase{"EvenFirst", 4, 70, 61,
-                      {{3, "mygold.gif"}, {4, "zshiro1.gif"}, {5, "zkuro2.gif"},
-                       {58, "zshiro55.gif"}, {59, "ysilver.gif"}, {60, "ysilver.gif"},
+        NumberingCase{"OddFirst",
+                      3,
+                      6,
+                      8,
+                      {{1, "mygold.gif"},
+                       {2, "ysilver.gif"},
+                       {3, "zkuro1.gif"},
+                       {4, "zshiro2.gif"},
+                       {5, "zkuro3.gif"},
+                       {6, "zshiro4.gif"},
+                       {7, "mygold.gif"},
+                       {8, "ysilver.gif"}}},
+        NumberingCase{"EvenFirst",
+                      4,
+                      70,
+                      61,
+                      {{3, "mygold.gif"},
+                       {4, "zshiro1.gif"},
+                       {5, "zkuro2.gif"},
+                       {58, "zshiro55.gif"},
+                       {59, "ysilver.gif"},
+                       {60, "ysilver.gif"},
                        {61, "ysilver.gif"}}},
-        NumberingCase{"PastFiftyFiveFromBlack", 1, 60, 61, [] {
+        NumberingCase{"PastFiftyFiveFromBlack", 1, 60, 61,
+                      [] {
                         auto pictures = FirstOneToSixty();
                         pictures.emplace_back(61, "mygold.gif");
                         return pictures;
                       }()},
         // A first move of 0 counts as even: the numbering begins with white.
-        NumberingCase{"FirstZero", 0, 2, 3,
-                      {{1, "zshiro1.gif"}, {2, "zkuro2.gif"}, {3, "mygold.gif"}}}),
+        NumberingCase{
+            "FirstZero", 0, 2, 3, {{1, "zshiro1.gif"}, {2, "zkuro2.gif"}, {3, "mygold.gif"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GameReplayTest, ShowGameRecordDrawsUpToTheJosekisLastMoveAsAReplayDoes) {
@@ -139,12 +157,13 @@ TEST_P(BrokenGameTest, EndsAtTheBadMove) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Games, BrokenGameTest,
-    ::testing::Values(BrokenGame{"BadRow", "1133x355", 2, 3}, BrokenGame{"BadColumn", "11333x55", 2, 3},
-                      BrokenGame{"Zero", "113300", 2, 3}, BrokenGame{"Tenuki", "11??", 1, 2},
-                      BrokenGame{"OddLength", "11335", 2, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Games, BrokenGameTest,
+                         ::testing::Values(BrokenGame{"BadRow", "1133x355", 2, 3},
+                                           BrokenGame{"BadColumn", "11333x55", 2, 3},
+                                           BrokenGame{"Zero", "113300", 2, 3},
+                                           BrokenGame{"Tenuki", "11??", 1, 2},
+                                           BrokenGame{"OddLength", "11335", 2, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Beyond the joseki nothing was checked: a move that decodes to 0 is skipped,
 // nothing is drawn into the strip between the boards, and later moves keep

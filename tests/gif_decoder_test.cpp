@@ -48,9 +48,10 @@ TEST(GifDecoder, EveryPictureOfTheCatalogueDecodesAsTheGeneralLoaderDoes) {
 
 TEST(GifDecoder, SmallHandWrittenFiles) {
   // 1 x 1, two colours, the single pixel has index 1 (black).
-  const QByteArray plain("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"
-                         ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02L\x01\x00;",
-                         35);
+  const QByteArray plain(
+      "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"
+      ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02L\x01\x00;",
+      35);
   const QImage decoded = DecodePlainGif(plain);
   ASSERT_FALSE(decoded.isNull());
   EXPECT_TRUE(decoded == GeneralLoader(plain));

@@ -57,8 +57,8 @@ TEST_F(JosekiDrawingTest, PastTheFiftyFifthMoveEveryStoneIsThePlainWhitePicture)
   for (int n = 1; n <= 57; ++n) {
     const TestPoint p = points[n - 1];
     const bool white = n % 2 != 0;
-    const QString expected = n > 55 ? QString("ysilver.gif")
-                                    : QString("z%1%2.gif").arg(white ? "shiro" : "kuro").arg(n);
+    const QString expected =
+        n > 55 ? QString("ysilver.gif") : QString("z%1%2.gif").arg(white ? "shiro" : "kuro").arg(n);
     EXPECT_TRUE(LeftPointShows(master(), p.column, p.row, expected)) << "move " << n;
     EXPECT_EQ(window.LeftCounts.at(p.column, p.row) % 2, white ? 0 : 1) << "move " << n;
   }
@@ -85,21 +85,26 @@ INSTANTIATE_TEST_SUITE_P(
     Layouts, TenukiLayoutTest,
     ::testing::Values(
         // One count runs over the whole pass: 19, 18, then 17 for every later one.
-        TenukiCase{"Moves", "", "???????????1",
+        TenukiCase{"Moves",
+                   "",
+                   "???????????1",
                    {{{19, 10}, "zshiro1.gif"},
                     {{18, 10}, "zkuro2.gif"},
                     {{17, 10}, "zkuro4.gif"}}},  // the third and fourth share (17, 10)
-        TenukiCase{"SetupFirst", "???", "??????",
+        TenukiCase{"SetupFirst",
+                   "???",
+                   "??????",
                    {{{19, 10}, "mygold.gif"}, {{18, 10}, "zshiro1.gif"}, {{17, 10}, "zkuro2.gif"}}},
         TenukiCase{"RowOnly", "", "?D1", {{{13, 10}, "zshiro1.gif"}}},
         // A "?" column alone takes the tenuki column and advances the count.
-        TenukiCase{"ColumnOnly", "", "3?1???", {{{19, 3}, "zshiro1.gif"}, {{18, 10}, "zkuro2.gif"}}}),
+        TenukiCase{
+            "ColumnOnly", "", "3?1???", {{{19, 3}, "zshiro1.gif"}, {{18, 10}, "zkuro2.gif"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(JosekiDrawingTest, MarkersDrawTheirPicturesOverWhatTheCellHolds) {
   const QString markers = "3Ca4Cb5Cc6Cd7Ce8C29CX3D?";
   Show("", Triples({{12, 3}}), markers);
-  const char* expected[] = {"aa.gif", "ab.gif", "ac.gif",        "ad.gif",
+  const char* expected[] = {"aa.gif", "ab.gif",         "ac.gif",       "ad.gif",
                             "ae.gif", "shiroshiro.gif", "kurokuro.gif", "kurokuro.gif"};
   for (int i = 0; i < 8; ++i) {
     EXPECT_TRUE(LeftPointShows(master(), i < 7 ? 12 : 13, i < 7 ? 3 + i : 3, expected[i]));
@@ -158,7 +163,8 @@ TEST_P(BadStoneTest, EndsTheDrawing) {
   window.ShownReference = "heading|1/1|4D";
   window.controls.Label1 = " ";
   Show(GetParam().setup, GetParam().moves, "55a");
-  EXPECT_TRUE(LeftPointShows(master(), 3, 3, GetParam().setup.isEmpty() ? "zshiro1.gif" : "mygold.gif"));
+  EXPECT_TRUE(
+      LeftPointShows(master(), 3, 3, GetParam().setup.isEmpty() ? "zshiro1.gif" : "mygold.gif"));
   EXPECT_TRUE(LeftPointShows(master(), 5, 5, "cross23.jpg"));  // no marker
   EXPECT_EQ(window.controls.Label1, " ");                      // no game
   EXPECT_EQ(window.RightCounts, BoardState{});
@@ -224,14 +230,13 @@ TEST_P(BadReferenceTest, KeepsWhatCannotBeRead) {
 
 INSTANTIATE_TEST_SUITE_P(
     References, BadReferenceTest,
-    ::testing::Values(
-        BadReference{"NoBar", "4D3C5E", "", 7, 9, "4D3C5E"},
-        // "12/30" becomes the moves; its "/" ends the drawing and blanks the heading.
-        BadReference{"OneBar", "Head|12/30", "", 7, 9, "12/30"},
-        BadReference{"NoSlash", "Head|1230|4D3C", "Head", 7, 9, "4D3C"},
-        BadReference{"FirstNotANumber", "Head|x/5|4D3C", "Head", 7, 5, "4D3C"},
-        BadReference{"LastNotANumber", "Head|2/y|4D3C", "Head", 2, 9, "4D3C"},
-        BadReference{"EmptyParts", "||", "", 7, 9, ""}),
+    ::testing::Values(BadReference{"NoBar", "4D3C5E", "", 7, 9, "4D3C5E"},
+                      // "12/30" becomes the moves; its "/" ends the drawing and blanks the heading.
+                      BadReference{"OneBar", "Head|12/30", "", 7, 9, "12/30"},
+                      BadReference{"NoSlash", "Head|1230|4D3C", "Head", 7, 9, "4D3C"},
+                      BadReference{"FirstNotANumber", "Head|x/5|4D3C", "Head", 7, 5, "4D3C"},
+                      BadReference{"LastNotANumber", "Head|2/y|4D3C", "Head", 2, 9, "4D3C"},
+                      BadReference{"EmptyParts", "||", "", 7, 9, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GameReferenceTest, ShortReferenceClearsTheRightBoardAndDisablesTheButtons) {
@@ -275,10 +280,10 @@ TEST_P(MovesCleanUpTest, SelectionTrimsToWholeTriplesThenDropsOneBlankOfEachKind
 
 INSTANTIATE_TEST_SUITE_P(
     Moves, MovesCleanUpTest,
-    ::testing::Values(CleanUp{"4D13C2", "4D13C2"}, CleanUp{"4D1", "4D1"},
-                      CleanUp{"4D13", "4D1"}, CleanUp{"4D13C", "4D1"},
-                      CleanUp{"4D1 3C2 5E", "4D13C2 5"},   // the second blank stays
-                      CleanUp{"4D1 3C　5E1", "4D13C5E"},   // one of each kind goes
+    ::testing::Values(CleanUp{"4D13C2", "4D13C2"}, CleanUp{"4D1", "4D1"}, CleanUp{"4D13", "4D1"},
+                      CleanUp{"4D13C", "4D1"},
+                      CleanUp{"4D1 3C2 5E", "4D13C2 5"},  // the second blank stays
+                      CleanUp{"4D1 3C　5E1", "4D13C5E"},  // one of each kind goes
                       CleanUp{"4D1　3C2", "4D13C"}, CleanUp{"", ""}));
 
 TEST_F(SelectionTest, ClickOnALineSelectsItsRecord) {

@@ -31,12 +31,14 @@ const QImage& ImageFile(const QString& name) {
 
 const QStringList& ImageCatalogue() {
   static const QStringList names = [] {
-    QStringList list = {"cross23.jpg",    "crossdot23.jpg", "upleft23.jpg",   "upright23.jpg",
-                        "bottomleft23.jpg", "bottomright23.jpg", "top23.jpg", "bottom23.jpg",
-                        "left23.jpg",     "right23.jpg",    "mygold.gif",     "ysilver.gif",
-                        "zgold.gif",      "zkurored.gif",   "zshirored.gif",  "aa.gif",
-                        "ab.gif",         "ac.gif",         "ad.gif",         "ae.gif",
-                        "kurokuro.gif",   "shiroshiro.gif", "newcross.gif",   "mmmcross.gif"};
+    QStringList list = {"cross23.jpg",    "crossdot23.jpg",   "upleft23.jpg",
+                        "upright23.jpg",  "bottomleft23.jpg", "bottomright23.jpg",
+                        "top23.jpg",      "bottom23.jpg",     "left23.jpg",
+                        "right23.jpg",    "mygold.gif",       "ysilver.gif",
+                        "zgold.gif",      "zkurored.gif",     "zshirored.gif",
+                        "aa.gif",         "ab.gif",           "ac.gif",
+                        "ad.gif",         "ae.gif",           "kurokuro.gif",
+                        "shiroshiro.gif", "newcross.gif",     "mmmcross.gif"};
     for (int n = 1; n <= 55; ++n) list << QStringLiteral("zkuro%1.gif").arg(n);
     for (int n = 1; n <= 55; ++n) list << QStringLiteral("zshiro%1.gif").arg(n);
     return list;
@@ -48,9 +50,9 @@ const QStringList& ImageCatalogue() {
   const QImage& image = ImageFile(name);
   if (image.isNull()) return ::testing::AssertionFailure() << "cannot read " << name.toStdString();
   if (CellEquals(master, x, y, image)) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "cell (" << x << ", " << y << ") shows "
-                                       << ShownImage(master, x, y).toStdString() << ", not "
-                                       << name.toStdString();
+  return ::testing::AssertionFailure()
+         << "cell (" << x << ", " << y << ") shows " << ShownImage(master, x, y).toStdString()
+         << ", not " << name.toStdString();
 }
 
 ::testing::AssertionResult LeftPointShows(const QImage& master, int column, int row,

@@ -1,1 +1,0 @@
-// Benchmarks land with the subsystems they measure.
