@@ -158,7 +158,11 @@ QStringList ValidateCollection(const std::vector<Joseki>& joseki) {
   QStringList errors;
   std::map<QString, const Joseki*> keys;
   std::map<QString, const Joseki*> sequences;
+  std::map<std::pair<QChar, QString>, const Joseki*> titles;  // a list shows one section
   for (const Joseki& j : joseki) {
+    if (auto [it, fresh] = titles.emplace(std::pair{j.Section(), j.title}, &j); !fresh)
+      errors << QStringLiteral("%1: the same title as %2 in one section")
+                    .arg(j.Label(), it->second->Label());
     if (!j.key.isEmpty()) {
       auto [it, fresh] = keys.emplace(j.key, &j);
       if (!fresh)
