@@ -1,5 +1,7 @@
 #include "board/end_notice.h"
 
+#include "shell/picture_text.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -21,18 +23,6 @@ void PaintPanel(QPainter& painter) {
   painter.drawRoundedRect(QRectF(3, 3, kWidth - 6, kHeight - 6), 6, 6);
 }
 
-// The largest bold face whose text fits the width.
-QFont FittingFont(const QString& text, qreal width) {
-  QFont font;
-  font.setFamilies({"IPAPGothic", "IPAGothic", "MotoyaLMaru", "sans-serif"});
-  font.setBold(true);
-  for (int size = 32; size > 8; --size) {
-    font.setPixelSize(size);
-    if (QFontMetricsF(font).horizontalAdvance(text) <= width) break;
-  }
-  return font;
-}
-
 }  // namespace
 
 QImage EndNoticePicture() {
@@ -41,7 +31,7 @@ QImage EndNoticePicture() {
   painter.setRenderHint(QPainter::Antialiasing);
   PaintPanel(painter);
   const QString text = QStringLiteral("手順終了");
-  const QFont font = FittingFont(text, kWidth - 16);
+  const QFont font = FittedFont(QStringLiteral("IPAPGothic"), 32, text, kWidth - 16);
   const QRectF ink = QFontMetricsF(font).tightBoundingRect(text);
   const QPointF origin = QPointF(kWidth / 2.0, kHeight / 2.0) - ink.center();
   QPainterPath path;

@@ -8,6 +8,8 @@
 #include <QRadialGradient>
 #include <cmath>
 
+#include "shell/picture_text.h"
+
 namespace {
 
 constexpr int kTitleWidth = 321;
@@ -20,19 +22,11 @@ constexpr double kSpacing = 24;
 const QPointF kCorner(kTitleWidth - 30.5, kTitleHeight - 26.5);
 
 QFont Face(const char* family, int pixelSize) {
-  QFont font;
-  font.setFamilies({QString::fromLatin1(family), "IPAPGothic", "IPAGothic", "sans-serif"});
-  font.setBold(true);
-  font.setPixelSize(pixelSize);
-  return font;
+  return FittedFont(QString::fromLatin1(family), pixelSize, QString(), pixelSize);
 }
 
-// The face shrunk until the text fits the width.
 QFont Fitted(const char* family, int pixelSize, const QString& text, qreal width) {
-  QFont font = Face(family, pixelSize);
-  while (font.pixelSize() > 8 && QFontMetricsF(font).horizontalAdvance(text) > width)
-    font.setPixelSize(font.pixelSize() - 1);
-  return font;
+  return FittedFont(QString::fromLatin1(family), pixelSize, text, width);
 }
 
 // Point (i, j) counted from the corner, 1 being the edge lines.

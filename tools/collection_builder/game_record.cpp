@@ -82,7 +82,7 @@ QString StrippedGameText(const QString& fullPath) {
   return text;
 }
 
-QStringList ListGameFiles(const QString& dir) {
+QStringList ListSgfFiles(const QString& dir) {
   QStringList files;
   const QDir root(QDir(dir).absolutePath());
   QDirIterator it(root.path(), {QStringLiteral("*.sgf")}, QDir::Files,

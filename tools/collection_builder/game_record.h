@@ -26,4 +26,4 @@ GameRecord ReadGameRecord(const QString& fullPath, const QString& relativePath);
 QString StrippedGameText(const QString& fullPath);
 
 // Every *.sgf under dir, relative '/'-separated paths, sorted.
-QStringList ListGameFiles(const QString& dir);
+QStringList ListSgfFiles(const QString& dir);

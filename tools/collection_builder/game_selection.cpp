@@ -34,7 +34,7 @@ std::map<size_t, Candidate> SearchGames(const std::vector<Joseki>& joseki, const
                                         QTextStream& err) {
   const JosekiScanner scanner(joseki);
   std::map<size_t, Candidate> best;
-  for (const QString& path : ListGameFiles(dir)) {
+  for (const QString& path : ListSgfFiles(dir)) {
     GameRecord game;
     try {
       game = ReadGameRecord(QDir(dir).filePath(path), path);
@@ -55,7 +55,7 @@ std::map<size_t, Candidate> SearchGames(const std::vector<Joseki>& joseki, const
 // Removes the game copies of an earlier selection (every *.sgf under dir) and
 // the folders they leave empty.
 void RemoveOldCopies(const QString& dir) {
-  for (const QString& path : ListGameFiles(dir)) QFile::remove(QDir(dir).filePath(path));
+  for (const QString& path : ListSgfFiles(dir)) QFile::remove(QDir(dir).filePath(path));
   QStringList folders;
   QDirIterator it(dir, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
   while (it.hasNext()) folders << it.next();

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "collection_builder/build_error.h"
+#include "collection_builder/game_record.h"
 
 namespace {
 
@@ -186,13 +187,7 @@ void ReadJosekiText(const QString& text, const QString& fileLabel, JosekiReadRes
 
 JosekiReadResult ReadJosekiDirectory(const QString& dir, const QString& labelPrefix) {
   JosekiReadResult result;
-  QStringList files;
-  const QDir root(QDir(dir).absolutePath());
-  QDirIterator it(root.path(), {QStringLiteral("*.sgf")}, QDir::Files,
-                  QDirIterator::Subdirectories);
-  while (it.hasNext()) files << root.relativeFilePath(it.next());
-  files.sort();
-  for (const QString& relative : files) {
+  for (const QString& relative : ListSgfFiles(dir)) {
     QFile file(QDir(dir).filePath(relative));
     if (!file.open(QIODevice::ReadOnly)) {
       result.errors
