@@ -21,12 +21,6 @@ class GameReplayTest : public ::testing::Test {
     window.ReplayGameTo(target);
   }
   const QImage& master() const { return window.canvas.master(); }
-  static QImage EmptyBoards() {
-    BoardWindow empty;
-    empty.ResetLeftBoard();
-    empty.ResetRightBoard();
-    return empty.canvas.master();
-  }
 
   BoardWindow window;
 };

@@ -19,13 +19,6 @@ class JosekiDrawingTest : public ::testing::Test {
     window.ShowJoseki();
   }
   const QImage& master() const { return window.canvas.master(); }
-  // A picture of the empty left board.
-  static QImage EmptyBoards() {
-    BoardWindow empty;
-    empty.ResetLeftBoard();
-    empty.ResetRightBoard();
-    return empty.canvas.master();
-  }
 
   BoardWindow window;
 };

@@ -2,6 +2,7 @@
 
 #include <QHash>
 
+#include "shell/board_window.h"
 #include "shell/canvas.h"
 
 namespace {
@@ -105,4 +106,11 @@ QString TileName(int column, int row) {
     }
   }
   return ::testing::AssertionSuccess();
+}
+
+QImage EmptyBoards() {
+  BoardWindow empty;
+  empty.ResetLeftBoard();
+  empty.ResetRightBoard();
+  return empty.canvas.master();
 }

@@ -32,6 +32,9 @@ QString RightPointImage(const QImage& master, int column, int row);
 // The board tile (file name, no folder) the empty board shows at (column, row).
 QString TileName(int column, int row);
 
+// Both boards just after their resets: the picture every drawing starts from.
+QImage EmptyBoards();
+
 // True when the two pictures are equal inside area.
 ::testing::AssertionResult AreaEqual(const QImage& a, const QImage& b, const QRect& area);
 
