@@ -10,12 +10,18 @@ void BoardWindow::DrawImage(const QString& programPath, int x, int y) {
   canvas.DrawCell(x, y);
 }
 
-void BoardWindow::ResetLeftBoard() { ResetBoard(Side::kLeft); }
+void BoardWindow::ResetLeftBoard() {
+  ResetBoard(Side::kLeft);
+}
 
-void BoardWindow::ResetRightBoard() { ResetBoard(Side::kRight); }
+void BoardWindow::ResetRightBoard() {
+  ResetBoard(Side::kRight);
+}
 
 void BoardWindow::ResetBoard(Side side) {
   Counts(side).clear();
+  // The walk's previous stone is gone with the picture it stood on.
+  if (side == Side::kLeft) WalkPreviousY = 0;
   const auto x = [side](int column) {
     return side == Side::kLeft ? LeftCellX(column) : RightCellX(column);
   };

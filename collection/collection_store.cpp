@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <QFileInfo>
+#include <QUrl>
 #include <memory>
 
 namespace {
@@ -50,6 +51,14 @@ QString Problem(const QString& path, const QString& what) {
   return u"定石集のファイル「%1」を読み込めません。\n%2"_qs.arg(path, what);
 }
 
+// The collection is shipped and never changes while the program runs: opened
+// as immutable, SQLite takes no lock and reads or writes no journal, WAL or
+// shared-memory file, so another process's lock or a leftover journal beside
+// the file cannot stop it, and nothing is ever created in fld1/.
+QByteArray ImmutableUri(const QString& path) {
+  return "file:" + QUrl::toPercentEncoding(path, "/") + "?immutable=1";
+}
+
 struct CloseDb {
   void operator()(sqlite3* db) const { sqlite3_close(db); }
 };
@@ -70,7 +79,8 @@ QString SectionQuery(int sectionCode) {
       u" Left(five, 1) = '8' Order By five",
   };
   QString query = u"SELECT * FROM gocs WHERE one = '0' And"_qs;
-  if (sectionCode >= 1 && sectionCode <= 7) query += QString::fromUtf16(kConditions[sectionCode - 1]);
+  if (sectionCode >= 1 && sectionCode <= 7)
+    query += QString::fromUtf16(kConditions[sectionCode - 1]);
   return query;
 }
 
@@ -81,7 +91,8 @@ SectionRows ReadSection(const QString& path, int sectionCode, int maxRows) {
     return result;
   }
   sqlite3* raw = nullptr;
-  const int opened = sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
+  const int opened = sqlite3_open_v2(ImmutableUri(path).constData(), &raw,
+                                     SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
   std::unique_ptr<sqlite3, CloseDb> db(raw);
   if (opened != SQLITE_OK) {
     result.error = Problem(path, u"ファイルを開けません。"_qs);
@@ -93,9 +104,10 @@ SectionRows ReadSection(const QString& path, int sectionCode, int maxRows) {
   const QByteArray sql = EngineText(SectionQuery(sectionCode)).toUtf8();
   if (sqlite3_prepare_v2(db.get(), sql.constData(), -1, &rawStatement, nullptr) != SQLITE_OK) {
     const QString why = QString::fromUtf8(sqlite3_errmsg(db.get()));
-    result.error = Problem(path, why.contains(u"no such table"_qs)
-                                     ? u"表 gocs がありません。"_qs
-                                     : u"定石集の形式ではありません（%1）。"_qs.arg(why));
+    result.error = Problem(
+        path, why.contains(u"no such table"_qs)
+                  ? u"表 gocs がありません。"_qs
+                  : u"ファイルが壊れているか、定石集の形式ではありません（%1）。"_qs.arg(why));
     return result;
   }
   std::unique_ptr<sqlite3_stmt, FinalizeStatement> statement(rawStatement);
@@ -128,7 +140,8 @@ SectionRows ReadSection(const QString& path, int sectionCode, int maxRows) {
   }
   if (step != SQLITE_DONE) {
     result.rows.clear();
-    result.error = Problem(path, QString::fromUtf8(sqlite3_errmsg(db.get())));
+    result.error =
+        Problem(path, u"ファイルが壊れています（%1）。"_qs.arg(sqlite3_errmsg(db.get())));
   }
   return result;
 }

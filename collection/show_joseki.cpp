@@ -12,10 +12,11 @@ QString MarkerImage(QChar tag) {
   return tag == u'2' ? u"\\fld2\\shiroshiro.gif"_qs : u"\\fld2\\kurokuro.gif"_qs;
 }
 
-// The number of a move range; nullopt when it cannot be read.
+// A move number of a range, stored as a 16-bit integer; nullopt when it cannot
+// be read or does not fit, so that no arithmetic on it can overflow.
 std::optional<int> ReadNumber(const QString& text) {
   bool ok = false;
-  const int value = text.trimmed().toInt(&ok);
+  const short value = text.trimmed().toShort(&ok);
   return ok ? std::optional<int>(value) : std::nullopt;
 }
 }  // namespace

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "shell/gif_decoder.h"
+#include "shell/image_decoding.h"
 #include "shell/program_folder.h"
 
 namespace {
@@ -31,18 +31,16 @@ QByteArray ReadFile(const QString& path) {
 
 Canvas::Canvas() : master_(kWidth, kHeight, QImage::Format_RGB32) {
   master_.fill(QColor(0x6b, 0x4f, 0x2e));  // the strip between the boards
+  shown_ = master_.copy();
 }
 
 void Canvas::LoadPattern(const QString& programPath) {
   const QString path = ProgramFolder::Path(programPath);
   const QByteArray bytes = ReadFile(path);
-  // Naming the format skips content sniffing; each file's suffix is its format.
-  const QByteArray format = path.mid(path.lastIndexOf(u'.') + 1).toLatin1();
-  const bool gif = format.compare("gif", Qt::CaseInsensitive) == 0;
-  QImage image = gif ? DecodePlainGif(bytes) : QImage();
-  if (image.isNull() && (bytes.isEmpty() || !image.loadFromData(bytes, format.constData()))) {
-    throw ImageLoadError(path);
-  }
+  // Each file's suffix is its format; naming it skips content sniffing.
+  const QByteArray format = path.mid(path.lastIndexOf(u'.') + 1).toLatin1().toLower();
+  const QImage image = format == "gif" ? DecodeGif(bytes) : DecodeOtherImage(bytes, format);
+  if (image.isNull()) throw ImageLoadError(path);
   SetPattern(image);
 }
 
@@ -68,9 +66,19 @@ void Canvas::DrawCell(int x, int y) {
   for (int row = top; row < bottom; ++row) {
     std::memcpy(target + (y + row) * targetStride, source + row * sourceStride, bytes);
   }
+  drawnSinceRefresh_ |= QRect(x + left, y + top, right - left, bottom - top);
 }
 
 void Canvas::Refresh() {
   ++refreshCount_;
+  const QRect& area = drawnSinceRefresh_;
+  if (!area.isEmpty()) {
+    const size_t bytes = size_t(area.width()) * 4;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      std::memcpy(shown_.scanLine(y) + area.left() * 4, master_.constScanLine(y) + area.left() * 4,
+                  bytes);
+    }
+    drawnSinceRefresh_ = QRect();
+  }
   if (listener_) listener_();
 }

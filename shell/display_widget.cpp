@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 #include "shell/canvas.h"
 
@@ -14,15 +15,22 @@ DisplayWidget::DisplayWidget(Canvas& canvas, QWidget* parent) : QWidget(parent),
 
 void DisplayWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.drawImage(event->rect(), canvas_.master(), event->rect());
+  painter.drawImage(event->rect(), canvas_.shown(), event->rect());
 }
 
 void DisplayWidget::mouseMoveEvent(QMouseEvent* event) {
   if (onMouseMove) onMouseMove(event->position().x(), event->position().y());
 }
 
+void DisplayWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  // A double click is one click: the release that ends it is not another.
+  if (event->button() == Qt::LeftButton) releaseEndsDoubleClick_ = true;
+}
+
 void DisplayWidget::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
+  if (event->button() != Qt::LeftButton) return;
+  if (std::exchange(releaseEndsDoubleClick_, false)) return;
+  if (!rect().contains(event->position().toPoint())) return;
   // The click's own position names the cell, as the last movement would.
   if (onMouseMove) onMouseMove(event->position().x(), event->position().y());
   if (onClick) onClick();

@@ -1,6 +1,6 @@
 #pragma once
-// The visible board picture: paints the canvas's Master as it stands and
-// passes mouse movement and clicks on.
+// The visible board picture: paints the canvas's picture as of its last
+// refresh and passes mouse movement and clicks on.
 
 #include <QWidget>
 #include <functional>
@@ -18,7 +18,9 @@ class DisplayWidget : public QWidget {
   void paintEvent(QPaintEvent*) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   Canvas& canvas_;
+  bool releaseEndsDoubleClick_ = false;
 };

@@ -1,5 +1,6 @@
 #include "shell/form4.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
@@ -57,6 +58,14 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) Run([this, row] { model.SelectListLine(row); });
   });
+  // A click on the line already selected draws its joseki again (the search
+  // input may have cleared the right board); a click that changes the line has
+  // drawn it through the change above.
+  List1->viewport()->installEventFilter(this);
+  connect(List1, &QListWidget::clicked, this, [this](const QModelIndex& index) {
+    if (index.row() == rowBeforePress_)
+      Run([this, row = index.row()] { model.SelectListLine(row); });
+  });
 
   Label2 = AddLabel(this, {8, 456, 241, 153}, 11.25);
   Label1 = AddLabel(this, {664, 456, 201, 105}, 11.25);
@@ -110,9 +119,8 @@ QPushButton* Form4::AddButton(const QString& caption, QRect geometry,
                               void (BoardWindow::*handler)()) {
   auto* button = new QPushButton(caption, this);
   button->setGeometry(geometry);
-  connect(button, &QPushButton::clicked, this, [this, handler] { Run([this, handler] {
-            (model.*handler)();
-          }); });
+  connect(button, &QPushButton::clicked, this,
+          [this, handler] { Run([this, handler] { (model.*handler)(); }); });
   return button;
 }
 
@@ -136,6 +144,12 @@ class SyncBeforeMessages : public MessageSink {
   MessageSink* inner_;
 };
 }  // namespace
+
+bool Form4::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress)
+    rowBeforePress_ = List1->currentRow();
+  return QWidget::eventFilter(watched, event);
+}
 
 void Form4::Run(const std::function<void()>& handler) {
   {

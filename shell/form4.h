@@ -33,7 +33,11 @@ class Form4 : public QWidget {
   // Runs one handler of the model, then brings the widgets up to date.
   void Run(const std::function<void()>& handler);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  int rowBeforePress_ = -1;
   QPushButton* AddButton(const QString& caption, QRect geometry, void (BoardWindow::*handler)());
   void Sync();
 };

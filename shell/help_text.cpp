@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <cerrno>
+#include <cstring>
 #include <string>
 
 const QStringList& HelpTopics() {
@@ -40,9 +41,18 @@ std::optional<QString> DecodeShiftJis(const QByteArray& bytes) {
   size_t inLeft = bytes.size();
   char* outPtr = out.data();
   size_t outLeft = out.size();
-  const size_t result = iconv(converter, &in, &inLeft, &outPtr, &outLeft);
+  // A byte that cannot start or end a character becomes one replacement
+  // character, so that one damaged byte costs one character, not the text.
+  while (iconv(converter, &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)) {
+    if (errno != EILSEQ && errno != EINVAL) break;
+    constexpr char kReplacement[] = "\xEF\xBF\xBD";
+    std::memcpy(outPtr, kReplacement, 3);
+    outPtr += 3;
+    outLeft -= 3;
+    ++in;
+    --inLeft;
+  }
   iconv_close(converter);
-  if (result == static_cast<size_t>(-1)) return std::nullopt;
   out.resize(out.size() - outLeft);
   return QString::fromStdString(out);
 }

@@ -9,10 +9,11 @@
 // The topics of the help window, in the order the window lists them.
 const QStringList& HelpTopics();
 
-// Decodes Shift_JIS (code page 932) text; nullopt when it is not valid.
+// Decodes Shift_JIS (code page 932) text, a byte that is not valid there as one
+// replacement character; nullopt only when the platform has no such decoder.
 std::optional<QString> DecodeShiftJis(const QByteArray& bytes);
 
-// Reads the whole file and decodes it; nullopt when it cannot be read or decoded.
+// Reads the whole file and decodes it; nullopt when it cannot be read.
 std::optional<QString> ReadHelpFile(const QString& path);
 
 // The text of a topic's section: what follows "■" + topic + the line break, up

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <QDir>
 #include <QFile>
 
 #include "support/loaded_window.h"
@@ -207,6 +208,32 @@ TEST_F(SectionLoadingTest, HandicapRowWithoutOneIsListedInSectionTwo) {
   LoadSection(2);
   EXPECT_TRUE(messages.messages.isEmpty());
   EXPECT_EQ(window->controls.List1, QStringList({"4-4", "handicap"}));
+}
+
+// The collection is read as the immutable file it is: a WAL-mode file or one
+// another process holds locked in a write loads, and nothing appears in fld1/.
+TEST_F(SectionLoadingTest, WalModeOrLockedCollectionLoadsAndNothingIsWrittenBesideIt) {
+  const QString file = folder.path("fld1/goc.db");
+  const auto files = [&] { return QDir(folder.path("fld1")).entryList(QDir::Files); };
+  folder.WriteCollection({Titled("t", "2a")});
+  Execute(file, "PRAGMA journal_mode=WAL");
+  const QStringList walFiles = files();
+  LoadSection(3);
+  EXPECT_EQ(window->controls.List1, QStringList{"t"});
+  EXPECT_EQ(files(), walFiles);
+
+  folder.WriteCollection({Titled("u", "2a")});
+  sqlite3* writer = nullptr;
+  ASSERT_EQ(sqlite3_open(file.toUtf8().constData(), &writer), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE; UPDATE gocs SET title = 'v'", nullptr, nullptr,
+                         nullptr),
+            SQLITE_OK);
+  const QStringList lockedFiles = files();
+  LoadSection(3);
+  EXPECT_EQ(window->controls.List1, QStringList{"u"});
+  EXPECT_EQ(files(), lockedFiles);
+  sqlite3_close(writer);
+  EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join("\n").toStdString();
 }
 
 // ---- collections that cannot be read --------------------------------------

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include "shell/help_text.h"
 
@@ -30,7 +30,11 @@ TEST(ShiftJis, DecodesMarksAndKanjiWithoutAFinalLineBreak) {
   // "■定石" then CR LF then "碁" in code page 932, no line break at the end.
   const QByteArray bytes("\x81\xa1\x92\xe8\x90\xce\r\n\x8c\xe9", 10);
   EXPECT_EQ(DecodeShiftJis(bytes), u"■定石\r\n碁"_qs);
-  EXPECT_FALSE(DecodeShiftJis(QByteArray("\x81", 1)).has_value());
+}
+
+TEST(ShiftJis, ABadByteCostsOneCharacterNotTheText) {
+  EXPECT_EQ(DecodeShiftJis(QByteArray("\x81\xa1\x80\x92\xe8\xff", 6)), u"■\uFFFD定\uFFFD"_qs);
+  EXPECT_EQ(DecodeShiftJis(QByteArray("\x92\xe8\x81", 3)), u"定\uFFFD"_qs);  // cut short
 }
 
 TEST(ShiftJis, ShippedHelpFileHasEveryTopicClosed) {

@@ -177,6 +177,15 @@ INSTANTIATE_TEST_SUITE_P(
                       BadStone{"SetupColumn", "331", "3x1"}, BadStone{"SetupRow", "331x51", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The display shows the board as of the last finished step, never half a drawing.
+TEST_F(JosekiDrawingTest, AFailedDrawingLeavesTheDisplayAtItsLastRefresh) {
+  Show("", Triple({3, 3}) + "x31");
+  EXPECT_TRUE(LeftPointShows(master(), 3, 3, "zshiro1.gif"));
+  EXPECT_TRUE(AreaEqual(window.canvas.shown(), EmptyBoards(), kLeftBoardArea));
+  Show("", Triple({3, 3}));
+  EXPECT_TRUE(AreaEqual(window.canvas.shown(), master(), master().rect()));
+}
+
 // ---- the game reference ----------------------------------------------------
 
 class GameReferenceTest : public JosekiDrawingTest {
@@ -229,7 +238,12 @@ INSTANTIATE_TEST_SUITE_P(
                       BadReference{"NoSlash", "Head|1230|4D3C", "Head", 7, 9, "4D3C"},
                       BadReference{"FirstNotANumber", "Head|x/5|4D3C", "Head", 7, 5, "4D3C"},
                       BadReference{"LastNotANumber", "Head|2/y|4D3C", "Head", 2, 9, "4D3C"},
-                      BadReference{"EmptyParts", "||", "", 7, 9, ""}),
+                      BadReference{"EmptyParts", "||", "", 7, 9, ""},
+                      // Move numbers are 16-bit: what does not fit is not a number.
+                      BadReference{"LastTooLarge", "Head|2/2000000000|4D3C", "Head", 2, 9, "4D3C"},
+                      BadReference{"FirstTooSmall", "Head|-40000/5|4D3C", "Head", 7, 5, "4D3C"},
+                      BadReference{"LargestThatFits", "Head|32767/32767|4D", "Head", 32767, 32767,
+                                   "4D"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GameReferenceTest, ShortReferenceClearsTheRightBoardAndDisablesTheButtons) {

@@ -211,6 +211,21 @@ TEST_F(MoveWalkTest, ReplayOnTheRightBoardBetweenClicksLeavesNoPhantomStone) {
   EXPECT_TRUE(Shows({12, 5}, "zkurored.gif"));
 }
 
+// The walk's previous stone belongs to the picture it was drawn on: after
+// another joseki is drawn, the next click paints no stone where it stood.
+TEST_F(MoveWalkTest, AnotherJosekiDrawnEndsTheWalksPreviousStone) {
+  Select("", Triples({{12, 3}, {12, 5}, {14, 3}}));
+  window.Command6_Click();
+  window.Command5_Click();
+  window.Command5_Click();
+  Select("", Triples({{3, 3}, {4, 4}, {5, 5}}));
+  window.ShowJoseki();
+  window.Command5_Click();
+  EXPECT_TRUE(Shows({5, 5}, "zshirored.gif"));
+  EXPECT_TRUE(Shows({12, 5}, TileName(12, 5)));
+  EXPECT_EQ(window.LeftCounts.at(12, 5), 0);
+}
+
 TEST_F(MoveWalkTest, WithoutAStartTheWalkDrawsOverTheWholeDiagram) {
   Select("", Triples({{3, 3}, {4, 4}}));
   window.ShowJoseki();

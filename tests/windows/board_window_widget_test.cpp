@@ -85,3 +85,17 @@ TEST_F(BoardWindowWidget, DisplayRepaintsOnlyWhatTheCanvasHolds) {
   const QImage shown = form->Display->grab().toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(shown, form->model.canvas.master());
 }
+
+// After the search input cleared the right board, a click on the line still
+// selected draws its joseki and game again.
+TEST_F(BoardWindowWidget, ClickOnTheSelectedLineDrawsItAgain) {
+  form->List1->setCurrentRow(1);
+  QTest::mouseClick(form->Command1, Qt::LeftButton);
+  ASSERT_TRUE(form->model.controls.Text6.isEmpty());
+  ASSERT_FALSE(form->Command3->isEnabled());
+  const QRect line = form->List1->visualItemRect(form->List1->item(1));
+  QTest::mouseClick(form->List1->viewport(), Qt::LeftButton, {}, line.center());
+  EXPECT_EQ(form->model.controls.Text6, u"黒 甲　白 乙|2/3|4433342531"_qs);
+  EXPECT_TRUE(form->Command3->isEnabled());
+  EXPECT_EQ(form->model.RightMoveCount, 3);
+}

@@ -16,7 +16,9 @@
 #include "support/test_collection.h"
 
 namespace {
-void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+void Click(QPushButton* button) {
+  QTest::mouseClick(button, Qt::LeftButton);
+}
 
 std::vector<TestRow> TwoSections() {
   TestRow komoku;
@@ -37,7 +39,7 @@ TEST(Menu, SectionButtonsShowTheBoardWindowForTheirSection) {
   folder.WriteCollection(TwoSections());
   Form1 menu;
   menu.show();
-  const QStringList captions = {u"置碁の部"_qs, u"星 の 部"_qs,   u"小目の部"_qs, u"高目の部"_qs,
+  const QStringList captions = {u"置碁の部"_qs,   u"星 の 部"_qs, u"小目の部"_qs,  u"高目の部"_qs,
                                 u"目外シの部"_qs, u"三々の部"_qs, u"その他の部"_qs};
   for (int k = 0; k < 7; ++k) EXPECT_EQ(menu.sectionButtons[k]->text(), captions[k]);
 

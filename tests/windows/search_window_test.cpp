@@ -1,7 +1,9 @@
 // A search entered with clicks on the right board of the real window.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -22,7 +24,9 @@ TestRow Joseki(const QString& title, const QString& five, const QString& moves) 
 }
 
 // The centre of the right board's cell of point (column, row) in Display.
-QPoint RightCell(int column, int row) { return {(column + 19) * 22 + 11, (row - 1) * 23 + 11}; }
+QPoint RightCell(int column, int row) {
+  return {(column + 19) * 22 + 11, (row - 1) * 23 + 11};
+}
 }  // namespace
 
 TEST(SearchWindow, ClickedSequenceFindsItsJosekiOneTickLater) {
@@ -74,4 +78,26 @@ TEST(SearchWindow, WrongFirstStoneIsRefusedWithTheSectionsMessage) {
   QTest::mouseClick(form.Display, Qt::LeftButton, {}, QPoint(430, 50));
   EXPECT_TRUE(form.model.controls.Text6.isEmpty());
   EXPECT_EQ(messages.messages.size(), 1);
+}
+
+// The platform delivers press, release, double click, release: one stone.
+TEST(SearchWindow, ADoubleClickEntersOneStone) {
+  ScopedMessageRecorder messages;
+  TestProgramFolder folder;
+  folder.WriteCollection({Joseki(u"一間受け"_qs, u"2A1"_qs, u"342531"_qs)});
+  Module1::SectionCode = 3;
+  Form4 form;
+  form.show();
+  QTest::mouseClick(form.Command1, Qt::LeftButton);
+  const QPointF at = RightCell(3, 4);
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                            QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+    const bool down = type != QEvent::MouseButtonRelease;
+    QMouseEvent event(type, at, form.Display->mapToGlobal(at), Qt::LeftButton,
+                      down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(form.Display, &event);
+  }
+  EXPECT_EQ(form.model.controls.Text6, u"432"_qs);
+  QTest::mouseClick(form.Display, Qt::LeftButton, {}, RightCell(5, 3));
+  EXPECT_EQ(form.model.controls.Text6, u"432351"_qs);
 }

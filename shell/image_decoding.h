@@ -1,0 +1,19 @@
+#pragma once
+// Decoding the board's image files: GIF through giflib, anything else (the
+// JPEG tiles) through Qt's image reader. A board image is one cell of 22 x 23
+// pixels, so a picture that claims to be larger than kMaxImageSide on a side is
+// refused before anything is allocated for it: a damaged 35-byte header must
+// not cost gigabytes.
+
+#include <QByteArray>
+#include <QImage>
+
+inline constexpr int kMaxImageSide = 512;
+
+// The first image of a GIF file as RGB32 (transparent pixels black, as Qt's own
+// reader gives them); a null image when the data is damaged or too large.
+QImage DecodeGif(const QByteArray& data);
+
+// An image of the named format ("jpg", "png" …) as RGB32; null when it cannot
+// be read or is too large.
+QImage DecodeOtherImage(const QByteArray& data, const QByteArray& format);
