@@ -1,10 +1,12 @@
 // The program: the menu window opens, the rest follows from its buttons.
 #include <QApplication>
 
-#include "shell/startup.h"
+#include "windows/message_box.h"
+#include "windows/startup.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  StartProgram(app);
+  MessageBoxSink messages;
+  StartProgram(app, messages);
   return app.exec();
 }

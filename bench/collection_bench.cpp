@@ -9,8 +9,7 @@
 #include <memory>
 
 #include "bench/bench_support.h"
-#include "shell/module1.h"
-#include "shell/program_folder.h"
+#include "model/board_window_model.h"
 
 namespace {
 
@@ -30,9 +29,8 @@ class SectionFolder {
     QDir(dir_.path()).mkdir("fld1");
     QFile::link(QStringLiteral(PROGRAM_DIR "/fld2"), dir_.filePath("fld2"));
     WriteCollection();
-    ProgramFolder::SetRoot(dir_.path());
-    Module1::SectionCode = 3;
   }
+  ProgramFolder folder() const { return ProgramFolder(QDir(dir_.path())); }
 
  private:
   void WriteCollection() {
@@ -76,24 +74,28 @@ SectionFolder& Folder() {
   return folder;
 }
 
-// The board window's load: the query, the arrays, the list, and the first
+struct SilentMessages : MessageSink {
+  void ShowMessage(const QString&) override {}
+};
+
+// The board window's load: the query, the records, the list, and the first
 // joseki drawn with its game.
 void BM_OpenSectionOf1200Rows(benchmark::State& state) {
-  Folder();
+  SilentMessages messages;
   for (auto _ : state) {
-    BoardWindow window;
-    window.Form_Load();
-    if (window.controls.List1.size() != kRows) state.SkipWithError("section not loaded");
+    BoardWindowModel model(Folder().folder(), 3, messages);
+    model.Load();
+    if (model.view().titles.size() != kRows) state.SkipWithError("section not loaded");
   }
 }
 BENCHMARK(BM_OpenSectionOf1200Rows)->Unit(benchmark::kMillisecond);
 
 // A click on the joseki whose game is drawn to its 300th move.
 void BM_SelectJosekiWith300MoveGame(benchmark::State& state) {
-  Folder();
-  auto window = std::make_unique<BoardWindow>();
-  window->Form_Load();
-  for (auto _ : state) window->SelectListLine(kLongGame);
+  SilentMessages messages;
+  BoardWindowModel model(Folder().folder(), 3, messages);
+  model.Load();
+  for (auto _ : state) model.SelectLine(kLongGame);
 }
 BENCHMARK(BM_SelectJosekiWith300MoveGame)->Unit(benchmark::kMillisecond);
 

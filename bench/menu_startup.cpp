@@ -4,8 +4,9 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "shell/form1.h"
-#include "shell/startup.h"
+#include "windows/menu_window.h"
+#include "windows/message_box.h"
+#include "windows/startup.h"
 
 namespace {
 class QuitAfterPaint : public QObject {
@@ -20,7 +21,8 @@ class QuitAfterPaint : public QObject {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QuitAfterPaint quit;
-  Form1* menu = StartProgram(app);
+  MessageBoxSink messages;
+  MenuWindow* menu = StartProgram(app, messages);
   menu->installEventFilter(&quit);
   return app.exec();
 }

@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <memory>
 
+#include "collection/record_parsing.h"
+
 namespace {
 
 // The query's string functions count characters, not bytes.
@@ -84,64 +86,52 @@ QString SectionQuery(int sectionCode) {
   return query;
 }
 
-SectionRows ReadSection(const QString& path, int sectionCode, int maxRows) {
-  SectionRows result;
-  if (!QFileInfo(path).isFile()) {
-    result.error = Problem(path, u"ファイルがありません。"_qs);
+SectionRecords ReadSection(const QString& path, int sectionCode, int maxRecords) {
+  SectionRecords result;
+  const auto fail = [&](const QString& what) {
+    result.records.clear();
+    result.error = Problem(path, what);
     return result;
-  }
+  };
+  if (!QFileInfo(path).isFile()) return fail(u"ファイルがありません。"_qs);
   sqlite3* raw = nullptr;
   const int opened = sqlite3_open_v2(ImmutableUri(path).constData(), &raw,
                                      SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
   std::unique_ptr<sqlite3, CloseDb> db(raw);
-  if (opened != SQLITE_OK) {
-    result.error = Problem(path, u"ファイルを開けません。"_qs);
-    return result;
-  }
+  if (opened != SQLITE_OK) return fail(u"ファイルを開けません。"_qs);
   RegisterFunctions(db.get());
 
   sqlite3_stmt* rawStatement = nullptr;
   const QByteArray sql = EngineText(SectionQuery(sectionCode)).toUtf8();
   if (sqlite3_prepare_v2(db.get(), sql.constData(), -1, &rawStatement, nullptr) != SQLITE_OK) {
     const QString why = QString::fromUtf8(sqlite3_errmsg(db.get()));
-    result.error = Problem(
-        path, why.contains(u"no such table"_qs)
-                  ? u"表 gocs がありません。"_qs
-                  : u"ファイルが壊れているか、定石集の形式ではありません（%1）。"_qs.arg(why));
-    return result;
+    return fail(why.contains(u"no such table"_qs)
+                    ? u"表 gocs がありません。"_qs
+                    : u"ファイルが壊れているか、定石集の形式ではありません（%1）。"_qs.arg(why));
   }
   std::unique_ptr<sqlite3_stmt, FinalizeStatement> statement(rawStatement);
-  if (sqlite3_column_count(statement.get()) < int(JosekiRecord().size())) {
-    result.error = Problem(path, u"表 gocs の欄が足りません。"_qs);
-    return result;
-  }
+  if (sqlite3_column_count(statement.get()) < int(StoredRow().size()))
+    return fail(u"表 gocs の欄が足りません。"_qs);
 
   int step;
   while ((step = sqlite3_step(statement.get())) == SQLITE_ROW) {
-    if (int(result.rows.size()) == maxRows) {
-      result.rows.clear();
-      result.error = Problem(path, u"この部の定石が %1 件を超えています。"_qs.arg(maxRows));
-      return result;
-    }
-    JosekiRecord record;
-    for (int i = 0; i < int(record.size()); ++i) {
+    if (int(result.records.size()) == maxRecords)
+      return fail(u"この部の定石が %1 件を超えています。"_qs.arg(maxRecords));
+    StoredRow row;
+    for (int i = 0; i < int(row.size()); ++i) {
       // "one" is only named by the query (section 2 lists handicap rows whatever
       // it holds); every other field is read and must hold text.
       constexpr int kOneField = 1;
-      if (i != kOneField && sqlite3_column_type(statement.get(), i) == SQLITE_NULL) {
-        result.rows.clear();
-        result.error = Problem(path, u"空の欄（NULL）があります（ID %1）。"_qs.arg(record[0]));
-        return result;
-      }
+      if (i != kOneField && sqlite3_column_type(statement.get(), i) == SQLITE_NULL)
+        return fail(u"空の欄（NULL）があります（ID %1）。"_qs.arg(row[0]));
       const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), i));
-      record[i] = QString::fromUtf8(text, sqlite3_column_bytes(statement.get(), i));
+      row[i] = QString::fromUtf8(text, sqlite3_column_bytes(statement.get(), i));
     }
-    result.rows.push_back(std::move(record));
+    std::optional<JosekiRecord> record = ParseRecord(row);
+    if (!record) return fail(u"ID %1 の置石の数が手順より多くなっています。"_qs.arg(row[0]));
+    result.records.push_back(std::move(*record));
   }
-  if (step != SQLITE_DONE) {
-    result.rows.clear();
-    result.error =
-        Problem(path, u"ファイルが壊れています（%1）。"_qs.arg(sqlite3_errmsg(db.get())));
-  }
+  if (step != SQLITE_DONE)
+    return fail(u"ファイルが壊れています（%1）。"_qs.arg(sqlite3_errmsg(db.get())));
   return result;
 }

@@ -1,38 +1,35 @@
 #pragma once
-// Go captures on a count array. Only what replaying stored sequences needs:
-// no legality check, no ko, no suicide rule. A stone that fills its own last
+// Go captures on a count board: what replaying stored sequences needs, no
+// legality check, no ko, no suicide rule. A stone that fills its own last
 // liberty stays on the board.
 
 #include <functional>
 #include <stdexcept>
 
-#include "shell/board_state.h"
+#include "rules/board_state.h"
 
 // A placement on the border ring or outside it (bad record data). The count
-// array is never addressed outside its bounds; the caller decides what ends.
+// board is never addressed outside its bounds; the caller decides what ends.
 struct OffBoardPlacement : std::runtime_error {
-  OffBoardPlacement(int column, int row);
+  explicit OffBoardPlacement(Point p);
 };
 
 // Called for each removed stone before its neighbours are lowered (redraw hook).
-using StoneRemoved = std::function<void(int column, int row)>;
+using StoneRemoved = std::function<void(Point)>;
 
-// Fills the border ring with value: (i, 0), (0, i), (20, i), (i, 20) for i = 0..20.
-void FillRing(BoardState& board, int16_t value);
+// Writes a stone of colour at p and counts it in with AddStoneCounts; the
+// point's old code is overwritten. Throws OffBoardPlacement off the board.
+void PlaceStone(BoardState& board, Point p, Colour colour);
 
-// Brings the new stone at (column, row), already written with its colour code,
-// to its neighbour-counted code and raises the codes of its occupied
-// neighbours. Throws OffBoardPlacement unless the point is 1..19 each.
-void AddStoneCounts(BoardState& board, int column, int row, int16_t stoneColour);
+// Brings the stone at p, already written with its colour code, to its
+// neighbour-counted code and raises the codes of its occupied neighbours.
+// Throws OffBoardPlacement unless p is on the board.
+void AddStoneCounts(BoardState& board, Point p, Colour colour);
 
-// Removes every opponent group next to the stone just placed at (column, row)
-// that has no liberty, left, right, up, down, each group in row-then-column
-// order. moveCount's parity names the colour that just moved (odd: black).
-void CaptureCheck(BoardState& board, int column, int row, int16_t stoneColour, int moveCount,
-                  const StoneRemoved& removed);
+// Removes every group of the other colour next to p that has no liberty,
+// looking left, right, up, down, each group in row-then-column order.
+// Throws OffBoardPlacement unless p is on the board.
+void CaptureCheck(BoardState& board, Point p, Colour mover, const StoneRemoved& removed);
 
-// Every code above 10 on the points loses 2.
-void ClearMarks(BoardState& board);
-
-// Empties (column, row): tells removed, then lowers its stone neighbours by 2.
-void RemoveStone(BoardState& board, int column, int row, const StoneRemoved& removed);
+// Empties p: tells removed, then lowers its stone neighbours by 2.
+void RemoveStone(BoardState& board, Point p, const StoneRemoved& removed);

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "collection_builder/joseki.h"
-#include "shell/board_state.h"
+#include "rules/board_state.h"
 
 inline constexpr int kSymmetries = 8;
 

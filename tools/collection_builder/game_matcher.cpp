@@ -1,7 +1,7 @@
 #include "collection_builder/game_matcher.h"
 
+#include "rules/board_state.h"
 #include "rules/captures.h"
-#include "shell/board_state.h"
 
 namespace {
 
@@ -20,8 +20,8 @@ std::vector<BoardState> ReplayHistory(const GameRecord& game) {
     const int16_t colour = k % 2 == 0 ? 1 : 2;
     if (board.at(p.column, p.row) == 0) {
       board.at(p.column, p.row) = colour;
-      AddStoneCounts(board, p.column, p.row, colour);
-      CaptureCheck(board, p.column, p.row, colour, colour, nullptr);
+      AddStoneCounts(board, Point{p.column, p.row}, Colour(colour));
+      CaptureCheck(board, Point{p.column, p.row}, Colour(colour), nullptr);
     }
     history.push_back(board);
   }

@@ -6,7 +6,7 @@
 #include "collection_builder/player_names.h"
 #include "collection_builder/record_encoding.h"
 #include "rules/captures.h"
-#include "shell/move_encoding.h"
+#include "rules/move_encoding.h"
 
 namespace {
 
@@ -21,8 +21,8 @@ QString PlayerText(const QString& name, const QString& rank) {
 bool DecodeGameMoves(const QString& text, std::vector<BoardPoint>& moves) {
   if (text.size() % 2 != 0) return false;
   for (qsizetype i = 0; i < text.size(); i += 2) {
-    const BoardPoint p{CoordValue(text[i + 1]), CoordValue(text[i])};
-    if (!BoardState::IsPoint(p.column, p.row) || CoordChar(p.row) != text[i] ||
+    const BoardPoint p{CoordValue(text[i + 1].unicode()), CoordValue(text[i].unicode())};
+    if (!IsOnBoard(Point{p.column, p.row}) || CoordChar(p.row) != text[i] ||
         CoordChar(p.column) != text[i + 1])
       return false;
     moves.push_back(p);
@@ -38,8 +38,8 @@ BoardState BoardBefore(const std::vector<BoardPoint>& moves, int first) {
     const int16_t colour = k % 2 == 0 ? 1 : 2;
     if (board.at(p.column, p.row) != 0) continue;
     board.at(p.column, p.row) = colour;
-    AddStoneCounts(board, p.column, p.row, colour);
-    CaptureCheck(board, p.column, p.row, colour, colour, nullptr);
+    AddStoneCounts(board, Point{p.column, p.row}, Colour(colour));
+    CaptureCheck(board, Point{p.column, p.row}, Colour(colour), nullptr);
   }
   return board;
 }

@@ -5,8 +5,8 @@
 #include <set>
 
 #include "collection_builder/joseki_reader.h"
+#include "rules/board_state.h"
 #include "rules/captures.h"
-#include "shell/board_state.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ bool GroupHasLiberty(const BoardState& board, int column, int row) {
     open.pop_back();
     for (auto [dc, dr] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
       const int nc = c + dc, nr = r + dr;
-      if (!BoardState::IsPoint(nc, nr)) continue;
+      if (!IsOnBoard(Point{nc, nr})) continue;
       const int code = board.at(nc, nr);
       if (code == 0) return true;
       if (code % 2 == parity && seen.insert({nc, nr}).second) open.push_back({nc, nr});
@@ -81,9 +81,9 @@ void CheckPlay(const Joseki& j, QStringList& reasons) {
     }
     const int16_t colour = i % 2 == 0 ? 1 : 2;
     board.at(p.column, p.row) = colour;
-    AddStoneCounts(board, p.column, p.row, colour);
+    AddStoneCounts(board, Point{p.column, p.row}, Colour(colour));
     if (i < j.given) continue;
-    CaptureCheck(board, p.column, p.row, colour, colour, nullptr);
+    CaptureCheck(board, Point{p.column, p.row}, Colour(colour), nullptr);
     if (!GroupHasLiberty(board, p.column, p.row)) {
       reasons << QStringLiteral("%1 at %2 is suicide: its group has no liberty")
                      .arg(StoneName(i, j.given), SgfPointText(p));

@@ -1,15 +1,15 @@
 #include "collection_builder/record_encoding.h"
 
 #include "collection_builder/build_error.h"
-#include "shell/board_state.h"
-#include "shell/move_encoding.h"
+#include "rules/board_state.h"
+#include "rules/move_encoding.h"
 
 namespace {
 
 BoardPoint DecodePoint(const QString& text, qsizetype at, const JosekiRow& row) {
   if (text[at] == kTenuki && text[at + 1] == kTenuki) return kTenukiPoint;
-  const BoardPoint p{CoordValue(text[at + 1]), CoordValue(text[at])};
-  if (!BoardState::IsPoint(p.column, p.row) || CoordChar(p.row) != text[at] ||
+  const BoardPoint p{CoordValue(text[at + 1].unicode()), CoordValue(text[at].unicode())};
+  if (!IsOnBoard(Point{p.column, p.row}) || CoordChar(p.row) != text[at] ||
       CoordChar(p.column) != text[at + 1])
     throw BuildError(QStringLiteral("row %1 「%2」: bad coordinates \"%3\"")
                          .arg(row.id)
@@ -32,7 +32,7 @@ QString FiveText(const QString& key, const QString& caption) {
 
 QString EncodeGameMove(const BoardPoint& point) {
   if (point.IsTenuki()) return QStringLiteral("??");
-  return QString(CoordChar(point.row)) + CoordChar(point.column);
+  return QString(QChar(CoordChar(point.row))) + QChar(CoordChar(point.column));
 }
 
 QString EncodeMoves(const std::vector<BoardPoint>& stones) {
@@ -58,7 +58,7 @@ JosekiRow EncodeJoseki(const Joseki& joseki) {
   JosekiRow row;
   row.one = joseki.one;
   row.markers = EncodeMarkers(joseki.markers);
-  row.setupCount = CoordChar(joseki.given);
+  row.setupCount = QChar(CoordChar(joseki.given));
   row.title = joseki.title;
   row.five = FiveText(joseki.key, joseki.caption);
   row.commentary = joseki.commentary;
@@ -73,7 +73,7 @@ Joseki DecodeJoseki(const JosekiRow& row) {
   joseki.key = row.five.section(u' ', 0, 0);
   joseki.caption = row.five.section(u' ', 1);
   joseki.commentary = row.commentary;
-  joseki.given = CoordValue(row.setupCount);
+  joseki.given = row.setupCount.size() == 1 ? CoordValue(row.setupCount[0].unicode()) : 0;
   RequireTriples(row.moves, row, "moves");
   RequireTriples(row.markers, row, "markers");
   for (qsizetype i = 0; i < row.moves.size(); i += 3)

@@ -1,0 +1,105 @@
+#include "features/game_replay.h"
+
+#include <algorithm>
+
+#include "pictures/board_pictures.h"
+#include "pictures/image_catalogue.h"
+#include "rules/captures.h"
+
+void GameReplay::SetGame(const GameReference& game) {
+  if (game.firstMove) firstGameMove_ = *game.firstMove;
+  if (game.lastMove) lastGameMove_ = *game.lastMove;
+  moves_ = game.moves;
+}
+
+bool GameReplay::ResetBoard() {
+  counts_ = BoardState{};
+  return DrawEmptyBoard(canvas_, Board::kRight);
+}
+
+void GameReplay::PlaceGameMove(int k, int& numbered, bool numberingBeginsWithWhite,
+                               bool keepPatternOnError) {
+  const Point p = moves_[k - 1];
+  const Colour colour = ColourOfNth(k);
+  const bool inJoseki = firstGameMove_ <= k && k <= lastGameMove_;
+  const QString image =
+      inJoseki ? GameNumberImage(++numbered, numberingBeginsWithWhite) : PlainStoneImage(colour);
+  try {
+    canvas_.LoadPattern(image);
+  } catch (const ImageLoadError&) {
+    if (!keepPatternOnError) throw;  // else the stone is drawn with the picture before
+  }
+  canvas_.DrawCell(CellOrigin(Board::kRight, p));
+  canvas_.Refresh();
+  PlaceStone(counts_, p, colour);
+  CaptureCheck(counts_, p, colour,
+               [this](Point q) { RedrawEmptyPoint(canvas_, Board::kRight, q); });
+}
+
+GameReplay::Result GameReplay::ShowGameRecord() {
+  Result result{Drawn::kWhole, ResetBoard()};
+  const auto fail = [&] {
+    result.boardReset |= ResetBoard();
+    result.drawn = Drawn::kFailed;
+    return result;
+  };
+  if (lastGameMove_ < 0) return fail();
+  const bool beginsWithWhite = firstGameMove_ % 2 == 0;
+  const int last = std::min(lastGameMove_, int(moves_.size()));
+  shownMove_ = 0;
+  int numbered = 0;
+  for (int k = 1; k <= last; ++k) {
+    ++shownMove_;
+    if (!IsOnBoard(moves_[k - 1])) {
+      result.drawn = Drawn::kBrokenOff;  // a game that breaks off keeps what was drawn
+      return result;
+    }
+    try {
+      PlaceGameMove(k, numbered, beginsWithWhite, false);
+    } catch (const ImageLoadError&) {
+      return fail();
+    }
+  }
+  return result;
+}
+
+void GameReplay::ReplayGameTo(int target) {
+  const bool beginsWithWhite = firstGameMove_ % 2 == 0;
+  shownMove_ = 0;
+  int numbered = 0;
+  for (int k = 1; k <= target; ++k) {
+    ++shownMove_;
+    if (k > int(moves_.size()) || !IsOnBoard(moves_[k - 1])) continue;  // not a move: skipped
+    PlaceGameMove(k, numbered, beginsWithWhite, true);
+  }
+}
+
+GameReplay::Step GameReplay::StepTo(int target) {
+  const bool reset = ResetBoard();
+  ReplayGameTo(target);
+  return {false, reset};
+}
+
+GameReplay::Step GameReplay::GoToFirstMove() {
+  return StepTo(1);
+}
+
+GameReplay::Step GameReplay::BackOneMove() {
+  const int target = shownMove_ - 1;
+  return StepTo(target == 0 ? 1 : target);
+}
+
+GameReplay::Step GameReplay::BackFiveMoves() {
+  return StepTo(std::max(shownMove_ - 5, 1));
+}
+
+GameReplay::Step GameReplay::Forward(int moves) {
+  const int target = shownMove_ + moves;
+  if (target > int(moves_.size())) return {true, false};
+  return StepTo(target);
+}
+
+GameReplay::Step GameReplay::GoToJosekiEnd() {
+  if (moves_.empty()) return {};
+  return StepTo(std::min(lastGameMove_, int(moves_.size())));
+}

@@ -1,0 +1,78 @@
+#include "features/search_input.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "features/search_texts.h"
+#include "pictures/board_pictures.h"
+#include "pictures/image_catalogue.h"
+#include "rules/move_encoding.h"
+#include "rules/move_layout.h"
+
+namespace {
+constexpr int kRightBoardFirstColumn = 21;  // of the picture's cells
+
+// Top-left corners, in the board picture, of the marks on the three tenuki cells.
+constexpr QPoint kTenukiMarks[] = {{795, 211}, {817, 211}, {839, 211}};
+
+// Whole-number pixel position as the mouse reports it (halves go to even); far
+// outside the picture only needs to stay outside it.
+int PixelOf(double value) {
+  return std::isfinite(value) ? int(std::nearbyint(std::clamp(value, -1e6, 1e6))) : 0;
+}
+
+void DrawMark(Canvas& canvas, const QString& image, QPoint topLeft) {
+  try {
+    canvas.DrawImage(image, topLeft);
+  } catch (const ImageLoadError&) {
+    // input still opens with the marks that could be drawn
+  }
+}
+
+std::u16string_view View(const QString& text) {
+  return {QStringView(text).utf16(), size_t(text.size())};
+}
+}  // namespace
+
+void SearchInput::PointerMovedTo(double x, double y) {
+  pointerCell_ = {PixelOf(x) / Canvas::kCellWidth + 1, PixelOf(y) / Canvas::kCellHeight + 1};
+}
+
+void SearchInput::DrawInputMarks(int section) {
+  for (QPoint mark : kTenukiMarks) DrawMark(canvas_, TenukiMarkImage(), mark);
+  for (Point p : FirstMovePoints(section))
+    DrawMark(canvas_, FirstMoveMarkImage(), CellOrigin(Board::kRight, p));
+  canvas_.Refresh();
+}
+
+SearchInput::Click SearchInput::ClickAtPointer(int section, SearchTexts& texts, int& stoneCount) {
+  const Point p{pointerCell_.column - kRightBoardFirstColumn + 1, pointerCell_.row};
+  if (!IsOnBoard(p)) return Click::kOutsideTheRightBoard;  // left board, the strip, outside
+  const int number = ++stoneCount;
+  if (number == 1 && !IsAllowedFirstMove(section, p)) return Click::kRefusedFirstStone;
+  const bool tenuki = IsTenukiCell(p);
+  const QChar row = tenuki ? kTenuki : CoordChar(p.row);
+  const QChar column = tenuki ? kTenuki : CoordChar(p.column);
+  const QChar tag = tenuki ? kTenuki : number % 2 != 0 ? u'2' : u'1';
+  const QChar sequenceStone[] = {row, column, tag}, mirrorStone[] = {column, row, tag};
+  texts.sequence.append(sequenceStone, 3);
+  texts.mirror.append(mirrorStone, 3);
+  DrawStone(number, p);
+  return Click::kAdded;
+}
+
+void SearchInput::DrawSequence(const QString& sequence, int& stoneCount) {
+  TenukiPlacer placer(TenukiRule::kSearchRedraw);
+  LayOutMoves(ParseMoveString(View(sequence)), placer,
+              [&](Point p, int) { DrawStone(++stoneCount, p); });
+}
+
+// A picture that cannot be read leaves the stone undrawn; the sequence stays.
+void SearchInput::DrawStone(int number, Point p) {
+  try {
+    DrawOnPoint(canvas_, Board::kRight, p, InputStoneImage(number));
+  } catch (const ImageLoadError&) {
+    return;
+  }
+  canvas_.Refresh();
+}

@@ -1,0 +1,46 @@
+#pragma once
+// Entering a search sequence with clicks on the right board. Each accepted
+// click adds a stone to the search texts and draws it numbered; nothing goes
+// into a count board and no rule of play applies, so a redraw rebuilds the
+// right board from the sequence text.
+
+#include <QString>
+
+#include "pictures/canvas.h"
+#include "rules/point.h"
+
+// The search sequence and its mirror: three characters per stone (row,
+// column, tag; "???" for a move elsewhere), the mirror with row and column
+// swapped. A search compares both with the stored joseki.
+struct SearchTexts {
+  QString sequence;
+  QString mirror;
+};
+
+class SearchInput {
+ public:
+  explicit SearchInput(Canvas& canvas) : canvas_(canvas) {}
+
+  // The pointer's position in the board picture names the cell a click takes.
+  void PointerMovedTo(double x, double y);
+
+  // Marks the tenuki cells and the section's allowed first points on the
+  // right board as it stands (a mark that cannot be read is left out).
+  void DrawInputMarks(int section);
+
+  enum class Click { kOutsideTheRightBoard, kRefusedFirstStone, kAdded };
+  // Takes the cell under the pointer as stone stoneCount + 1: appends it to
+  // texts and draws it. Stone 1 must stand on one of the section's first
+  // points (the count is then raised, the texts untouched).
+  Click ClickAtPointer(int section, SearchTexts& texts, int& stoneCount);
+
+  // Draws the stones of sequence, numbered from stoneCount + 1; moves
+  // elsewhere go to the tenuki cells from the left, whichever cell was clicked.
+  void DrawSequence(const QString& sequence, int& stoneCount);
+
+ private:
+  void DrawStone(int number, Point p);
+
+  Canvas& canvas_;
+  Point pointerCell_;  // in cells of the whole picture: the right board begins at column 21
+};

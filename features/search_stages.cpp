@@ -1,0 +1,103 @@
+#include "features/search_stages.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+int CommonPrefixLength(const QString& a, const QString& b) {
+  const qsizetype limit = std::min(a.size(), b.size());
+  const QChar* p = a.constData();
+  const QChar* q = b.constData();
+  qsizetype i = 0;
+  while (i < limit && p[i] == q[i]) ++i;
+  return int(i);
+}
+
+}  // namespace
+
+SequenceMatcher::SequenceMatcher(const std::vector<SearchRow>& rows, const QString& sequence,
+                                 const QString& mirror)
+    : rows_(&rows), sequence_(sequence), mirror_(mirror) {
+  agreements_.reserve(rows.size());
+  reach_.reserve(rows.size());
+  for (const SearchRow& row : rows) {
+    const Agreement a{int(row.moves.size()), CommonPrefixLength(row.moves, sequence),
+                      CommonPrefixLength(row.moves, mirror)};
+    agreements_.push_back(a);
+    reach_.push_back(std::max(a.withSequence, a.withMirror));
+  }
+}
+
+bool SequenceMatcher::Covers(const std::vector<SearchRow>& rows, const QString& sequence,
+                             const QString& mirror) const {
+  return &rows == rows_ && rows.size() == agreements_.size() && sequence_.startsWith(sequence) &&
+         mirror_.startsWith(mirror);
+}
+
+PrefixScanResult SequenceMatcher::CollectPrefixMatches(int length, int mirrorLength,
+                                                       SearchResultList& results) const {
+  PrefixScanResult scan;
+  // A row matching either way agrees with one of the texts for at least this long.
+  const int needed = std::min(length, mirrorLength);
+  const size_t rows = reach_.size();
+  for (size_t i = 0;; ++i) {
+    while (i < rows && reach_[i] < needed) ++i;
+    if (i == rows) break;
+    const Agreement& a = agreements_[i];
+    // The compared part of a row is its first `length` characters, or all of a shorter row.
+    const int compared = std::min(a.length, length);
+    const bool asEntered = a.withSequence >= length;
+    const bool asMirror = !asEntered && compared == mirrorLength && a.withMirror >= mirrorLength;
+    if (!asEntered && !asMirror) continue;
+    if (++scan.count > kMaxSearchResults) break;
+    results[scan.count] = (*rows_)[i].id;
+    scan.found = true;
+    if (asMirror) break;
+  }
+  return scan;
+}
+
+int ExactStage(const std::vector<SearchRow>& rows, const QString& sequence, const QString& mirror) {
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const QString& moves = rows[i].moves;
+    // Lengths first: most rows differ there, without reading their text.
+    if ((moves.size() == sequence.size() && moves == sequence) ||
+        (moves.size() == mirror.size() && moves == mirror)) {
+      return int(i);
+    }
+  }
+  return -1;
+}
+
+PrefixScanResult PrefixStage(const std::vector<SearchRow>& rows, const QString& sequence,
+                             const QString& mirror, SearchResultList& results) {
+  PrefixScanResult scan;
+  for (const SearchRow& row : rows) {
+    const QStringView compared(row.moves.constData(), std::min(row.moves.size(), sequence.size()));
+    const bool asEntered = compared.size() == sequence.size() && compared == sequence;
+    const bool asMirror = !asEntered && compared.size() == mirror.size() && compared == mirror;
+    if (!asEntered && !asMirror) continue;
+    if (++scan.count > kMaxSearchResults) break;
+    results[scan.count] = row.id;
+    scan.found = true;
+    if (asMirror) break;
+  }
+  return scan;
+}
+
+void ReorderResults(SearchResultList& results, int count) {
+  const int last = int(results.size()) - 1;
+  for (int i = 1; i <= count - 1 && i <= last; ++i) {
+    for (int j = i - 1; j <= last; ++j) {
+      if (results[i].size() < results[j].size()) std::swap(results[i], results[j]);
+    }
+  }
+}
+
+int RowNumberOf(const std::vector<SearchRow>& rows, const QString& id) {
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].id == id) return int(i) + 1;
+  }
+  return 0;
+}

@@ -1,0 +1,254 @@
+#include "model/board_window_model.h"
+
+#include "collection/collection_store.h"
+#include "features/search_texts.h"
+
+#include <utility>
+
+namespace {
+constexpr double kSmallTextSize = 11;
+constexpr double kLargeTextSize = 14;
+
+std::vector<SearchRow> SearchRows(const std::vector<JosekiRecord>& records) {
+  std::vector<SearchRow> rows;
+  rows.reserve(records.size());
+  for (const JosekiRecord& record : records) rows.push_back({record.id, record.storedMoves});
+  return rows;
+}
+}  // namespace
+
+BoardWindowModel::BoardWindowModel(const ProgramFolder& folder, int section, MessageSink& messages)
+    : folder_(folder), section_(section), messages_(messages), canvas_(folder.ImageFolder()) {}
+
+const JosekiRecord& BoardWindowModel::Shown() const {
+  static const JosekiRecord kNone;
+  return shownRecord_ > 0 ? records_[size_t(shownRecord_ - 1)] : kNone;
+}
+
+// ---- loading and selection -------------------------------------------------
+
+void BoardWindowModel::Load() {
+  SectionRecords section = ReadSection(folder_.CollectionFile(), section_);
+  if (!section.error.isEmpty()) {
+    messages_.ShowMessage(section.error);
+    return;
+  }
+  records_ = std::move(section.records);
+  search_ = JosekiSearch(SearchRows(records_));
+  if (records_.empty()) return;
+  for (const JosekiRecord& record : records_) view_.titles << record.title;
+  SelectLine(0);
+  inputClosed_ = true;
+}
+
+void BoardWindowModel::SelectLine(int index) {
+  if (index < 0 || index >= int(records_.size())) return;
+  view_.selectedLine = index;
+  shownRecord_ = index + 1;
+  const JosekiRecord& joseki = Shown();
+  view_.caption = joseki.caption;
+  view_.commentary = joseki.commentary;
+  SetSearchTexts({joseki.referenceText, searchTexts_.mirror});
+  if (!joseki.game.present) replay_.ForgetMoves();
+  view_.gameHeading = u" "_qs;
+  ShowJoseki();
+}
+
+// The joseki on the left board, then its game on the right board; a joseki
+// that cannot be drawn whole leaves the right board as it was.
+void BoardWindowModel::ShowJoseki() {
+  if (!diagram_.Show(Shown())) return;
+  ReadGameReference();
+  inputStoneCount_ = 0;
+}
+
+void BoardWindowModel::ReadGameReference() {
+  const GameReference& game = Shown().game;
+  if (!game.present) {
+    NoteRightBoardReset(replay_.ClearBoard());
+    view_.gameButtonsEnabled = false;
+    return;
+  }
+  view_.gameHeading = game.heading;
+  replay_.SetGame(game);
+  ShowGameRecord();
+}
+
+void BoardWindowModel::ShowGameRecord() {
+  const GameReplay::Result result = replay_.ShowGameRecord();
+  NoteRightBoardReset(result.boardReset);
+  if (result.drawn == GameReplay::Drawn::kWhole) {
+    view_.gameButtonsEnabled = true;
+    inputStoneCount_ = 0;
+  } else if (result.drawn == GameReplay::Drawn::kBrokenOff) {
+    view_.gameHeading.clear();
+  }
+}
+
+// ---- the game on the right board --------------------------------------------
+
+void BoardWindowModel::AfterStep(GameReplay::Step step) {
+  NoteRightBoardReset(step.boardReset);
+  if (step.pastTheEnd) {
+    view_.rightEndNoticeShown = true;
+    view_.endNoticeTimerRunning = true;
+  }
+}
+
+void BoardWindowModel::ShowJosekiInGame() {
+  AfterStep(replay_.GoToJosekiEnd());
+}
+
+void BoardWindowModel::ForwardOneMove() {
+  if (!Shown().referenceText.isEmpty()) AfterStep(replay_.Forward(1));
+}
+
+void BoardWindowModel::ForwardFiveMoves() {
+  if (!Shown().referenceText.isEmpty()) AfterStep(replay_.Forward(5));
+}
+
+void BoardWindowModel::BackOneMove() {
+  if (!Shown().referenceText.isEmpty()) AfterStep(replay_.BackOneMove());
+}
+
+void BoardWindowModel::BackFiveMoves() {
+  if (!Shown().referenceText.isEmpty()) AfterStep(replay_.BackFiveMoves());
+}
+
+void BoardWindowModel::GoToFirstMove() {
+  if (!Shown().referenceText.isEmpty()) AfterStep(replay_.GoToFirstMove());
+}
+
+void BoardWindowModel::HideEndNotices() {
+  view_.endNoticeTimerRunning = false;
+  view_.leftEndNoticeShown = false;
+  view_.rightEndNoticeShown = false;
+}
+
+// ---- the joseki on the left board --------------------------------------------
+
+void BoardWindowModel::ShowWholeJoseki() {
+  ShowJoseki();
+}
+
+void BoardWindowModel::StartWalk() {
+  diagram_.StartWalk(Shown());
+  inputStoneCount_ = 0;
+}
+
+void BoardWindowModel::ShowNextMove() {
+  const JosekiDiagram::WalkStep step = diagram_.NextWalkMove(Shown());
+  if (!step.placed) return;
+  inputStoneCount_ = int(step.colour);
+  if (step.lastMove) {
+    view_.leftEndNoticeShown = true;
+    view_.endNoticeTimerRunning = true;
+  }
+}
+
+void BoardWindowModel::ToggleTextSize() {
+  view_.textSize = view_.textSize > 12 ? kSmallTextSize : kLargeTextSize;
+}
+
+// ---- the search -----------------------------------------------------------------
+
+void BoardWindowModel::SetSearchTexts(const SearchTexts& texts) {
+  if (texts.sequence != searchTexts_.sequence) view_.gameButtonsEnabled = false;
+  searchTexts_ = texts;
+}
+
+void BoardWindowModel::NoteRightBoardReset(bool completed) {
+  if (completed) inputClosed_ = false;
+}
+
+void BoardWindowModel::StartSearchInput() {
+  NoteRightBoardReset(replay_.ClearBoard());
+  view_.gameButtonsEnabled = false;
+  input_.DrawInputMarks(section_);
+  SetSearchTexts({});
+  inputStoneCount_ = 0;
+  inputClosed_ = false;
+}
+
+void BoardWindowModel::PointerMovedTo(double x, double y) {
+  input_.PointerMovedTo(x, y);
+}
+
+void BoardWindowModel::BoardClicked() {
+  if (inputClosed_) return;
+  SearchTexts texts = searchTexts_;
+  switch (input_.ClickAtPointer(section_, texts, inputStoneCount_)) {
+    case SearchInput::Click::kAdded:
+      SetSearchTexts(texts);
+      break;
+    case SearchInput::Click::kRefusedFirstStone:
+      messages_.ShowMessage(FirstMoveMessage(section_));
+      NoteRightBoardReset(replay_.ClearBoard());
+      inputStoneCount_ = 0;
+      SetSearchTexts({});
+      break;
+    case SearchInput::Click::kOutsideTheRightBoard:
+      break;
+  }
+}
+
+// The right board afresh with the input's marks and the stones of texts (a
+// copy: starting the input clears the search texts).
+void BoardWindowModel::RedrawSearchInput(SearchTexts texts) {
+  StartSearchInput();
+  SetSearchTexts(texts);
+  input_.DrawSequence(texts.sequence, inputStoneCount_);
+}
+
+void BoardWindowModel::ShowSearchSequenceAgain() {
+  if (searchTexts_.sequence.isEmpty()) {
+    messages_.ShowMessage(NoSequenceToShowMessage());
+  } else {
+    RedrawSearchInput(searchTexts_);
+  }
+  inputClosed_ = false;
+}
+
+void BoardWindowModel::RemoveLastSearchStone() {
+  // Without a whole stone in both texts there is nothing to take back.
+  if (searchTexts_.sequence.size() < 3 || searchTexts_.mirror.size() < 3) return;
+  RedrawSearchInput({searchTexts_.sequence.chopped(3), searchTexts_.mirror.chopped(3)});
+}
+
+void BoardWindowModel::ContinueSearchInput() {
+  inputStoneCount_ = int(searchTexts_.sequence.size() / 3);
+  inputClosed_ = false;
+}
+
+void BoardWindowModel::EndSearchInput() {
+  inputClosed_ = false;
+  ReadGameReference();
+}
+
+void BoardWindowModel::RunSearch() {
+  if (searchTexts_.sequence.isEmpty()) {
+    messages_.ShowMessage(NoSearchInputMessage());
+    return;
+  }
+  view_.gameButtonsEnabled = false;
+  if (searchTexts_.sequence.size() == 5) {
+    messages_.ShowMessage(SequenceTooShortMessage());
+    return;
+  }
+  const SearchOutcome outcome = search_.Search(searchTexts_.sequence, searchTexts_.mirror);
+  if (outcome.found) {
+    pendingReport_ = outcome;
+    view_.searchReportPending = true;
+  } else {
+    messages_.ShowMessage(NotFoundMessage(outcome.droppedStones));
+  }
+  inputClosed_ = true;
+}
+
+void BoardWindowModel::ReportSearchResult() {
+  view_.searchReportPending = false;
+  if (!pendingReport_) return;
+  const SearchOutcome outcome = *std::exchange(pendingReport_, std::nullopt);
+  SelectLine(outcome.rowNumber - 1);
+  messages_.ShowMessage(FoundMessage(outcome.droppedStones));
+}

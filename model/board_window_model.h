@@ -1,0 +1,128 @@
+#pragma once
+// The board window without widgets. It composes the features — the joseki
+// diagram and its walk on the left board, the game replay and the search
+// input on the right board, the search — and keeps in one place the state
+// they share. The window's widgets mirror view() and the canvas, and pass
+// every event on to the handlers below.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "collection/joseki_record.h"
+#include "collection/program_folder.h"
+#include "features/game_replay.h"
+#include "features/joseki_diagram.h"
+#include "features/joseki_search.h"
+#include "features/search_input.h"
+#include "model/messages.h"
+#include "pictures/canvas.h"
+
+// What the window shows besides the board picture.
+struct BoardWindowView {
+  static constexpr double kNormalTextSize = 11.25;
+
+  QStringList titles;  // the list: one line per joseki of the section
+  int selectedLine = -1;
+  QString gameHeading;                // right of the list: the players and year of the game
+  QString commentary;                 // below the left board
+  QString caption;                    // at the foot of the window
+  double textSize = kNormalTextSize;  // of the heading and the commentary
+  bool gameButtonsEnabled = false;    // the six buttons that step through the game
+  bool leftEndNoticeShown = false;    // 手順終了 under a board, for a moment
+  bool rightEndNoticeShown = false;
+  bool endNoticeTimerRunning = false;  // its tick hides both notices
+  bool searchReportPending = false;    // its tick shows the joseki found
+};
+
+class BoardWindowModel {
+ public:
+  // A window for section 1..7 of the collection in folder.
+  BoardWindowModel(const ProgramFolder& folder, int section, MessageSink& messages);
+
+  // Opening the window: reads the section, lists it and shows its first
+  // joseki; the search input stays closed. A collection that cannot be read
+  // is reported once and leaves the list empty.
+  void Load();
+  // A click on line index of the list (also on the line already selected).
+  void SelectLine(int index);
+
+  // The game on the right board.
+  void ShowJosekiInGame();  // 棋譜の表示: back to the joseki's last move
+  void ForwardOneMove();    // １手進む
+  void ForwardFiveMoves();  // ５手進む
+  void BackOneMove();       // １手戻る
+  void BackFiveMoves();     // ５手戻る
+  void GoToFirstMove();     // 初手に戻る
+
+  // The joseki on the left board.
+  void ShowWholeJoseki();  // 全手順表示
+  void StartWalk();        // 手順表示開始
+  void ShowNextMove();     // 次手を表示
+  void ToggleTextSize();   // 文字拡大
+
+  // The search.
+  void StartSearchInput();         // 検索手順の入力開始
+  void RemoveLastSearchStone();    // 手順を減らす
+  void ContinueSearchInput();      // 手順を追加する
+  void ShowSearchSequenceAgain();  // 検索手順の再表示
+  void RunSearch();                // 検 索 実 行
+  void EndSearchInput();           // 検索中止・終了
+  void PointerMovedTo(double x, double y);
+  void BoardClicked();
+
+  // The ticks of the two one-second timers.
+  void HideEndNotices();
+  void ReportSearchResult();
+
+  const BoardWindowView& view() const { return view_; }
+  Canvas& canvas() { return canvas_; }
+  const Canvas& canvas() const { return canvas_; }
+  const SearchTexts& searchTexts() const { return searchTexts_; }
+  bool inputClosed() const { return inputClosed_; }
+  const JosekiDiagram& diagram() const { return diagram_; }
+  const GameReplay& replay() const { return replay_; }
+  const std::vector<JosekiRecord>& records() const { return records_; }
+
+ private:
+  const JosekiRecord& Shown() const;
+  void ShowJoseki();
+  void ReadGameReference();
+  void ShowGameRecord();
+  void AfterStep(GameReplay::Step step);
+  void SetSearchTexts(const SearchTexts& texts);
+  void NoteRightBoardReset(bool completed);
+  void RedrawSearchInput(SearchTexts texts);
+
+  ProgramFolder folder_;
+  int section_;
+  MessageSink& messages_;
+  Canvas canvas_;
+  std::vector<JosekiRecord> records_;
+  JosekiSearch search_;
+  int shownRecord_ = 0;  // from 1; 0 before any selection
+  BoardWindowView view_;
+
+  JosekiDiagram diagram_{canvas_};
+  GameReplay replay_{canvas_};
+  SearchInput input_{canvas_};
+
+  // ---- Where the features meet ------------------------------------------
+  // The search texts: the selection writes the joseki's game reference into
+  // the sequence (so the search and the redisplay read it until stones are
+  // entered); the search input appends to both texts, its editing shortens
+  // them, the search reads them. A change of the sequence disables the game
+  // buttons.
+  SearchTexts searchTexts_;
+  // The stones counted by the search input, from which its next stone takes
+  // its number. Drawing the joseki or its game, and the walk's start, set it
+  // to 0; a walk step sets it to the colour code of its move (1 black, 2 white).
+  int inputStoneCount_ = 0;
+  // Clicks on the board are ignored while set: after loading and after every
+  // search. The input commands clear it, and so does every completed reset
+  // of the right board, whichever feature made it.
+  bool inputClosed_ = false;
+  // The search's find, shown at the report timer's tick.
+  std::optional<SearchOutcome> pendingReport_;
+};

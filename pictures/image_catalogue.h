@@ -1,0 +1,31 @@
+#pragma once
+// The names of the 134 image files of fld2/, by what they show: 10 board
+// tiles (JPEG, 23 x 23) and 124 stones and marks (GIF, 23 x 23).
+
+#include <QString>
+#include <QStringList>
+
+#include "rules/point.h"
+
+// The tile the empty board shows at p.
+QString TileImage(Point p);
+// Numbered move n of a joseki diagram: white for odd n, black for even n,
+// numbered up to 55, the plain white stone after that.
+QString JosekiMoveImage(int n);
+// Numbered stone n of a game replay whose numbering begins with white or with
+// black; past 55 one plain picture (white or gold).
+QString GameNumberImage(int n, bool beginsWithWhite);
+// Numbered stone n of a search sequence: black for odd n, white for even n,
+// the plain white stone past 55.
+QString InputStoneImage(int number);
+QString PlainStoneImage(Colour colour);
+// The walk's newest stone, marked red.
+QString WalkStoneImage(Colour colour);
+// A mark of the diagram: tag "a".."e" a letter, "2" a triangle, else a cross.
+QString MarkerImage(char16_t tag);
+// The marks the search input puts on the tenuki cells and the allowed first points.
+QString TenukiMarkImage();
+QString FirstMoveMarkImage();
+
+// Every name above, tiles first.
+QStringList ImageCatalogue();

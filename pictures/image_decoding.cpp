@@ -1,0 +1,129 @@
+#include "pictures/image_decoding.h"
+
+#include <gif_lib.h>
+
+#include <QBuffer>
+#include <QImageReader>
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+bool FitsTheCap(int width, int height) {
+  return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide;
+}
+
+// giflib reads through this callback from the bytes held in memory.
+struct GifSource {
+  const QByteArray& data;
+  qsizetype position = 0;
+};
+
+int ReadGifBytes(GifFileType* gif, GifByteType* out, int wanted) {
+  auto* source = static_cast<GifSource*>(gif->UserData);
+  const qsizetype n = std::min<qsizetype>(wanted, source->data.size() - source->position);
+  std::memcpy(out, source->data.constData() + source->position, size_t(n));
+  source->position += n;
+  return int(n);
+}
+
+struct CloseGif {
+  void operator()(GifFileType* gif) const { DGifCloseFile(gif, nullptr); }
+};
+using GifFile = std::unique_ptr<GifFileType, CloseGif>;
+
+// The transparent colour index of a graphic control block, or -1.
+int TransparentIndex(GifFile& gif) {
+  int code = 0;
+  GifByteType* block = nullptr;
+  if (DGifGetExtension(gif.get(), &code, &block) != GIF_OK) return -2;
+  int transparent = -1;
+  if (code == GRAPHICS_EXT_FUNC_CODE && block && block[0] >= 4 && (block[1] & 0x01))
+    transparent = block[4];
+  while (block) {
+    if (DGifGetExtensionNext(gif.get(), &block) != GIF_OK) return -2;
+  }
+  return transparent;
+}
+
+// The palette of the frame just described, transparent index painted black.
+std::array<QRgb, 256> FramePalette(const GifFileType& gif, int transparent) {
+  std::array<QRgb, 256> colours;
+  colours.fill(qRgb(0, 0, 0));
+  const ColorMapObject* map = gif.Image.ColorMap ? gif.Image.ColorMap : gif.SColorMap;
+  if (map) {
+    for (int i = 0; i < std::min(map->ColorCount, 256); ++i) {
+      const GifColorType& c = map->Colors[i];
+      colours[i] = qRgb(c.Red, c.Green, c.Blue);
+    }
+  }
+  if (transparent >= 0) colours[transparent] = qRgb(0, 0, 0);
+  return colours;
+}
+
+// Reads the rows of the frame (interlaced or not) into image at its offset.
+bool ReadFrame(GifFile& gif, QImage& image, int transparent) {
+  const GifImageDesc& frame = gif->Image;
+  if (!FitsTheCap(frame.Width, frame.Height)) return false;
+  if (!gif->Image.ColorMap && !gif->SColorMap) return false;
+  const std::array<QRgb, 256> colours = FramePalette(*gif, transparent);
+  std::vector<GifPixelType> line(size_t(frame.Width));
+  std::vector<int> rows;
+  if (frame.Interlace) {
+    for (auto [start, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}})
+      for (int y = start; y < frame.Height; y += step) rows.push_back(y);
+  } else {
+    for (int y = 0; y < frame.Height; ++y) rows.push_back(y);
+  }
+  for (int y : rows) {
+    if (DGifGetLine(gif.get(), line.data(), frame.Width) != GIF_OK) return false;
+    const int targetY = frame.Top + y;
+    if (targetY < 0 || targetY >= image.height()) continue;
+    auto* target = reinterpret_cast<QRgb*>(image.scanLine(targetY));
+    for (int x = 0; x < frame.Width; ++x) {
+      const int targetX = frame.Left + x;
+      if (targetX >= 0 && targetX < image.width()) target[targetX] = colours[line[size_t(x)]];
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+QImage DecodeGif(const QByteArray& data) {
+  GifSource source{data};
+  int error = 0;
+  GifFile gif(DGifOpen(&source, ReadGifBytes, &error));
+  if (!gif || !FitsTheCap(gif->SWidth, gif->SHeight)) return {};
+  int transparent = -1;
+  for (;;) {
+    GifRecordType record;
+    if (DGifGetRecordType(gif.get(), &record) != GIF_OK) return {};
+    if (record == EXTENSION_RECORD_TYPE) {
+      transparent = TransparentIndex(gif);
+      if (transparent == -2) return {};
+    } else if (record == IMAGE_DESC_RECORD_TYPE) {
+      if (DGifGetImageDesc(gif.get()) != GIF_OK) return {};
+      QImage image(gif->SWidth, gif->SHeight, QImage::Format_RGB32);
+      image.fill(qRgb(0, 0, 0));
+      if (!ReadFrame(gif, image, transparent)) return {};
+      return image;
+    } else {
+      return {};  // the trailer before any image
+    }
+  }
+}
+
+QImage DecodeOtherImage(const QByteArray& data, const QByteArray& format) {
+  QBuffer buffer;
+  buffer.setData(data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, format);
+  const QSize size = reader.size();
+  if (!FitsTheCap(size.width(), size.height())) return {};
+  const QImage image = reader.read();
+  return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
+}

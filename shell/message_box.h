@@ -1,9 +1,0 @@
-#pragma once
-// Messages shown as modal boxes with an OK button and no icon.
-
-#include "shell/messages.h"
-
-class MessageBoxSink : public MessageSink {
- public:
-  void ShowMessage(const QString& text) override;
-};

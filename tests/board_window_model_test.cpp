@@ -1,0 +1,216 @@
+// The board window model: loading a section, the selection, and where the
+// features meet (the search texts, the input count, resets that reopen the
+// input, the end notices and the search report).
+#include <gtest/gtest.h>
+
+#include "model/board_window_model.h"
+#include "support/board_text.h"
+#include "support/joseki_text.h"
+#include "support/test_folder.h"
+
+namespace {
+
+const QString kGame = GameMoves({{4, 3}, {16, 4}, {3, 5}, {4, 16}, {16, 16}});
+
+TestRow Row(const QString& title, const QString& moves, const QString& reference = {}) {
+  TestRow row;
+  row.title = title;
+  row.five = "2" + title;
+  row.moves = moves;
+  row.gameReference = reference;
+  row.commentary = title + " commentary";
+  return row;
+}
+
+class ModelTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder.WriteCollection({
+        Row("A", Moves({{4, 3}, {3, 5}}), "heading A|2/3|" + kGame),
+        Row("B", Moves({{3, 4}, {5, 3}, {4, 5}})),
+        Row("C", Moves({{4, 3}, {3, 5}, {3, 4}, {4, 4}, {5, 4}, {5, 5}})),
+    });
+    model.Load();
+  }
+  std::string Right(Point p) const { return CellToken(model.canvas().shown(), Board::kRight, p); }
+  std::string Left(Point p) const { return CellToken(model.canvas().shown(), Board::kLeft, p); }
+  void Click(Point p) {
+    model.PointerMovedTo((p.column + 19) * 22 + 5, (p.row - 1) * 23 + 5);
+    model.BoardClicked();
+  }
+
+  TestFolder folder;
+  MessageRecorder messages;
+  BoardWindowModel model{folder.folder(), 3, messages};
+};
+
+TEST_F(ModelTest, LoadingShowsTheFirstJosekiWithItsGameAndClosesTheInput) {
+  const BoardWindowView& view = model.view();
+  EXPECT_EQ(view.titles, QStringList({"A", "B", "C"}));
+  EXPECT_EQ(view.selectedLine, 0);
+  EXPECT_EQ(view.commentary, "A commentary");
+  EXPECT_EQ(view.caption, "2A");
+  EXPECT_EQ(view.gameHeading, "heading A");
+  EXPECT_TRUE(view.gameButtonsEnabled);
+  EXPECT_EQ(Left({4, 3}), "X");
+  EXPECT_EQ(Left({3, 5}), "w1");
+  EXPECT_EQ(Right({4, 3}), "X");    // game move 1, before the joseki
+  EXPECT_EQ(Right({16, 4}), "w1");  // moves 2 and 3 are the joseki's
+  EXPECT_EQ(Right({3, 5}), "b2");
+  EXPECT_EQ(Right({4, 16}), ".");
+  EXPECT_TRUE(model.inputClosed());
+  Click({3, 4});
+  EXPECT_EQ(Right({3, 4}), ".");
+  EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(ModelTest, ACollectionThatCannotBeReadIsReportedOnce) {
+  TestFolder empty;
+  BoardWindowModel broken(empty.folder(), 3, messages);
+  broken.Load();
+  ASSERT_EQ(messages.messages.size(), 1);
+  EXPECT_TRUE(messages.messages[0].contains(empty.path("fld1/goc.db")));
+  EXPECT_TRUE(broken.view().titles.isEmpty());
+  EXPECT_EQ(broken.canvas().refreshCount(), 0);
+  BoardWindowModel emptySection(folder.folder(), 7, messages);
+  emptySection.Load();
+  EXPECT_EQ(messages.messages.size(), 1);
+  EXPECT_EQ(emptySection.canvas().refreshCount(), 0);
+  emptySection.ShowWholeJoseki();  // nothing selected: empty boards
+  EXPECT_TRUE(SameBoard(emptySection.canvas().shown(), EmptyBoards(), Board::kRight));
+}
+
+TEST_F(ModelTest, TheSelectionPutsItsGameReferenceIntoTheSearchTexts) {
+  model.SelectLine(1);
+  EXPECT_EQ(model.view().gameHeading, " ");
+  EXPECT_FALSE(model.view().gameButtonsEnabled);
+  EXPECT_TRUE(SameBoard(model.canvas().shown(), EmptyBoards(), Board::kRight));
+  EXPECT_TRUE(model.searchTexts().sequence.isEmpty());
+  model.ShowJosekiInGame();  // no game: nothing happens
+  model.ForwardOneMove();
+  EXPECT_TRUE(SameBoard(model.canvas().shown(), EmptyBoards(), Board::kRight));
+  EXPECT_FALSE(model.view().rightEndNoticeShown);
+
+  model.SelectLine(0);
+  EXPECT_EQ(model.searchTexts().sequence, "heading A|2/3|" + kGame);
+  model.RunSearch();  // the reference is what a search now compares
+  EXPECT_EQ(messages.messages,
+            QStringList{"検索石を４つ減らして検索しましたが\r\n該当するものはありません。"});
+  model.SelectLine(7);  // no such line
+  EXPECT_EQ(model.view().selectedLine, 0);
+}
+
+TEST_F(ModelTest, EveryCompletedResetOfTheRightBoardReopensTheInput) {
+  model.ForwardOneMove();
+  EXPECT_FALSE(model.inputClosed());
+  EXPECT_EQ(Right({4, 16}), "O");
+  Click({3, 4});  // stone 1 of a search, over the game, after the reference text
+  EXPECT_EQ(model.searchTexts().sequence, "heading A|2/3|" + kGame + "432");
+  EXPECT_EQ(Right({3, 4}), "b1");
+  EXPECT_FALSE(model.view().gameButtonsEnabled);
+}
+
+TEST_F(ModelTest, TheWalkAndTheInputCountTheSameStones) {
+  model.SelectLine(2);
+  model.StartSearchInput();
+  Click({3, 4});
+  Click({5, 3});
+  model.StartWalk();
+  model.ShowNextMove();  // white: the input counts on from 2
+  Click({4, 5});
+  EXPECT_EQ(Right({4, 5}), "b3");
+  model.ShowNextMove();  // black: from 1
+  Click({6, 3});
+  EXPECT_EQ(Right({6, 3}), "w2");
+  EXPECT_EQ(model.searchTexts().sequence, "432351542361");
+  for (int move = 3; move <= 5; ++move) model.ShowNextMove();
+  EXPECT_TRUE(model.view().leftEndNoticeShown && model.view().endNoticeTimerRunning);
+  model.HideEndNotices();
+  EXPECT_FALSE(model.view().leftEndNoticeShown || model.view().endNoticeTimerRunning);
+}
+
+TEST_F(ModelTest, AFindIsShownAtTheReportTickEvenIfAnotherLineWasChosen) {
+  model.StartSearchInput();
+  EXPECT_FALSE(model.view().gameButtonsEnabled);
+  EXPECT_EQ(Right({3, 4}), "*");
+  for (Point p : {Point{3, 4}, Point{5, 3}, Point{4, 3}, Point{4, 4}, Point{4, 5}, Point{5, 5},
+                  Point{15, 15}})
+    Click(p);
+  model.RunSearch();
+  EXPECT_TRUE(messages.messages.isEmpty());
+  EXPECT_TRUE(model.view().searchReportPending);
+  EXPECT_TRUE(model.inputClosed());
+  model.SelectLine(1);
+  model.ReportSearchResult();
+  EXPECT_FALSE(model.view().searchReportPending);
+  EXPECT_EQ(messages.messages, QStringList{"検索石を１つ減らして該当ありました。"});
+  EXPECT_EQ(model.view().selectedLine, 2);
+  EXPECT_EQ(Left({5, 5}), "w5");
+  model.ReportSearchResult();  // a second tick shows nothing more
+  EXPECT_EQ(messages.messages.size(), 1);
+}
+
+TEST_F(ModelTest, SearchInputCommands) {
+  model.RunSearch();  // after loading the texts hold the reference: not empty
+  EXPECT_EQ(messages.messages.size(), 1);
+  messages.messages.clear();
+  model.StartSearchInput();
+  model.RunSearch();
+  model.ShowSearchSequenceAgain();
+  EXPECT_EQ(messages.messages, QStringList({"検索入力がないので検索できません。",
+                                            "検索手順がありません。入力してください。"}));
+  Click({4, 4});  // not a 3-4 point
+  EXPECT_EQ(messages.messages.last(), "一手目は小目に打ってください。");
+  EXPECT_TRUE(model.searchTexts().sequence.isEmpty());
+  Click({3, 4});
+  Click({5, 3});
+  Click({4, 5});
+  model.RemoveLastSearchStone();
+  EXPECT_EQ(model.searchTexts().sequence, "432351");
+  EXPECT_EQ(model.searchTexts().mirror, "342531");
+  EXPECT_EQ(Right({4, 5}), ".");
+  EXPECT_EQ(Right({5, 3}), "w2");
+  model.EndSearchInput();
+  EXPECT_EQ(Right({3, 5}), "b2");  // the game again
+  EXPECT_EQ(Right({5, 3}), ".");
+  model.ContinueSearchInput();
+  Click({4, 5});
+  EXPECT_EQ(Right({4, 5}), "b3");
+  model.ShowSearchSequenceAgain();
+  EXPECT_EQ(Right({4, 5}), "b3");
+  EXPECT_EQ(Right({16, 4}), ".");
+  model.RemoveLastSearchStone();
+  model.RemoveLastSearchStone();
+  model.RunSearch();  // "432": the joseki B begins so
+  EXPECT_TRUE(model.view().searchReportPending);
+}
+
+TEST_F(ModelTest, GameButtonsAndTheirEndNotice) {
+  model.ForwardFiveMoves();  // at move 3 of 5
+  EXPECT_TRUE(model.view().rightEndNoticeShown);
+  EXPECT_TRUE(model.view().endNoticeTimerRunning);
+  model.ForwardOneMove();
+  model.ForwardOneMove();
+  EXPECT_EQ(model.replay().shownMove(), 5);
+  model.BackFiveMoves();
+  EXPECT_EQ(model.replay().shownMove(), 1);
+  model.ShowJosekiInGame();
+  EXPECT_EQ(model.replay().shownMove(), 3);
+  model.BackOneMove();
+  model.GoToFirstMove();
+  EXPECT_EQ(model.replay().shownMove(), 1);
+  model.ToggleTextSize();
+  EXPECT_EQ(model.view().textSize, 14);
+  model.ToggleTextSize();
+  EXPECT_EQ(model.view().textSize, 11);
+}
+
+TEST_F(ModelTest, AGameThatBreaksOffLosesItsHeadingAndKeepsItsButtonsOff) {
+  folder.WriteCollection({Row("A", Moves({{4, 3}}), "heading|1/3|4C0J4D")});
+  BoardWindowModel broken(folder.folder(), 3, messages);
+  broken.Load();
+  EXPECT_TRUE(broken.view().gameHeading.isEmpty());
+  EXPECT_FALSE(broken.view().gameButtonsEnabled);
+}
+
+}  // namespace

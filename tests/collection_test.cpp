@@ -1,0 +1,213 @@
+// The collection as the program reads it: the rows of each section in order,
+// the one place where stored texts become records, the files that cannot be
+// read, and the help text.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QDir>
+
+#include "collection/collection_store.h"
+#include "collection/help_text.h"
+#include "collection/record_parsing.h"
+#include "support/test_folder.h"
+
+namespace {
+
+TestRow Titled(const QString& title, const QString& five, const QString& one = "0") {
+  TestRow row;
+  row.title = title;
+  row.five = five;
+  row.one = one;
+  row.moves = "3D1";
+  return row;
+}
+
+QStringList Titles(const SectionRecords& section) {
+  QStringList titles;
+  for (const JosekiRecord& record : section.records) titles << record.title;
+  return titles;
+}
+
+// Section 2 takes every handicap row whatever its "one" (And binds before Or)
+// and orders by five without its section digit, so both kinds interleave.
+TEST(Collection, EachSectionListsItsRowsInItsOrder) {
+  TestFolder folder;
+  folder.WriteCollection({Titled("handicap b", "0b"), Titled("handicap d, one 1", "0d", "1"),
+                          Titled("4-4 a", "1a"), Titled("4-4 c", "1c"),
+                          Titled("4-4 b, one 1", "1b", "1"), Titled("3-4 b", "2b"),
+                          Titled("3-4 a", "2a"), Titled("5-4", "3a"), Titled("no section 4", "4a"),
+                          Titled("5-3", "5a"), Titled("3-3", "6a"), Titled("no section 7", "7a"),
+                          Titled("others", "8a")});
+  const QStringList expected[] = {{"handicap b"},
+                                  {"4-4 a", "handicap b", "4-4 c", "handicap d, one 1"},
+                                  {"3-4 a", "3-4 b"},
+                                  {"5-4"},
+                                  {"5-3"},
+                                  {"3-3"},
+                                  {"others"}};
+  for (int section = 1; section <= 7; ++section) {
+    const SectionRecords read = ReadSection(folder.folder().CollectionFile(), section);
+    EXPECT_TRUE(read.error.isEmpty()) << read.error.toStdString();
+    EXPECT_EQ(Titles(read), expected[section - 1]) << "section " << section;
+  }
+  EXPECT_EQ(ReadSection(folder.folder().CollectionFile(), 2).records[0].id, "3");
+  EXPECT_EQ(SectionQuery(9), "SELECT * FROM gocs WHERE one = '0' And");
+}
+
+TEST(Collection, ARowBecomesATypedRecord) {
+  const JosekiRecord record =
+      *ParseRecord({"7", "0", "3Ca5E2", "1", "title", "2A caption", "commentary", "4C13D2??? 4",
+                    "heading|12/30|4C 3D　5E6F"});
+  EXPECT_EQ(record.id, "7");
+  EXPECT_EQ(record.caption, "2A caption");
+  EXPECT_EQ(record.commentary, "commentary");
+  EXPECT_EQ(record.givenStones, (std::vector<StoredMove>{{4, 12}}));
+  // Numbered moves: cut to whole triples ("4" dropped), then the first blank out.
+  EXPECT_EQ(record.numberedMoves, (std::vector<StoredMove>{{3, 13}, {kElsewhere, kElsewhere}}));
+  EXPECT_EQ(record.markers, (std::vector<Marker>{{{12, 3}, u'a'}, {{14, 5}, u'2'}}));
+  EXPECT_EQ(record.storedMoves, "4C13D2??? 4");
+  EXPECT_EQ(record.referenceText, "heading|12/30|4C 3D　5E6F");
+  EXPECT_TRUE(record.game.present);
+  EXPECT_EQ(record.game.heading, "heading");
+  EXPECT_EQ(record.game.firstMove, 12);
+  EXPECT_EQ(record.game.lastMove, 30);
+  EXPECT_EQ(record.game.moves, (std::vector<Point>{{12, 4}, {13, 3}, {14, 5}, {15, 6}}));
+  // More given stones than moves is not a record.
+  EXPECT_FALSE(ParseRecord({"8", "0", "", "2", "t", "2", "", "4C13D", ""}));
+  EXPECT_EQ(ParseRecord({"8", "0", "", "?", "t", "2", "", "4C1", ""})->numberedMoves.size(), 1u);
+}
+
+TEST(Collection, NumberedMovesAreCleanedOnce) {
+  const std::pair<QString, QString> cases[] = {
+      {"4D13C", "4D1"},          {"4D13", "4D1"},       {"4D13C2", "4D13C2"},
+      {"4D 13C2 x", "4D13C2 x"}, {"4　D13C2", "4D13C"}, {"4 D13C2　", "4D13C"},
+      {"4 D1 3　C2", "4D1 3C2"},  // one blank of each kind
+  };
+  for (const auto& [stored, cleaned] : cases)
+    EXPECT_EQ(CleanNumberedMoves(stored), cleaned) << stored.toStdString();
+}
+
+TEST(Collection, GameReferencePartsThatCannotBeReadStayUnset) {
+  struct Case {
+    QString text;
+    bool present;
+    QString heading;
+    std::optional<int> first, last;
+    size_t moves;
+  };
+  const Case cases[] = {
+      {"", false, "", {}, {}, 0},
+      {"x", false, "", {}, {}, 0},
+      {"4D3C5E", true, "", {}, {}, 3},              // no bar: all of it is moves
+      {"Head|12/30", true, "Head", {}, {}, 2},      // one bar: the range becomes the moves
+      {"Head|1230|4D3C", true, "Head", {}, {}, 2},  // no slash
+      {"Head|x/5|4D", true, "Head", {}, 5, 1},
+      {"Head|2/2000000000|4D", true, "Head", 2, {}, 1},  // beyond 16 bits
+      {"Head|-40000/5|4D", true, "Head", {}, 5, 1},
+      {"Head|32767/-32768|4D", true, "Head", 32767, -32768, 1},
+  };
+  for (const Case& c : cases) {
+    const GameReference game = ParseGameReference(c.text);
+    EXPECT_EQ(game.present, c.present) << c.text.toStdString();
+    EXPECT_EQ(game.heading, c.heading) << c.text.toStdString();
+    EXPECT_EQ(game.firstMove, c.first) << c.text.toStdString();
+    EXPECT_EQ(game.lastMove, c.last) << c.text.toStdString();
+    EXPECT_EQ(game.moves.size(), c.moves) << c.text.toStdString();
+  }
+}
+
+TEST(Collection, AFileThatCannotBeReadIsNamedInOneMessage) {
+  const std::function<void(TestFolder&)> damages[] = {
+      [](TestFolder&) {},  // missing
+      [](TestFolder& f) {
+        QFile file(f.path("fld1/goc.db"));
+        file.open(QIODevice::WriteOnly);
+        file.write("This is not a collection.\r\n");
+      },
+      [](TestFolder& f) { f.Execute("CREATE TABLE other (a TEXT)"); },
+      [](TestFolder& f) { f.Execute("CREATE TABLE gocs (ID INTEGER, one TEXT, five TEXT)"); },
+      [](TestFolder& f) {
+        f.WriteCollection({Titled("t", "2a"), Titled("u", "2b")});
+        f.Execute("UPDATE gocs SET game_reference = NULL WHERE ID = 2");
+      },
+      [](TestFolder& f) {
+        f.WriteCollection({Titled("t", "2a"), Titled("u", "2b")});
+        f.Execute("UPDATE gocs SET setup_count = '2' WHERE ID = 2");
+      },
+      [](TestFolder& f) { f.WriteCollection(std::vector<TestRow>(1201, Titled("t", "2a"))); },
+  };
+  for (const auto& damage : damages) {
+    TestFolder folder;
+    damage(folder);
+    const SectionRecords read = ReadSection(folder.folder().CollectionFile(), 3);
+    EXPECT_TRUE(read.error.contains(folder.path("fld1/goc.db"))) << read.error.toStdString();
+    EXPECT_TRUE(read.records.empty());
+  }
+}
+
+TEST(Collection, LimitAndNullsOutsideTheSectionDoNotCount) {
+  TestFolder folder;
+  std::vector<TestRow> rows(1201, Titled("t", "2a"));
+  rows.push_back(Titled("other", "3a"));
+  rows.push_back(Titled("outside", "2a", "1"));
+  folder.WriteCollection(rows);
+  folder.Execute(
+      "UPDATE gocs SET commentary = NULL WHERE ID = 1202; "
+      "UPDATE gocs SET one = NULL WHERE ID = 1");
+  const SectionRecords read = ReadSection(folder.folder().CollectionFile(), 3);
+  EXPECT_TRUE(read.error.isEmpty()) << read.error.toStdString();
+  EXPECT_EQ(read.records.size(), 1200u);  // the row without "one" is not listed
+}
+
+// The collection is read as the immutable file it is: a WAL-mode file, or one
+// another process holds locked in a write, reads, and nothing appears in fld1/.
+TEST(Collection, WalModeOrLockedFileReadsAndNothingIsWrittenBesideIt) {
+  TestFolder folder;
+  const QString file = folder.folder().CollectionFile();
+  const auto files = [&] { return QDir(folder.path("fld1")).entryList(QDir::Files); };
+  folder.WriteCollection({Titled("t", "2a")});
+  folder.Execute("PRAGMA journal_mode=WAL");
+  QStringList before = files();
+  EXPECT_EQ(Titles(ReadSection(file, 3)), QStringList{"t"});
+  EXPECT_EQ(files(), before);
+
+  folder.WriteCollection({Titled("u", "2a")});
+  sqlite3* writer = nullptr;
+  ASSERT_EQ(sqlite3_open(file.toUtf8().constData(), &writer), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE; UPDATE gocs SET title = 'v'", nullptr, nullptr,
+                         nullptr),
+            SQLITE_OK);
+  before = files();
+  EXPECT_EQ(Titles(ReadSection(file, 3)), QStringList{"u"});
+  EXPECT_EQ(files(), before);
+  sqlite3_close(writer);
+}
+
+TEST(HelpText, SectionsRunToTheNextMark) {
+  const QString text = u"■はじめに\r\n一行目\r\n■内容説明\r\n本文\r\n■特典１\r\n最後まで"_qs;
+  EXPECT_EQ(HelpSection(text, u"はじめに"_qs), u"一行目\r\n"_qs);
+  EXPECT_EQ(HelpSection(text, u"内容説明"_qs), u"本文\r\n"_qs);
+  EXPECT_EQ(HelpSection(text, u"特典１"_qs), u"最後まで"_qs);
+  EXPECT_EQ(HelpSection(text, u"免責事項"_qs), QString());
+}
+
+TEST(HelpText, ShiftJisWithABadByteCostsOneCharacter) {
+  EXPECT_EQ(DecodeShiftJis(QByteArray("\x81\xa1\x92\xe8\r\n\x8c\xe9", 8)), u"■定\r\n碁"_qs);
+  EXPECT_EQ(DecodeShiftJis(QByteArray("\x81\xa1\x80\x92\xe8\xff", 6)), u"■\uFFFD定\uFFFD"_qs);
+  EXPECT_EQ(DecodeShiftJis(QByteArray("\x92\xe8\x81", 3)), u"定\uFFFD"_qs);
+}
+
+TEST(HelpText, TheShippedFileHasEveryTopicAndAMissingFileIsNamed) {
+  const HelpText help = LoadHelpText(BuiltProgramFolder().HelpFile());
+  ASSERT_TRUE(help.error.isEmpty());
+  ASSERT_EQ(HelpTopics().size(), 20);
+  for (const QString& topic : HelpTopics()) {
+    EXPECT_EQ(help.text.count(u"■"_qs + topic + u"\r\n"_qs), 1) << topic.toStdString();
+    EXPECT_FALSE(HelpSection(help.text, topic).trimmed().isEmpty()) << topic.toStdString();
+  }
+  const HelpText missing = LoadHelpText(u"/nonexistent/resume.txt"_qs);
+  EXPECT_TRUE(missing.text.isEmpty());
+  EXPECT_TRUE(missing.error.contains(u"/nonexistent/resume.txt"_qs));
+}
+
+}  // namespace

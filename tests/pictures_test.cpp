@@ -1,0 +1,197 @@
+// The pictures: the catalogue of fld2/, reading image files (giflib gives the
+// pixels Qt's own reader gives; a file claiming a size no cell has is refused
+// at once), the cell copy and the hand-over to the shown picture.
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QSet>
+
+#include "pictures/board_pictures.h"
+#include "pictures/end_notice.h"
+#include "pictures/image_catalogue.h"
+#include "pictures/image_decoding.h"
+#include "support/board_text.h"
+#include "support/test_folder.h"
+
+namespace {
+
+QByteArray FileBytes(const QString& name) {
+  QFile file(BuiltProgramFolder().ImageFolder().filePath(name));
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+  return file.readAll();
+}
+
+// A 23 x 23 pattern whose every pixel names its own column and row.
+QImage CoordinatePattern() {
+  QImage image(23, 23, QImage::Format_RGB32);
+  for (int y = 0; y < 23; ++y)
+    for (int x = 0; x < 23; ++x) image.setPixel(x, y, qRgb(x, y, 200));
+  return image;
+}
+
+TEST(Pictures, TheCatalogueIsTheFolderAndEveryImageACell) {
+  const QStringList catalogue = ImageCatalogue();
+  QStringList sorted = catalogue;
+  sorted.sort();
+  EXPECT_EQ(
+      BuiltProgramFolder().ImageFolder().entryList({"*.gif", "*.jpg"}, QDir::Files, QDir::Name),
+      sorted);
+  ASSERT_EQ(catalogue.size(), 134);
+  QSet<QByteArray> contents;
+  for (const QString& name : catalogue) {
+    QImageReader reader(BuiltProgramFolder().ImageFolder().filePath(name));
+    EXPECT_EQ(reader.format(), name.endsWith(".gif") ? "gif" : "jpeg") << name.toStdString();
+    EXPECT_EQ(reader.size(), QSize(23, 23)) << name.toStdString();
+    contents.insert(FileBytes(name));
+  }
+  EXPECT_EQ(contents.size(), 134);  // no two pictures alike
+}
+
+TEST(Pictures, ImagesByWhatTheyShow) {
+  EXPECT_EQ(JosekiMoveImage(1), "zshiro1.gif");
+  EXPECT_EQ(JosekiMoveImage(54), "zkuro54.gif");
+  EXPECT_EQ(JosekiMoveImage(55), "zshiro55.gif");
+  EXPECT_EQ(JosekiMoveImage(56), "ysilver.gif");
+  EXPECT_EQ(GameNumberImage(1, false), "zkuro1.gif");
+  EXPECT_EQ(GameNumberImage(1, true), "zshiro1.gif");
+  EXPECT_EQ(GameNumberImage(55, false), "zkuro55.gif");
+  EXPECT_EQ(GameNumberImage(56, false), "zgold.gif");
+  EXPECT_EQ(GameNumberImage(56, true), "ysilver.gif");
+  EXPECT_EQ(InputStoneImage(55), "zkuro55.gif");
+  EXPECT_EQ(InputStoneImage(56), "ysilver.gif");
+  EXPECT_EQ(MarkerImage(u'e'), "ae.gif");
+  EXPECT_EQ(MarkerImage(u'f'), "kurokuro.gif");
+  EXPECT_EQ(MarkerImage(u'2'), "shiroshiro.gif");
+  EXPECT_EQ(TileImage({1, 19}), "bottomleft23.jpg");
+  EXPECT_EQ(TileImage({16, 10}), "crossdot23.jpg");
+  EXPECT_EQ(TileImage({16, 11}), "cross23.jpg");
+}
+
+TEST(Pictures, EveryGifReadsAsQtReadsIt) {
+  for (const QString& name : ImageCatalogue()) {
+    if (!name.endsWith(".gif")) continue;
+    const QByteArray bytes = FileBytes(name);
+    QImage qt;
+    qt.loadFromData(bytes, "gif");
+    EXPECT_TRUE(DecodeGif(bytes) == qt.convertToFormat(QImage::Format_RGB32)) << name.toStdString();
+  }
+}
+
+TEST(Pictures, InterlacedRowsLandInTheirPlaces) {
+  QImage stripes(5, 11, QImage::Format_RGB32);
+  for (int y = 0; y < 11; ++y)
+    for (int x = 0; x < 5; ++x)
+      stripes.setPixel(x, y, (x + y * y) % 3 == 0 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+  QByteArray gifBytes;
+  const auto write = [](GifFileType* gif, const GifByteType* bytes, int n) {
+    static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes), n);
+    return n;
+  };
+  int error = 0;
+  GifFileType* gif = EGifOpen(&gifBytes, write, &error);
+  GifColorType colours[2] = {{0, 0, 0}, {255, 255, 255}};
+  ColorMapObject* map = GifMakeMapObject(2, colours);
+  EGifPutScreenDesc(gif, 5, 11, 1, 0, map);
+  EGifPutImageDesc(gif, 0, 0, 5, 11, true, nullptr);
+  GifPixelType line[5];
+  for (auto [start, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}}) {
+    for (int y = start; y < 11; y += step) {
+      for (int x = 0; x < 5; ++x) line[x] = qRed(stripes.pixel(x, y)) > 127;
+      EGifPutLine(gif, line, 5);
+    }
+  }
+  EGifCloseFile(gif, &error);
+  GifFreeMapObject(map);
+  EXPECT_TRUE(DecodeGif(gifBytes) == stripes);
+}
+
+// A 35-byte file whose header claims 65535 x 65535 pixels (or a frame that size).
+TEST(Pictures, ImagesLargerThanACellCouldBeAreRefusedAtOnce) {
+  const QByteArray plain(
+      "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"
+      ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02L\x01\x00;",
+      35);
+  ASSERT_EQ(DecodeGif(plain).pixel(0, 0), qRgb(0, 0, 0));
+  QByteArray hugeScreen = plain, hugeFrame = plain;
+  hugeScreen.replace(6, 4, "\xff\xff\xff\xff");
+  hugeFrame.replace(6, 4, QByteArray("\x00\x02\x00\x02", 4));  // 512 x 512: the largest allowed
+  hugeFrame.replace(24, 4, "\xff\xff\xff\xff");
+  EXPECT_TRUE(DecodeGif(hugeScreen).isNull());
+  EXPECT_TRUE(DecodeGif(hugeFrame).isNull());
+  EXPECT_TRUE(DecodeGif(plain.left(20)).isNull());
+
+  QImage wide(kMaxImageSide + 1, 1, QImage::Format_RGB32);
+  wide.fill(Qt::white);
+  QByteArray jpeg;
+  QBuffer buffer(&jpeg);
+  buffer.open(QIODevice::WriteOnly);
+  wide.save(&buffer, "jpg");
+  EXPECT_TRUE(DecodeOtherImage(jpeg, "jpg").isNull());
+  EXPECT_TRUE(DecodeOtherImage(FileBytes("cross23.jpg"), "jpg") == ImageFile("cross23.jpg"));
+
+  TestFolder folder;
+  QFile file(folder.path("fld1/huge.gif"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(hugeScreen);
+  file.close();
+  Canvas canvas(QDir(folder.path("fld1")));
+  EXPECT_THROW(canvas.LoadPattern("huge.gif"), ImageLoadError);
+  EXPECT_THROW(canvas.LoadPattern("missing.gif"), ImageLoadError);
+  canvas.LoadPattern("../fld2/cross23.jpg");
+  EXPECT_TRUE(canvas.pattern() == ImageFile("cross23.jpg"));
+}
+
+TEST(Pictures, ACellIsColumnsOneTo22OfThePatternCutAtEveryEdge) {
+  for (QPoint at : {QPoint(100, 50), QPoint(-5, -7), QPoint(850, 430), QPoint(-22, 0)}) {
+    Canvas canvas(BuiltProgramFolder().ImageFolder());
+    const QImage before = canvas.master();
+    canvas.SetPattern(CoordinatePattern().copy(0, 0, 20, 23));  // narrower than a cell
+    canvas.DrawCell(at);
+    for (int y = 0; y < Canvas::kHeight; ++y) {
+      for (int x = 0; x < Canvas::kWidth; ++x) {
+        const int px = x - at.x(), py = y - at.y();
+        const bool inside = px >= 0 && px < 19 && py >= 0 && py < 23;
+        ASSERT_EQ(canvas.master().pixel(x, y), inside ? qRgb(px + 1, py, 200) : before.pixel(x, y))
+            << x << ", " << y;
+      }
+    }
+  }
+}
+
+TEST(Pictures, TheShownPictureTakesOnlyWhatARefreshHandsOver) {
+  Canvas canvas(BuiltProgramFolder().ImageFolder());
+  int told = 0;
+  canvas.SetRefreshListener([&] { ++told; });
+  const QImage start = canvas.shown();
+  canvas.SetPattern(CoordinatePattern());
+  canvas.DrawCell({44, 46});
+  canvas.DrawCell({800, 400});
+  EXPECT_TRUE(canvas.shown() == start);
+  canvas.Refresh();
+  EXPECT_TRUE(canvas.shown() == canvas.master());
+  EXPECT_EQ(told, 1);
+  EXPECT_EQ(canvas.refreshCount(), 1);
+}
+
+TEST(Pictures, EmptyBoardsAndRepaintedPoints) {
+  Canvas canvas(BuiltProgramFolder().ImageFolder());
+  ASSERT_TRUE(DrawEmptyBoard(canvas, Board::kRight));
+  std::string emptyRow = ".";
+  for (int column = 2; column <= 19; ++column) emptyRow += " .";
+  EXPECT_EQ(BoardRows(canvas.shown(), Board::kRight, 19, 19),
+            std::vector<std::string>(19, emptyRow));
+  EXPECT_EQ(CellToken(canvas.master(), Board::kLeft, {1, 1}), "?");  // the strip colour
+  DrawOnPoint(canvas, Board::kRight, {4, 4}, "mygold.gif");
+  RedrawEmptyPoint(canvas, Board::kRight, {4, 4});
+  EXPECT_EQ(CellToken(canvas.shown(), Board::kRight, {4, 4}), ".");
+
+  Canvas missing(QDir("/nonexistent"));
+  EXPECT_FALSE(DrawEmptyBoard(missing, Board::kLeft));
+  EXPECT_EQ(missing.refreshCount(), 0);
+  EXPECT_EQ(EndNoticePicture().size(), QSize(121, 76));
+}
+
+}  // namespace

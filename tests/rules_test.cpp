@@ -1,0 +1,231 @@
+// The Go rules: captures on the count board (ASCII boards and a randomized
+// comparison with a plain flood fill), move encoding and the tenuki layout.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "rules/captures.h"
+#include "rules/move_encoding.h"
+#include "rules/move_layout.h"
+
+namespace {
+
+// Reads a board drawn with X (black), O (white) and . from the top left.
+BoardState ReadBoard(const std::vector<std::string>& rows) {
+  BoardState board;
+  for (int r = 0; r < int(rows.size()); ++r)
+    for (int c = 0; c < int(rows[r].size()); ++c)
+      if (rows[r][c] != '.')
+        PlaceStone(board, {c + 1, r + 1}, rows[r][c] == 'X' ? Colour::kBlack : Colour::kWhite);
+  return board;
+}
+
+// The top-left columns x rows of a board, as ReadBoard reads them.
+std::vector<std::string> Draw(const BoardState& board, int columns, int rows) {
+  std::vector<std::string> lines;
+  for (int r = 1; r <= rows; ++r) {
+    std::string line;
+    for (int c = 1; c <= columns; ++c) {
+      const int code = board.at(c, r);
+      line += code == 0 ? '.' : code % 2 != 0 ? 'X' : 'O';
+    }
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// Every stone's code is its colour plus 2 per occupied neighbour, the edge counting.
+::testing::AssertionResult CodesAreCounts(const BoardState& board) {
+  for (int r = 1; r <= kBoardSize; ++r) {
+    for (int c = 1; c <= kBoardSize; ++c) {
+      if (board.at(c, r) == 0) continue;
+      int expected = 2 - board.at(c, r) % 2;
+      for (Point n : {Point{c - 1, r}, Point{c + 1, r}, Point{c, r - 1}, Point{c, r + 1}})
+        expected += 2 * (!IsOnBoard(n) || board.at(n) != 0);
+      if (board.at(c, r) != expected)
+        return ::testing::AssertionFailure() << "code " << board.at(c, r) << " at (" << c << ", "
+                                             << r << "), expected " << expected;
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+struct CaptureCase {
+  const char* name;
+  std::vector<std::string> before;
+  Point move;
+  Colour colour;
+  std::vector<std::string> after;
+};
+
+class CaptureTest : public ::testing::TestWithParam<CaptureCase> {};
+
+TEST_P(CaptureTest, RemovesTheGroupsWithoutLiberty) {
+  const CaptureCase& c = GetParam();
+  BoardState board = ReadBoard(c.before);
+  std::vector<Point> removed;
+  PlaceStone(board, c.move, c.colour);
+  CaptureCheck(board, c.move, c.colour, [&](Point p) { removed.push_back(p); });
+  EXPECT_EQ(Draw(board, 6, 5), c.after);
+  EXPECT_TRUE(CodesAreCounts(board));
+  int emptied = 0;
+  for (int r = 0; r < 5; ++r)
+    for (int col = 0; col < 6; ++col) emptied += c.before[r][col] != '.' && c.after[r][col] == '.';
+  EXPECT_EQ(int(removed.size()), emptied);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boards, CaptureTest,
+    ::testing::Values(CaptureCase{"CornerStone",
+                                  {".X....", "X.....", "......", "......", "......"},
+                                  {1, 1},
+                                  Colour::kWhite,
+                                  {"OX....", "X.....", "......", "......", "......"}},
+                      CaptureCase{"TakesTheCornerStone",
+                                  {"OX....", "......", "......", "......", "......"},
+                                  {1, 2},
+                                  Colour::kBlack,
+                                  {".X....", "X.....", "......", "......", "......"}},
+                      CaptureCase{"TakesALongGroupWhole",
+                                  {"XXXXX.", "OOOOOX", "......", "......", "......"},
+                                  {6, 1},
+                                  Colour::kWhite,
+                                  {".....O", "OOOOOX", "......", "......", "......"}},
+                      CaptureCase{"TakesTwoGroupsAtOnce",
+                                  {".OX...", "OX....", "X.....", "......", "......"},
+                                  {1, 1},
+                                  Colour::kBlack,
+                                  {"X.X...", ".X....", "X.....", "......", "......"}},
+                      CaptureCase{"GroupWithALibertyStays",
+                                  {"OO....", "X.....", "......", "......", "......"},
+                                  {2, 2},
+                                  Colour::kBlack,
+                                  {"OO....", "XX....", "......", "......", "......"}},
+                      CaptureCase{"StoneWithoutLibertyItselfStays",
+                                  {".O....", "O.....", "......", "......", "......"},
+                                  {1, 1},
+                                  Colour::kBlack,
+                                  {"XO....", "O.....", "......", "......", "......"}},
+                      CaptureCase{"FillingTheLastLibertyTakesFirst",
+                                  {"XO.OX.", ".XOX..", "..X...", "......", "......"},
+                                  {3, 1},
+                                  Colour::kBlack,
+                                  {"X.X.X.", ".X.X..", "..X...", "......", "......"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A plain board of stones: captures by flood fill, for comparison.
+struct PlainBoard {
+  std::vector<int> stones = std::vector<int>(361, 0);  // 0 empty, 1 black, 2 white
+  int& at(Point p) { return stones[size_t((p.row - 1) * 19 + p.column - 1)]; }
+  bool HasLiberty(Point start, std::set<std::pair<int, int>>& group) {
+    std::vector<Point> todo{start};
+    bool liberty = false;
+    while (!todo.empty()) {
+      const Point p = todo.back();
+      todo.pop_back();
+      if (!group.insert({p.column, p.row}).second) continue;
+      for (Point n : {Point{p.column - 1, p.row}, Point{p.column + 1, p.row},
+                      Point{p.column, p.row - 1}, Point{p.column, p.row + 1}}) {
+        if (!IsOnBoard(n)) continue;
+        if (at(n) == 0) liberty = true;
+        if (at(n) == at(start)) todo.push_back(n);
+      }
+    }
+    return liberty;
+  }
+  void Play(Point p, int colour) {
+    at(p) = colour;
+    for (Point n : {Point{p.column - 1, p.row}, Point{p.column + 1, p.row},
+                    Point{p.column, p.row - 1}, Point{p.column, p.row + 1}}) {
+      if (!IsOnBoard(n) || at(n) != 3 - colour) continue;
+      std::set<std::pair<int, int>> group;
+      if (!HasLiberty(n, group))
+        for (auto [c, r] : group) at({c, r}) = 0;
+    }
+  }
+};
+
+TEST(Captures, RandomGamesAgreeWithAFloodFill) {
+  for (unsigned seed = 1; seed <= 20; ++seed) {
+    std::mt19937 random(seed);
+    BoardState board;
+    PlainBoard plain;
+    for (int k = 1; k <= 400; ++k) {
+      // Mostly near the last moves, so that groups form and die.
+      const Point p{int(random() % 9) + 1 + int(seed % 3) * 5, int(random() % 9) + 1};
+      if (plain.at(p) != 0) continue;
+      const Colour colour = ColourOfNth(k);
+      PlaceStone(board, p, colour);
+      int removed = 0;
+      CaptureCheck(board, p, colour, [&](Point) { ++removed; });
+      const int before = int(std::count(plain.stones.begin(), plain.stones.end(), 0));
+      plain.Play(p, int(colour));
+      ASSERT_EQ(removed, int(std::count(plain.stones.begin(), plain.stones.end(), 0)) - before + 1)
+          << "seed " << seed << " move " << k;
+      for (int r = 1; r <= 19; ++r)
+        for (int c = 1; c <= 19; ++c)
+          ASSERT_EQ(board.at(c, r) == 0 ? 0 : 2 - board.at(c, r) % 2, plain.at({c, r}))
+              << "seed " << seed << " move " << k << " at " << c << ", " << r;
+      ASSERT_TRUE(CodesAreCounts(board)) << "seed " << seed << " move " << k;
+    }
+  }
+}
+
+TEST(Captures, PlacementsOffTheBoardAreRefused) {
+  BoardState board;
+  for (Point p : {Point{0, 3}, Point{3, 0}, Point{20, 1}, Point{1, 20}}) {
+    EXPECT_THROW(PlaceStone(board, p, Colour::kBlack), OffBoardPlacement);
+    EXPECT_THROW(CaptureCheck(board, p, Colour::kBlack, nullptr), OffBoardPlacement);
+  }
+  EXPECT_EQ(board, BoardState{});
+}
+
+TEST(MoveEncoding, CoordinatesRoundTripAndOtherCharactersAreZero) {
+  const std::u16string characters = u"123456789ABCDEFGHIJ";
+  for (int value = 1; value <= 19; ++value) {
+    EXPECT_EQ(CoordChar(value), characters[size_t(value - 1)]);
+    EXPECT_EQ(CoordValue(characters[size_t(value - 1)]), value);
+  }
+  EXPECT_EQ(CoordValue(u'c'), 12);  // hexadecimal digits in either case
+  for (char16_t other : std::u16string(u"0KgZ? \u3000")) EXPECT_EQ(CoordValue(other), 0);
+  for (int other : {0, 20, -1}) EXPECT_EQ(CoordChar(other), kTenuki);
+}
+
+TEST(MoveEncoding, MoveStringsAndGameMoves) {
+  EXPECT_EQ(ParseMoveString(u"3D1???4x2G"),
+            (std::vector<StoredMove>{{3, 13}, {kElsewhere, kElsewhere}, {4, 0}, {16, 0}}));
+  EXPECT_EQ(ParseGameMoves(u"4D3C0Jx"), (std::vector<Point>{{13, 4}, {12, 3}, {19, 0}}));
+}
+
+struct LayoutCase {
+  TenukiRule rule;
+  int startCount;
+  std::vector<Point> points;  // of "???" laid out five times, then of "3?1"
+};
+
+TEST(MoveLayout, EachRulePlacesTenukiWhereItsDisplayWantsThem) {
+  const std::vector<LayoutCase> cases = {
+      {TenukiRule::kRecord, 0, {{19, 10}, {18, 10}, {17, 10}, {17, 10}, {17, 10}, {17, 3}}},
+      {TenukiRule::kSearchRedraw, 0, {{17, 10}, {18, 10}, {19, 10}, {19, 10}, {19, 10}, {19, 3}}},
+      {TenukiRule::kWalkSetup, 0, {{19, 10}, {19, 11}, {19, 11}, {19, 11}, {19, 11}, {19, 3}}},
+      {TenukiRule::kWalkNext, 0, {{18, 10}, {19, 10}, {18, 10}, {19, 10}, {18, 10}, {18, 3}}},
+      {TenukiRule::kWalkNext, 2, {{17, 10}, {17, 10}, {17, 10}, {17, 10}, {17, 10}, {17, 3}}},
+  };
+  for (const LayoutCase& c : cases) {
+    TenukiPlacer placer(c.rule, c.startCount);
+    std::vector<Point> points;
+    LayOutMoves(ParseMoveString(u"???????????????3?1"), placer, [&](Point p, int k) {
+      points.push_back(p);
+      EXPECT_EQ(k, int(points.size()));
+    });
+    EXPECT_EQ(points, c.points) << "rule " << int(c.rule);
+  }
+  TenukiPlacer plain(TenukiRule::kRecord);
+  EXPECT_EQ(plain.Place({4, 13}), (Point{13, 4}));
+  EXPECT_EQ(plain.count(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,52 @@
+#include "support/test_folder.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QFile>
+
+ProgramFolder BuiltProgramFolder() {
+  return ProgramFolder(QDir(QStringLiteral(PROGRAM_DIR)));
+}
+
+TestFolder::TestFolder() {
+  QDir(dir_.path()).mkdir("fld1");
+  QFile::link(QStringLiteral(PROGRAM_DIR "/fld2"), dir_.filePath("fld2"));
+}
+
+void TestFolder::WriteCollection(const std::vector<TestRow>& rows) {
+  QFile::remove(path("fld1/goc.db"));
+  Execute(
+      "CREATE TABLE gocs (ID INTEGER PRIMARY KEY, one TEXT, markers TEXT, setup_count TEXT, "
+      "title TEXT, five TEXT, commentary TEXT, moves TEXT, game_reference TEXT)");
+  sqlite3* db = nullptr;
+  sqlite3_open(path("fld1/goc.db").toUtf8().constData(), &db);
+  sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+  sqlite3_stmt* insert = nullptr;
+  sqlite3_prepare_v2(db, "INSERT INTO gocs VALUES (NULL, ?, ?, ?, ?, ?, ?, ?, ?)", -1, &insert,
+                     nullptr);
+  for (const TestRow& row : rows) {
+    const QString fields[] = {row.one,  row.markers,    row.setupCount, row.title,
+                              row.five, row.commentary, row.moves,      row.gameReference};
+    for (int i = 0; i < 8; ++i) {
+      const QByteArray text = fields[i].toUtf8();
+      sqlite3_bind_text(insert, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+    sqlite3_step(insert);
+    sqlite3_reset(insert);
+  }
+  sqlite3_finalize(insert);
+  sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+  sqlite3_close(db);
+}
+
+void TestFolder::Execute(const char* sql) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path("fld1/goc.db").toUtf8().constData(), &db), SQLITE_OK);
+  char* error = nullptr;
+  const int result = sqlite3_exec(db, sql, nullptr, nullptr, &error);
+  const std::string why = error ? error : "";
+  sqlite3_free(error);
+  sqlite3_close(db);
+  ASSERT_EQ(result, SQLITE_OK) << why;
+}

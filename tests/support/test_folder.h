@@ -1,0 +1,51 @@
+#pragma once
+// Program folders for tests: the built one, or a temporary one whose fld2/
+// links to the built images and whose fld1/goc.db holds rows written by the test.
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <ostream>
+#include <vector>
+
+#include "collection/program_folder.h"
+#include "model/messages.h"
+
+// Texts in test failures as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+// The program folder the build produced.
+ProgramFolder BuiltProgramFolder();
+
+// One row of gocs; the ID is given by the position in the written list.
+struct TestRow {
+  QString title = "title";
+  QString five = "2";  // the section digit first
+  QString moves;
+  QString setupCount = "1";
+  QString gameReference;
+  QString commentary;
+  QString markers;
+  QString one = "0";
+};
+
+class TestFolder {
+ public:
+  TestFolder();
+  // Writes fld1/goc.db with the rows (IDs 1, 2, … in order).
+  void WriteCollection(const std::vector<TestRow>& rows);
+  // Runs sql on fld1/goc.db; fails the test on an error.
+  void Execute(const char* sql);
+  QString path(const QString& relative) const { return dir_.filePath(relative); }
+  ProgramFolder folder() const { return ProgramFolder(QDir(dir_.path())); }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+// Keeps every message shown.
+struct MessageRecorder : MessageSink {
+  void ShowMessage(const QString& text) override { messages << text; }
+  QStringList messages;
+};

@@ -1,0 +1,197 @@
+// The windows, clicked as a user would, headless: the widgets mirror the
+// model and pass events on.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+#include "collection/help_text.h"
+#include "support/board_text.h"
+#include "support/joseki_text.h"
+#include "support/test_folder.h"
+#include "windows/board_display.h"
+#include "windows/board_window.h"
+#include "windows/help_window.h"
+#include "windows/menu_window.h"
+
+namespace {
+
+void Click(QWidget* widget) {
+  ASSERT_TRUE(widget);
+  QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+void DeleteClosedWindows() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The centre of the right board's cell of p in the display.
+QPoint RightCell(Point p) {
+  return {(p.column + 19) * 22 + 11, (p.row - 1) * 23 + 11};
+}
+
+TestRow Row(const QString& title, const QString& five, const QString& moves,
+            const QString& reference = {}) {
+  TestRow row;
+  row.title = title;
+  row.five = five;
+  row.moves = moves;
+  row.gameReference = reference;
+  row.commentary = title + "の解説";
+  return row;
+}
+
+TEST(MenuWindow, SectionButtonsOpenOneBoardWindowAtATime) {
+  MessageRecorder messages;
+  TestFolder folder;
+  folder.WriteCollection(
+      {Row(u"小目・小ゲイマガカリ"_qs, "2A", "342531"), Row(u"五の五"_qs, "8A", "552")});
+  MenuWindow menu(folder.folder(), messages);
+  menu.show();
+  const QStringList captions = {u"置碁の部"_qs,   u"星 の 部"_qs, u"小目の部"_qs,  u"高目の部"_qs,
+                                u"目外シの部"_qs, u"三々の部"_qs, u"その他の部"_qs};
+  for (int section = 1; section <= 7; ++section)
+    EXPECT_EQ(menu.sectionButton(section)->text(), captions[section - 1]);
+  EXPECT_FALSE(menu.titlePicture()->pixmap().isNull());
+
+  Click(menu.sectionButton(3));
+  ASSERT_TRUE(menu.boardWindow());
+  EXPECT_TRUE(menu.boardWindow()->isVisible());
+  EXPECT_EQ(menu.boardWindow()->josekiList()->item(0)->text(), u"小目・小ゲイマガカリ"_qs);
+  Click(menu.sectionButton(7));  // the open window only comes forward
+  EXPECT_EQ(menu.boardWindow()->josekiList()->item(0)->text(), u"小目・小ゲイマガカリ"_qs);
+  Click(menu.boardWindow()->button(u"メニュー"_qs));
+  DeleteClosedWindows();
+  EXPECT_FALSE(menu.boardWindow());
+  Click(menu.sectionButton(7));
+  EXPECT_EQ(menu.boardWindow()->josekiList()->item(0)->text(), u"五の五"_qs);
+  menu.boardWindow()->close();
+  EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST(MenuWindow, HelpShowsTheChosenTopicOrWhyTheFileCannotBeRead) {
+  MessageRecorder messages;
+  MenuWindow menu(BuiltProgramFolder(), messages);
+  Click(menu.helpButton());
+  HelpWindow* help = menu.helpWindow();
+  ASSERT_TRUE(help);
+  EXPECT_EQ(help->topics()->count(), 20);
+  EXPECT_EQ(help->topics()->placeholderText(), u"ボタンをクリック→"_qs);
+  EXPECT_TRUE(help->topicText()->text().isEmpty());
+  help->topics()->setCurrentIndex(12);
+  help->ShowChosenTopic();
+  EXPECT_EQ(help->topicText()->text(),
+            HelpSection(LoadHelpText(BuiltProgramFolder().HelpFile()).text, u"定石検索"_qs));
+  Click(help->findChild<QPushButton*>());  // メニューに戻り
+  DeleteClosedWindows();
+  EXPECT_FALSE(menu.helpWindow());
+
+  TestFolder noHelp;
+  HelpWindow missing(noHelp.folder().HelpFile());
+  missing.topics()->setCurrentIndex(0);
+  missing.ShowChosenTopic();
+  EXPECT_TRUE(missing.topicText()->text().contains(u"resume.txt"_qs));
+
+  auto* closing = new MenuWindow(BuiltProgramFolder(), messages);
+  QPointer<MenuWindow> alive(closing);
+  Click(closing->quitButton());
+  DeleteClosedWindows();
+  EXPECT_FALSE(alive);
+}
+
+class BoardWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder.WriteCollection({
+        Row(u"一"_qs, "2A0", Moves({{4, 3}, {3, 5}})),
+        Row(u"二"_qs, "2A1", Moves({{4, 3}, {3, 5}}), u"黒 甲　白 乙|2/3|4433342531"_qs),
+        Row(u"三"_qs, "2A2", Moves({{4, 3}, {3, 5}, {3, 4}, {4, 4}, {5, 4}, {5, 5}})),
+    });
+    window = std::make_unique<BoardWindow>(folder.folder(), 3, messages);
+    window->show();
+  }
+  QPushButton* Button(const char16_t* caption) {
+    return window->button(QString::fromUtf16(caption));
+  }
+
+  TestFolder folder;
+  MessageRecorder messages;
+  std::unique_ptr<BoardWindow> window;
+};
+
+TEST_F(BoardWindowTest, TheWidgetsMirrorTheSelectedJoseki) {
+  EXPECT_EQ(window->josekiList()->count(), 3);
+  EXPECT_EQ(window->josekiList()->currentRow(), 0);
+  EXPECT_EQ(window->commentary()->text(), u"一の解説"_qs);
+  EXPECT_EQ(window->caption()->text(), u"2A0"_qs);
+  EXPECT_FALSE(Button(u"１手進む")->isEnabled());
+  window->josekiList()->setCurrentRow(1);
+  EXPECT_EQ(window->gameHeading()->text(), u"黒 甲　白 乙"_qs);
+  for (const char16_t* caption :
+       {u"棋譜の表示", u"１手進む", u"１手戻る", u"初手に戻る", u"５手進む", u"５手戻る"})
+    EXPECT_TRUE(Button(caption)->isEnabled());
+  const QImage shown = window->display()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_TRUE(shown == window->model().canvas().shown());
+  Click(Button(u"文字拡大"));
+  EXPECT_EQ(window->commentary()->font().pointSizeF(), 14);
+  EXPECT_EQ(window->gameHeading()->font().pointSizeF(), 14);
+  EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(BoardWindowTest, TheEndNoticeShowsAndItsTimerHidesIt) {
+  window->josekiList()->setCurrentRow(1);
+  window->endNoticeTimer().setInterval(1);
+  Click(Button(u"５手進む"));  // past the end of a five-move game
+  EXPECT_TRUE(window->rightEndNotice()->isVisible());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !window->rightEndNotice()->isVisible(); }, 1000));
+  EXPECT_FALSE(window->endNoticeTimer().isActive());
+  Click(Button(u"手順表示開始"));
+  Click(Button(u"次手を表示"));
+  EXPECT_TRUE(window->leftEndNotice()->isVisible());
+}
+
+// After the search input cleared the right board, a click on the line still
+// selected draws its joseki and game again.
+TEST_F(BoardWindowTest, AClickOnTheSelectedLineDrawsItAgain) {
+  window->josekiList()->setCurrentRow(1);
+  Click(Button(u"検索手順の入力開始"));
+  ASSERT_FALSE(Button(u"１手進む")->isEnabled());
+  const QRect line = window->josekiList()->visualItemRect(window->josekiList()->item(1));
+  QTest::mouseClick(window->josekiList()->viewport(), Qt::LeftButton, {}, line.center());
+  EXPECT_TRUE(Button(u"１手進む")->isEnabled());
+  EXPECT_EQ(window->model().replay().shownMove(), 3);
+}
+
+TEST_F(BoardWindowTest, AClickedSequenceFindsItsJosekiOneTickLater) {
+  window->searchReportTimer().setInterval(1);
+  Click(Button(u"検索手順の入力開始"));
+  // The third joseki, entered in the other orientation, and one stone more.
+  for (Point p : {Point{3, 4}, Point{5, 3}, Point{4, 3}, Point{4, 4}, Point{4, 5}, Point{5, 5},
+                  Point{9, 9}}) {
+    QTest::mouseMove(window->display(), RightCell(p));
+    QTest::mouseClick(window->display(), Qt::LeftButton, {}, RightCell(p));
+  }
+  EXPECT_EQ(CellToken(window->model().canvas().shown(), Board::kRight, {4, 4}), "w4");
+  // A double click is one click: the platform delivers press, release, double click, release.
+  const QPointF at = RightCell({10, 9});
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                            QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+    const bool down = type != QEvent::MouseButtonRelease;
+    QMouseEvent event(type, at, window->display()->mapToGlobal(at), Qt::LeftButton,
+                      down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window->display(), &event);
+  }
+  EXPECT_EQ(window->model().searchTexts().sequence.size(), 24);
+  Click(Button(u"検 索 実 行"));
+  EXPECT_TRUE(window->searchReportTimer().isActive());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.messages.isEmpty(); }, 2000));
+  EXPECT_EQ(messages.messages, QStringList{u"検索石を２つ減らして該当ありました。"_qs});
+  EXPECT_EQ(window->josekiList()->currentRow(), 2);
+}
+
+}  // namespace

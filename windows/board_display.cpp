@@ -1,0 +1,37 @@
+#include "windows/board_display.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <utility>
+
+#include "pictures/canvas.h"
+
+BoardDisplay::BoardDisplay(Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
+  setFixedSize(Canvas::kWidth, Canvas::kHeight);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  canvas_.SetRefreshListener([this] { update(); });
+}
+
+void BoardDisplay::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.drawImage(event->rect(), canvas_.shown(), event->rect());
+}
+
+void BoardDisplay::mouseMoveEvent(QMouseEvent* event) {
+  if (onPointerMove) onPointerMove(event->position().x(), event->position().y());
+}
+
+void BoardDisplay::mouseDoubleClickEvent(QMouseEvent* event) {
+  // A double click is one click: the release that ends it is not another.
+  if (event->button() == Qt::LeftButton) releaseEndsDoubleClick_ = true;
+}
+
+void BoardDisplay::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  if (std::exchange(releaseEndsDoubleClick_, false)) return;
+  if (!rect().contains(event->position().toPoint())) return;
+  // The click's own position names the cell, as the last movement would.
+  if (onPointerMove) onPointerMove(event->position().x(), event->position().y());
+  if (onClick) onClick();
+}

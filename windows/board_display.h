@@ -1,0 +1,26 @@
+#pragma once
+// The visible board picture: paints the canvas's picture as of its last
+// refresh and passes the pointer's movement and clicks on.
+
+#include <QWidget>
+#include <functional>
+
+class Canvas;
+
+class BoardDisplay : public QWidget {
+  Q_OBJECT
+ public:
+  BoardDisplay(Canvas& canvas, QWidget* parent);
+  std::function<void(double x, double y)> onPointerMove;
+  std::function<void()> onClick;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  Canvas& canvas_;
+  bool releaseEndsDoubleClick_ = false;
+};

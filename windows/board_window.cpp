@@ -1,0 +1,176 @@
+#include "windows/board_window.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "pictures/end_notice.h"
+#include "windows/board_display.h"
+#include "windows/fonts.h"
+
+namespace {
+QLabel* AddLabel(QWidget* parent, QRect geometry, double pointSize) {
+  auto* label = new QLabel(parent);
+  label->setGeometry(geometry);
+  QFont font(QString::fromUtf16(kProportionalGothic));
+  font.setPointSizeF(pointSize);
+  label->setFont(font);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+void SetFontSize(QLabel* label, double pointSize) {
+  QFont font = label->font();
+  if (font.pointSizeF() == pointSize) return;
+  font.setPointSizeF(pointSize);
+  label->setFont(font);
+}
+
+QLabel* AddEndNotice(QWidget* parent, QPoint position) {
+  auto* notice = new QLabel(parent);
+  const QPixmap picture = QPixmap::fromImage(EndNoticePicture());
+  notice->setPixmap(picture);
+  notice->setGeometry(QRect(position, picture.size()));
+  notice->hide();
+  return notice;
+}
+}  // namespace
+
+BoardWindow::BoardWindow(const ProgramFolder& folder, int section, MessageSink& messages,
+                         QWidget* parent)
+    : QWidget(parent, Qt::Window), messages_(*this, messages), model_(folder, section, messages_) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(u"定石表示"_qs);
+  setFixedSize(878, 680);
+
+  display_ = new BoardDisplay(model_.canvas(), this);
+  display_->move(10, 10);
+  display_->onPointerMove = [this](double x, double y) { model_.PointerMovedTo(x, y); };
+  display_->onClick = [this] { Run([this] { model_.BoardClicked(); }); };
+
+  josekiList_ = new QListWidget(this);
+  josekiList_->setGeometry(264, 456, 257, 184);
+  josekiList_->setFont(QFont(QString::fromUtf16(kProportionalGothic), 10));
+  connect(josekiList_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) Run([this, row] { model_.SelectLine(row); });
+  });
+  // A click on the line already selected draws its joseki again (the search
+  // input may have cleared the right board); a click that changes the line
+  // has drawn it through the change above.
+  josekiList_->viewport()->installEventFilter(this);
+  connect(josekiList_, &QListWidget::clicked, this, [this](const QModelIndex& index) {
+    if (index.row() == rowBeforePress_) Run([this, row = index.row()] { model_.SelectLine(row); });
+  });
+
+  commentary_ = AddLabel(this, {8, 456, 241, 153}, BoardWindowView::kNormalTextSize);
+  gameHeading_ = AddLabel(this, {664, 456, 201, 105}, BoardWindowView::kNormalTextSize);
+  caption_ = AddLabel(this, {8, 652, 500, 20}, 9);
+
+  gameButtons_ = {
+      AddButton(u"棋譜の表示"_qs, {680, 560, 73, 25}, &BoardWindowModel::ShowJosekiInGame),
+      AddButton(u"１手進む"_qs, {680, 592, 73, 25}, &BoardWindowModel::ForwardOneMove),
+      AddButton(u"１手戻る"_qs, {680, 624, 73, 25}, &BoardWindowModel::BackOneMove),
+      AddButton(u"初手に戻る"_qs, {760, 560, 73, 25}, &BoardWindowModel::GoToFirstMove),
+      AddButton(u"５手進む"_qs, {760, 592, 73, 25}, &BoardWindowModel::ForwardFiveMoves),
+      AddButton(u"５手戻る"_qs, {760, 624, 73, 25}, &BoardWindowModel::BackFiveMoves),
+  };
+  AddButton(u"文字拡大"_qs, {600, 624, 57, 25}, &BoardWindowModel::ToggleTextSize);
+  AddButton(u"全手順表示"_qs, {176, 624, 73, 25}, &BoardWindowModel::ShowWholeJoseki);
+  for (QPushButton* walk :
+       {AddButton(u"手順表示開始"_qs, {8, 624, 81, 25}, &BoardWindowModel::StartWalk),
+        AddButton(u"次手を表示"_qs, {96, 624, 73, 25}, &BoardWindowModel::ShowNextMove)}) {
+    QPalette palette = walk->palette();
+    palette.setColor(QPalette::Button, QColor(255, 192, 192));
+    walk->setPalette(palette);
+  }
+
+  AddButton(u"検索手順の入力開始"_qs, {528, 456, 130, 23}, &BoardWindowModel::StartSearchInput)
+      ->setToolTip(u"左上隅に入力"_qs);
+  AddButton(u"手順を減らす"_qs, {528, 480, 130, 23}, &BoardWindowModel::RemoveLastSearchStone)
+      ->setToolTip(u"クリックのたびに手順を１つ短くします。"_qs);
+  AddButton(u"手順を追加する"_qs, {528, 504, 130, 23}, &BoardWindowModel::ContinueSearchInput)
+      ->setToolTip(u"追加着手の入力"_qs);
+  AddButton(u"検索手順の再表示"_qs, {528, 528, 130, 23}, &BoardWindowModel::ShowSearchSequenceAgain)
+      ->setToolTip(u"最後に入力した検索手順の表示"_qs);
+  AddButton(u"検 索 実 行"_qs, {528, 552, 130, 23}, &BoardWindowModel::RunSearch)
+      ->setToolTip(u"該当する定石等を検索"_qs);
+  AddButton(u"検索中止・終了"_qs, {528, 576, 130, 23}, &BoardWindowModel::EndSearchInput);
+
+  auto* menu = new QPushButton(u"メニュー"_qs, this);
+  menu->setGeometry(528, 624, 66, 25);
+  connect(menu, &QPushButton::clicked, this, &QWidget::close);
+
+  leftEndNotice_ = AddEndNotice(this, {80, 456});
+  rightEndNotice_ = AddEndNotice(this, {700, 456});
+  leftEndNotice_->raise();
+  rightEndNotice_->raise();
+
+  for (QTimer* timer : {&endNoticeTimer_, &searchReportTimer_}) timer->setInterval(1000);
+  connect(&endNoticeTimer_, &QTimer::timeout, this,
+          [this] { Run([this] { model_.HideEndNotices(); }); });
+  connect(&searchReportTimer_, &QTimer::timeout, this,
+          [this] { Run([this] { model_.ReportSearchResult(); }); });
+
+  Run([this] { model_.Load(); });
+}
+
+QPushButton* BoardWindow::AddButton(const QString& caption, QRect geometry,
+                                    void (BoardWindowModel::*handler)()) {
+  auto* button = new QPushButton(caption, this);
+  button->setGeometry(geometry);
+  connect(button, &QPushButton::clicked, this,
+          [this, handler] { Run([this, handler] { (model_.*handler)(); }); });
+  return button;
+}
+
+QPushButton* BoardWindow::button(const QString& caption) const {
+  for (QPushButton* b : findChildren<QPushButton*>())
+    if (b->text() == caption) return b;
+  return nullptr;
+}
+
+bool BoardWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == josekiList_->viewport() && event->type() == QEvent::MouseButtonPress)
+    rowBeforePress_ = josekiList_->currentRow();
+  return QWidget::eventFilter(watched, event);
+}
+
+void BoardWindow::SyncBeforeMessages::ShowMessage(const QString& text) {
+  window_.Sync();
+  inner_.ShowMessage(text);
+}
+
+void BoardWindow::Run(const std::function<void()>& handler) {
+  handler();
+  Sync();
+}
+
+void BoardWindow::Sync() {
+  const BoardWindowView& view = model_.view();
+  {
+    const QSignalBlocker blocker(josekiList_);
+    if (josekiList_->count() != view.titles.size()) {
+      josekiList_->clear();
+      josekiList_->addItems(view.titles);
+    }
+    if (josekiList_->currentRow() != view.selectedLine)
+      josekiList_->setCurrentRow(view.selectedLine);
+  }
+  gameHeading_->setText(view.gameHeading);
+  commentary_->setText(view.commentary);
+  caption_->setText(view.caption);
+  SetFontSize(gameHeading_, view.textSize);
+  SetFontSize(commentary_, view.textSize);
+  for (QPushButton* button : gameButtons_) button->setEnabled(view.gameButtonsEnabled);
+  leftEndNotice_->setVisible(view.leftEndNoticeShown);
+  rightEndNotice_->setVisible(view.rightEndNoticeShown);
+  for (auto [timer, running] : {std::pair{&endNoticeTimer_, view.endNoticeTimerRunning},
+                                {&searchReportTimer_, view.searchReportPending}}) {
+    if (running && !timer->isActive()) timer->start();
+    if (!running && timer->isActive()) timer->stop();
+  }
+}

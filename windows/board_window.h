@@ -1,0 +1,70 @@
+#pragma once
+// The board window: the two boards, the list of the section's joseki, the
+// game buttons, the move walk and the search buttons. The widgets only mirror
+// the BoardWindowModel and pass its events on.
+
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "model/board_window_model.h"
+
+class BoardDisplay;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+class BoardWindow : public QWidget {
+  Q_OBJECT
+ public:
+  // Opens section 1..7 of the collection in folder; messages go to messages.
+  BoardWindow(const ProgramFolder& folder, int section, MessageSink& messages,
+              QWidget* parent = nullptr);
+
+  BoardWindowModel& model() { return model_; }
+  BoardDisplay* display() const { return display_; }
+  QListWidget* josekiList() const { return josekiList_; }
+  QLabel* gameHeading() const { return gameHeading_; }
+  QLabel* commentary() const { return commentary_; }
+  QLabel* caption() const { return caption_; }
+  QLabel* leftEndNotice() const { return leftEndNotice_; }
+  QLabel* rightEndNotice() const { return rightEndNotice_; }
+  // The button with this caption.
+  QPushButton* button(const QString& caption) const;
+  QTimer& endNoticeTimer() { return endNoticeTimer_; }
+  QTimer& searchReportTimer() { return searchReportTimer_; }
+
+  // Runs one handler of the model, then brings the widgets up to date.
+  void Run(const std::function<void()>& handler);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // While a handler runs, a message it shows first brings the widgets up to
+  // date, so that the window behind the modal box shows what the handler did.
+  class SyncBeforeMessages : public MessageSink {
+   public:
+    SyncBeforeMessages(BoardWindow& window, MessageSink& inner) : window_(window), inner_(inner) {}
+    void ShowMessage(const QString& text) override;
+
+   private:
+    BoardWindow& window_;
+    MessageSink& inner_;
+  };
+
+  QPushButton* AddButton(const QString& caption, QRect geometry,
+                         void (BoardWindowModel::*handler)());
+  void Sync();
+
+  SyncBeforeMessages messages_;
+  BoardWindowModel model_;
+  BoardDisplay* display_;
+  QListWidget* josekiList_;
+  QLabel *gameHeading_, *commentary_, *caption_;
+  QLabel *leftEndNotice_, *rightEndNotice_;
+  std::vector<QPushButton*> gameButtons_;
+  QTimer endNoticeTimer_, searchReportTimer_;
+  int rowBeforePress_ = -1;
+};

@@ -1,0 +1,84 @@
+#include "windows/menu_window.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "pictures/menu_pictures.h"
+#include "windows/board_window.h"
+#include "windows/fonts.h"
+#include "windows/help_window.h"
+
+namespace {
+struct SectionButton {
+  const char16_t* caption;
+  QColor backColour;
+};
+const SectionButton kSections[] = {
+    {u"置碁の部", QColor(255, 255, 153)},   {u"星 の 部", QColor(255, 255, 153)},
+    {u"小目の部", QColor(204, 255, 153)},   {u"高目の部", QColor(153, 255, 153)},
+    {u"目外シの部", QColor(102, 255, 153)}, {u"三々の部", QColor(51, 255, 153)},
+    {u"その他の部", QColor(0, 255, 153)},
+};
+
+QPushButton* PictureButton(QWidget* parent, const QImage& picture, const QString& name) {
+  auto* button = new QPushButton(parent);
+  button->setIcon(QPixmap::fromImage(picture));
+  button->setIconSize(picture.size());
+  button->setFlat(true);
+  button->setAccessibleName(name);
+  return button;
+}
+}  // namespace
+
+MenuWindow::MenuWindow(const ProgramFolder& folder, MessageSink& messages, QWidget* parent)
+    : QWidget(parent), folder_(folder), messages_(messages) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setFixedSize(512, 383);
+  setWindowTitle(u"囲碁定石集"_qs);
+
+  titlePicture_ = new QLabel(this);
+  titlePicture_->setGeometry(16, 16, 321, 233);
+  titlePicture_->setPixmap(QPixmap::fromImage(TitlePicture()));
+
+  helpButton_ = PictureButton(this, HelpButtonPicture(), u"操作説明"_qs);
+  helpButton_->setGeometry(56, 264, 144, 33);
+  connect(helpButton_, &QPushButton::clicked, this, [this] {
+    if (!helpWindow_) helpWindow_ = new HelpWindow(folder_.HelpFile(), this);
+    helpWindow_->show();
+    helpWindow_->raise();
+  });
+  quitButton_ = PictureButton(this, QuitButtonPicture(), u"プログラム終了"_qs);
+  quitButton_->setGeometry(56, 312, 144, 33);
+  connect(quitButton_, &QPushButton::clicked, this, &QWidget::close);
+
+  QFont font(QString::fromUtf16(kRoundGothic));
+  font.setPointSizeF(14.25);
+  font.setBold(true);
+  for (int k = 0; k < 7; ++k) {
+    auto* button = new QPushButton(QString::fromUtf16(kSections[k].caption), this);
+    button->setGeometry(352, 32 + 32 * k, 137, 25);
+    button->setFont(font);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, kSections[k].backColour);
+    button->setPalette(palette);
+    button->setAutoFillBackground(true);
+    connect(button, &QPushButton::clicked, this, [this, k] { ShowSection(k + 1); });
+    sectionButtons_[size_t(k)] = button;
+  }
+}
+
+void MenuWindow::ShowSection(int section) {
+  if (!boardWindow_) boardWindow_ = new BoardWindow(folder_, section, messages_);
+  boardWindow_->show();
+  boardWindow_->raise();
+  boardWindow_->activateWindow();
+}
+
+BoardWindow* MenuWindow::boardWindow() const {
+  return boardWindow_;
+}
+
+HelpWindow* MenuWindow::helpWindow() const {
+  return helpWindow_;
+}
