@@ -48,8 +48,10 @@ std::vector<std::string> BoardRows(const QImage& picture, Board board, int colum
   std::vector<std::string> lines;
   for (int row = firstRow; row < firstRow + rows; ++row) {
     std::string line;
-    for (int column = 1; column <= columns; ++column)
-      line += (column > 1 ? " " : "") + CellToken(picture, board, {column, row});
+    for (int column = 1; column <= columns; ++column) {
+      if (column > 1) line += ' ';
+      line += CellToken(picture, board, {column, row});
+    }
     lines.push_back(line);
   }
   return lines;
