@@ -21,8 +21,8 @@ std::string Token(const QString& name, Point p) {
       {"kurokuro.gif", "x"},  {"newcross.gif", "+"},   {"mmmcross.gif", "*"}};
   if (name.endsWith(".jpg")) return name == TileImage(p) ? "." : "#";
   if (auto mark = kMarks.find(name); mark != kMarks.end()) return mark->second;
-  if (name.startsWith("zkuro")) return "b" + name.mid(5).chopped(4).toStdString();
-  if (name.startsWith("zshiro")) return "w" + name.mid(6).chopped(4).toStdString();
+  if (name.startsWith("zkuro")) return ("b" + name.mid(5).chopped(4)).toStdString();
+  if (name.startsWith("zshiro")) return ("w" + name.mid(6).chopped(4)).toStdString();
   return name.mid(1, 1).toStdString();  // aa.gif .. ae.gif
 }
 }  // namespace
