@@ -1,21 +1,11 @@
 // Cold start to a painted menu, for timing the whole process from outside
-// (e.g. hyperfine under Xvfb): starts as the program does and quits once the
-// menu window has been painted.
+// (e.g. hyperfine under Xvfb, beside empty_window): starts as the program does
+// and quits once the menu window has been painted.
 #include <QApplication>
-#include <QTimer>
 
+#include "quit_after_paint.h"
 #include "shell/form1.h"
 #include "shell/startup.h"
-
-namespace {
-class QuitAfterPaint : public QObject {
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-    return false;
-  }
-};
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
