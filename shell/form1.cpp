@@ -8,7 +8,6 @@
 #include "shell/form4.h"
 #include "shell/form5.h"
 #include "shell/help_text.h"
-#include "shell/menu_pictures.h"
 #include "shell/module1.h"
 #include "shell/program_folder.h"
 
@@ -24,9 +23,15 @@ const SectionButton kSections[] = {
     {u"その他の部", QColor(0, 255, 153)},
 };
 
-QPushButton* PictureButton(QWidget* parent, const QImage& picture, const QString& name) {
+// The menu pictures (shell/menu_pictures.h) are drawn at build time and
+// compiled in: drawing them here would load their fonts at every start.
+QPixmap MenuPicture(const QString& name) {
+  return QPixmap(u":/pictures/"_qs + name);
+}
+
+QPushButton* PictureButton(QWidget* parent, const QPixmap& picture, const QString& name) {
   auto* button = new QPushButton(parent);
-  button->setIcon(QPixmap::fromImage(picture));
+  button->setIcon(picture);
   button->setIconSize(picture.size());
   button->setFlat(true);
   button->setAccessibleName(name);
@@ -41,16 +46,16 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 
   Picture1 = new QLabel(this);
   Picture1->setGeometry(16, 16, 321, 233);
-  Picture1->setPixmap(QPixmap::fromImage(TitlePicture()));
+  Picture1->setPixmap(MenuPicture(u"title.ppm"_qs));
 
-  Command5 = PictureButton(this, HelpButtonPicture(), u"操作説明"_qs);
+  Command5 = PictureButton(this, MenuPicture(u"help_button.ppm"_qs), u"操作説明"_qs);
   Command5->setGeometry(56, 264, 144, 33);
   connect(Command5, &QPushButton::clicked, this, [this] {
     if (!form5) form5 = new Form5(this);
     form5->show();
     form5->raise();
   });
-  Command6 = PictureButton(this, QuitButtonPicture(), u"プログラム終了"_qs);
+  Command6 = PictureButton(this, MenuPicture(u"quit_button.ppm"_qs), u"プログラム終了"_qs);
   Command6->setGeometry(56, 312, 144, 33);
   connect(Command6, &QPushButton::clicked, this, &QWidget::close);
 

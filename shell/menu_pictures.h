@@ -1,6 +1,8 @@
 #pragma once
 // The pictures of the menu window: the title picture and the two picture
-// buttons, drawn rather than loaded.
+// buttons. tools/draw_window_pictures draws them at build time and the menu
+// loads them from the program's resources (:/pictures/), so that their fonts
+// are not loaded at every start.
 
 #include <QImage>
 

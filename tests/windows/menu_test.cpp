@@ -11,12 +11,15 @@
 #include "shell/form4.h"
 #include "shell/form5.h"
 #include "shell/help_text.h"
+#include "shell/menu_pictures.h"
 #include "shell/messages.h"
 #include "shell/module1.h"
 #include "support/test_collection.h"
 
 namespace {
-void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+void Click(QPushButton* button) {
+  QTest::mouseClick(button, Qt::LeftButton);
+}
 
 std::vector<TestRow> TwoSections() {
   TestRow komoku;
@@ -37,7 +40,7 @@ TEST(Menu, SectionButtonsShowTheBoardWindowForTheirSection) {
   folder.WriteCollection(TwoSections());
   Form1 menu;
   menu.show();
-  const QStringList captions = {u"置碁の部"_qs, u"星 の 部"_qs,   u"小目の部"_qs, u"高目の部"_qs,
+  const QStringList captions = {u"置碁の部"_qs,   u"星 の 部"_qs, u"小目の部"_qs,  u"高目の部"_qs,
                                 u"目外シの部"_qs, u"三々の部"_qs, u"その他の部"_qs};
   for (int k = 0; k < 7; ++k) EXPECT_EQ(menu.sectionButtons[k]->text(), captions[k]);
 
@@ -62,6 +65,19 @@ TEST(Menu, SectionButtonsShowTheBoardWindowForTheirSection) {
   EXPECT_EQ(menu.form4->List1->item(0)->text(), u"五の五"_qs);
   menu.form4->close();
   EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+// The pictures are drawn at build time and compiled in: the menu must show
+// exactly what the drawing code gives.
+TEST(Menu, ShowsTheDrawnPictures) {
+  Form1 menu;
+  const auto same = [](const QPixmap& shown, const QImage& drawn) {
+    return shown.toImage().convertToFormat(QImage::Format_RGB32) ==
+           drawn.convertToFormat(QImage::Format_RGB32);
+  };
+  EXPECT_TRUE(same(menu.Picture1->pixmap(), TitlePicture()));
+  EXPECT_TRUE(same(menu.Command5->icon().pixmap(menu.Command5->iconSize()), HelpButtonPicture()));
+  EXPECT_TRUE(same(menu.Command6->icon().pixmap(menu.Command6->iconSize()), QuitButtonPicture()));
 }
 
 TEST(Menu, HelpWindowShowsTheChosenTopic) {
