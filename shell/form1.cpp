@@ -59,7 +59,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   Command6->setGeometry(56, 312, 144, 33);
   connect(Command6, &QPushButton::clicked, this, &QWidget::close);
 
-  QFont font(QString::fromUtf16(kRoundGothic));
+  QFont font = InstalledFont(kRoundGothic);
   font.setPointSizeF(14.25);
   font.setBold(true);
   for (int k = 0; k < 7; ++k) {
