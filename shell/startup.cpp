@@ -1,6 +1,7 @@
 #include "shell/startup.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 
 #include "shell/fonts.h"
@@ -8,8 +9,18 @@
 #include "shell/message_box.h"
 #include "shell/program_folder.h"
 
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (int size : {48, 128})
+    icon.addFile(u":/pictures/icon-%1.png"_qs.arg(size), QSize(size, size));
+  return icon;
+}
+
 Form1* StartProgram(QApplication& app) {
   QApplication::setApplicationDisplayName(u"囲碁定石集"_qs);
+  // Every window shows the icon; the desktop matches the windows to the entry.
+  QApplication::setWindowIcon(ProgramIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
   QApplication::setStyle(QStyleFactory::create(u"Fusion"_qs));
   ProgramFolder::SetRoot(app.applicationDirPath());
   InstallFontSubstitutes();

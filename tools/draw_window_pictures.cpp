@@ -1,14 +1,43 @@
 // Draws the pictures compiled into the program: draw_window_pictures OUTDIR
-// writes the menu's title.ppm, help_button.ppm and quit_button.ppm. Drawing
-// them here rather than at start-up keeps font loading and path filling out
-// of the program's start; they are plain PPM because Qt reads that several
-// times faster than PNG, and they are read at every start.
+// writes the menu's title.ppm, help_button.ppm and quit_button.ppm, and the
+// program's icon as icon.svg, icon-48.png and icon-128.png. Drawing them here
+// rather than at start-up keeps font loading and path filling out of the
+// program's start; the menu pictures are plain PPM because Qt reads that
+// several times faster than PNG, and they are read at every start.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QSvgGenerator>
 #include <cstdio>
 
+#include "images/app_icon.h"
 #include "shell/menu_pictures.h"
+
+namespace {
+
+bool WriteIconSvg(const QString& path) {
+  QSvgGenerator svg;
+  svg.setFileName(path);
+  svg.setSize(QSize(app_icon::kUnits, app_icon::kUnits));
+  svg.setViewBox(QRect(0, 0, app_icon::kUnits, app_icon::kUnits));
+  svg.setTitle(QStringLiteral("囲碁定石集"));
+  QPainter painter;
+  if (!painter.begin(&svg)) return false;
+  app_icon::Paint(painter);
+  return painter.end();
+}
+
+QImage IconImage(int size) {
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.scale(double(size) / app_icon::kUnits, double(size) / app_icon::kUnits);
+  app_icon::Paint(painter);
+  painter.end();
+  return image;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // Fonts need a platform; none with a display is needed to draw into images.
@@ -30,6 +59,8 @@ int main(int argc, char** argv) {
       {"title.ppm", TitlePicture()},
       {"help_button.ppm", HelpButtonPicture()},
       {"quit_button.ppm", QuitButtonPicture()},
+      {"icon-48.png", IconImage(48)},
+      {"icon-128.png", IconImage(128)},
   };
   for (const auto& picture : pictures) {
     const QString path = folder.filePath(QString::fromLatin1(picture.name));
@@ -37,6 +68,11 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "draw_window_pictures: cannot write %s\n", qPrintable(path));
       return 1;
     }
+  }
+  const QString svg = folder.filePath(QStringLiteral("icon.svg"));
+  if (!WriteIconSvg(svg)) {
+    std::fprintf(stderr, "draw_window_pictures: cannot write %s\n", qPrintable(svg));
+    return 1;
   }
   return 0;
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "shell/menu_pictures.h"
 #include "shell/messages.h"
 #include "shell/module1.h"
+#include "shell/startup.h"
 #include "support/test_collection.h"
 
 namespace {
@@ -78,6 +80,12 @@ TEST(Menu, ShowsTheDrawnPictures) {
   EXPECT_TRUE(same(menu.Picture1->pixmap(), TitlePicture()));
   EXPECT_TRUE(same(menu.Command5->icon().pixmap(menu.Command5->iconSize()), HelpButtonPicture()));
   EXPECT_TRUE(same(menu.Command6->icon().pixmap(menu.Command6->iconSize()), QuitButtonPicture()));
+}
+
+TEST(Menu, ProgramIconHasBothSizes) {
+  const QIcon icon = ProgramIcon();
+  EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{48, 48}, {128, 128}}));
+  for (const QSize& size : icon.availableSizes()) EXPECT_FALSE(icon.pixmap(size).isNull());
 }
 
 TEST(Menu, HelpWindowShowsTheChosenTopic) {
