@@ -10,6 +10,7 @@
 #include "shell/help_text.h"
 #include "shell/module1.h"
 #include "shell/program_folder.h"
+#include "shell/window_pictures.h"
 
 namespace {
 struct SectionButton {
@@ -26,7 +27,7 @@ const SectionButton kSections[] = {
 // The menu pictures (shell/menu_pictures.h) are drawn at build time and
 // compiled in: drawing them here would load their fonts at every start.
 QPixmap MenuPicture(const QString& name) {
-  return QPixmap(u":/pictures/"_qs + name);
+  return QPixmap::fromImage(WindowPicture(name));
 }
 
 QPushButton* PictureButton(QWidget* parent, const QPixmap& picture, const QString& name) {
@@ -62,6 +63,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   QFont font = InstalledFont(kRoundGothic);
   font.setPointSizeF(14.25);
   font.setBold(true);
+  // The face holds every glyph of the captions; without merging it is loaded
+  // once, not once more for each script (kanji, hiragana, katakana).
+  font.setStyleStrategy(QFont::NoFontMerging);
   for (int k = 0; k < 7; ++k) {
     auto* button = new QPushButton(QString::fromUtf16(kSections[k].caption), this);
     button->setGeometry(352, 32 + 32 * k, 137, 25);

@@ -2,17 +2,19 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QStyleFactory>
 
 #include "shell/fonts.h"
 #include "shell/form1.h"
 #include "shell/message_box.h"
 #include "shell/program_folder.h"
+#include "shell/window_pictures.h"
 
 QIcon ProgramIcon() {
   QIcon icon;
   for (int size : {48, 128})
-    icon.addFile(u":/pictures/icon-%1.png"_qs.arg(size), QSize(size, size));
+    icon.addPixmap(QPixmap::fromImage(WindowPicture(u"icon-%1.png"_qs.arg(size))));
   return icon;
 }
 
