@@ -52,7 +52,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   Command5 = PictureButton(this, MenuPicture(u"help_button.ppm"_qs), u"操作説明"_qs);
   Command5->setGeometry(56, 264, 144, 33);
   connect(Command5, &QPushButton::clicked, this, [this] {
-    if (!form5) form5 = new Form5(this);
+    if (!form5) {
+      ReadHelpText();
+      form5 = new Form5(this);
+    }
     form5->show();
     form5->raise();
   });
@@ -77,6 +80,15 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 }
 
 void Form1::Form_Load() {
+  for (int k = 0; k < 7; ++k) {
+    QPalette palette = sectionButtons[k]->palette();
+    palette.setColor(QPalette::Button, kSections[k].backColour);
+    sectionButtons[k]->setPalette(palette);
+    sectionButtons[k]->setAutoFillBackground(true);
+  }
+}
+
+void Form1::ReadHelpText() {
   const QString path = ProgramFolder::Path(u"\\fld1\\resume.txt"_qs);
   if (auto text = ReadHelpFile(path)) {
     Module1::HelpText = *text;
@@ -84,12 +96,6 @@ void Form1::Form_Load() {
   } else {
     Module1::HelpText.clear();
     Module1::HelpFileError = u"操作説明のファイル「%1」を読み込めませんでした。"_qs.arg(path);
-  }
-  for (int k = 0; k < 7; ++k) {
-    QPalette palette = sectionButtons[k]->palette();
-    palette.setColor(QPalette::Button, kSections[k].backColour);
-    sectionButtons[k]->setPalette(palette);
-    sectionButtons[k]->setAutoFillBackground(true);
   }
 }
 
