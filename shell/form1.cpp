@@ -47,9 +47,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 
   Picture1 = new QLabel(this);
   Picture1->setGeometry(16, 16, 321, 233);
-  Picture1->setPixmap(MenuPicture(u"title.ppm"_qs));
+  Picture1->setPixmap(MenuPicture(u"title.pixels"_qs));
 
-  Command5 = PictureButton(this, MenuPicture(u"help_button.ppm"_qs), u"操作説明"_qs);
+  Command5 = PictureButton(this, MenuPicture(u"help_button.pixels"_qs), u"操作説明"_qs);
   Command5->setGeometry(56, 264, 144, 33);
   connect(Command5, &QPushButton::clicked, this, [this] {
     if (!form5) {
@@ -59,7 +59,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     form5->show();
     form5->raise();
   });
-  Command6 = PictureButton(this, MenuPicture(u"quit_button.ppm"_qs), u"プログラム終了"_qs);
+  Command6 = PictureButton(this, MenuPicture(u"quit_button.pixels"_qs), u"プログラム終了"_qs);
   Command6->setGeometry(56, 312, 144, 33);
   connect(Command6, &QPushButton::clicked, this, &QWidget::close);
 

@@ -14,7 +14,7 @@
 QIcon ProgramIcon() {
   QIcon icon;
   for (int size : {48, 128})
-    icon.addPixmap(QPixmap::fromImage(WindowPicture(u"icon-%1.png"_qs.arg(size))));
+    icon.addPixmap(QPixmap::fromImage(WindowPicture(u"icon-%1.pixels"_qs.arg(size))));
   return icon;
 }
 

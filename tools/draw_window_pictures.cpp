@@ -1,9 +1,9 @@
 // Draws the pictures compiled into the program: draw_window_pictures OUTDIR
-// writes the menu's title.ppm, help_button.ppm and quit_button.ppm, and the
-// program's icon as icon.svg, icon-48.png and icon-128.png. Drawing them here
-// rather than at start-up keeps font loading and path filling out of the
-// program's start; the menu pictures are plain PPM because Qt reads that
-// several times faster than PNG, and they are read at every start.
+// writes the menu's title, help_button and quit_button and the program's icon
+// (icon-48, icon-128) as .pixels files for the program (shell/window_pictures.h),
+// and the icon for the desktop as icon.svg, icon-48.png and icon-128.png.
+// Drawing them here rather than at start-up keeps font loading and path
+// filling out of the program's start.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -12,6 +12,7 @@
 
 #include "images/app_icon.h"
 #include "shell/menu_pictures.h"
+#include "shell/window_pictures.h"
 
 namespace {
 
@@ -56,15 +57,17 @@ int main(int argc, char** argv) {
     const char* name;
     QImage image;
   } pictures[] = {
-      {"title.ppm", TitlePicture()},
-      {"help_button.ppm", HelpButtonPicture()},
-      {"quit_button.ppm", QuitButtonPicture()},
-      {"icon-48.png", IconImage(48)},
-      {"icon-128.png", IconImage(128)},
+      {"title", TitlePicture()},
+      {"help_button", HelpButtonPicture()},
+      {"quit_button", QuitButtonPicture()},
+      {"icon-48", IconImage(48)},
+      {"icon-128", IconImage(128)},
   };
   for (const auto& picture : pictures) {
     const QString path = folder.filePath(QString::fromLatin1(picture.name));
-    if (!picture.image.save(path)) {
+    const bool isIcon = path.contains(u"icon-"_qs);
+    if (!WriteWindowPicture(picture.image, path + u".pixels"_qs) ||
+        (isIcon && !picture.image.save(path + u".png"_qs))) {
       std::fprintf(stderr, "draw_window_pictures: cannot write %s\n", qPrintable(path));
       return 1;
     }

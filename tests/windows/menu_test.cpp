@@ -16,6 +16,7 @@
 #include "shell/messages.h"
 #include "shell/module1.h"
 #include "shell/startup.h"
+#include "shell/window_pictures.h"
 #include "support/test_collection.h"
 
 namespace {
@@ -80,6 +81,7 @@ TEST(Menu, ShowsTheDrawnPictures) {
   EXPECT_TRUE(same(menu.Picture1->pixmap(), TitlePicture()));
   EXPECT_TRUE(same(menu.Command5->icon().pixmap(menu.Command5->iconSize()), HelpButtonPicture()));
   EXPECT_TRUE(same(menu.Command6->icon().pixmap(menu.Command6->iconSize()), QuitButtonPicture()));
+  EXPECT_TRUE(WindowPicture(u"missing.pixels"_qs).isNull());
 }
 
 TEST(Menu, ProgramIconHasBothSizes) {
