@@ -2,9 +2,17 @@
 // The windows name their fonts as the collection's design does; on this
 // platform those families are mapped to installed look-alikes.
 
+#include <QFont>
+
 inline constexpr const char16_t* kRoundGothic = u"HG丸ｺﾞｼｯｸM-PRO";
 inline constexpr const char16_t* kProportionalGothic = u"ＭＳ Ｐゴシック";
 
 // Maps the design's font names to installed families (rounded gothic ->
 // MotoyaLMaru, proportional gothic -> IPAPGothic). Call once at start-up.
 void InstallFontSubstitutes();
+
+// A font of the installed family that stands for a design font name. Qt would
+// find the same face from the design name too, but only after a failed match
+// and a fontconfig fallback query on every lookup, which costs the menu's
+// start several milliseconds.
+QFont InstalledFont(const char16_t* designName);

@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "pictures/menu_pictures.h"
+#include "pictures/window_pictures.h"
 #include "windows/board_window.h"
 #include "windows/fonts.h"
 #include "windows/help_window.h"
@@ -21,9 +21,15 @@ const SectionButton kSections[] = {
     {u"その他の部", QColor(0, 255, 153)},
 };
 
-QPushButton* PictureButton(QWidget* parent, const QImage& picture, const QString& name) {
+// The menu's pictures are drawn at build time (tools/draw_window_pictures) and
+// compiled in: drawing them here would load their fonts at every start.
+QPixmap MenuPicture(const QString& name) {
+  return QPixmap::fromImage(WindowPicture(name));
+}
+
+QPushButton* PictureButton(QWidget* parent, const QPixmap& picture, const QString& name) {
   auto* button = new QPushButton(parent);
-  button->setIcon(QPixmap::fromImage(picture));
+  button->setIcon(picture);
   button->setIconSize(picture.size());
   button->setFlat(true);
   button->setAccessibleName(name);
@@ -39,22 +45,25 @@ MenuWindow::MenuWindow(const ProgramFolder& folder, MessageSink& messages, QWidg
 
   titlePicture_ = new QLabel(this);
   titlePicture_->setGeometry(16, 16, 321, 233);
-  titlePicture_->setPixmap(QPixmap::fromImage(TitlePicture()));
+  titlePicture_->setPixmap(MenuPicture(u"title.pixels"_qs));
 
-  helpButton_ = PictureButton(this, HelpButtonPicture(), u"操作説明"_qs);
+  helpButton_ = PictureButton(this, MenuPicture(u"help_button.pixels"_qs), u"操作説明"_qs);
   helpButton_->setGeometry(56, 264, 144, 33);
   connect(helpButton_, &QPushButton::clicked, this, [this] {
     if (!helpWindow_) helpWindow_ = new HelpWindow(folder_.HelpFile(), this);
     helpWindow_->show();
     helpWindow_->raise();
   });
-  quitButton_ = PictureButton(this, QuitButtonPicture(), u"プログラム終了"_qs);
+  quitButton_ = PictureButton(this, MenuPicture(u"quit_button.pixels"_qs), u"プログラム終了"_qs);
   quitButton_->setGeometry(56, 312, 144, 33);
   connect(quitButton_, &QPushButton::clicked, this, &QWidget::close);
 
-  QFont font(QString::fromUtf16(kRoundGothic));
+  QFont font = InstalledFont(kRoundGothic);
   font.setPointSizeF(14.25);
   font.setBold(true);
+  // The face holds every glyph of the captions; without merging it is loaded
+  // once, not once more for each script (kanji, hiragana, katakana).
+  font.setStyleStrategy(QFont::NoFontMerging);
   for (int k = 0; k < 7; ++k) {
     auto* button = new QPushButton(QString::fromUtf16(kSections[k].caption), this);
     button->setGeometry(352, 32 + 32 * k, 137, 25);

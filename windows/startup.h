@@ -1,9 +1,13 @@
 #pragma once
-// Start-up of the program: style, fonts, the menu window.
+// Start-up of the program: style, window icon, fonts, the menu window.
 
 class MenuWindow;
 class MessageSink;
 class QApplication;
+class QIcon;
+
+// The desktop entry's icon in 48 and 128 pixels, drawn at build time and compiled in.
+QIcon ProgramIcon();
 
 // Prepares the application and shows the menu, which the caller's event loop
 // runs; the program's files are found beside the executable.

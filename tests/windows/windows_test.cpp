@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -18,6 +19,7 @@
 #include "windows/board_window.h"
 #include "windows/help_window.h"
 #include "windows/menu_window.h"
+#include "windows/startup.h"
 
 namespace {
 
@@ -57,7 +59,9 @@ TEST(MenuWindow, SectionButtonsOpenOneBoardWindowAtATime) {
                                 u"目外シの部"_qs, u"三々の部"_qs, u"その他の部"_qs};
   for (int section = 1; section <= 7; ++section)
     EXPECT_EQ(menu.sectionButton(section)->text(), captions[section - 1]);
-  EXPECT_FALSE(menu.titlePicture()->pixmap().isNull());
+  EXPECT_EQ(menu.titlePicture()->pixmap().size(), QSize(321, 233));
+  EXPECT_EQ(menu.helpButton()->icon().availableSizes(), QList<QSize>{QSize(144, 33)});
+  EXPECT_EQ(ProgramIcon().availableSizes(), (QList<QSize>{{48, 48}, {128, 128}}));
 
   Click(menu.sectionButton(3));
   ASSERT_TRUE(menu.boardWindow());

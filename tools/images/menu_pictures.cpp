@@ -1,4 +1,4 @@
-#include "pictures/menu_pictures.h"
+#include "images/menu_pictures.h"
 
 #include <QFont>
 #include <QFontMetricsF>
