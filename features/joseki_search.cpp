@@ -34,18 +34,18 @@ bool JosekiSearch::RunStages(const QString& sequence, const QString& mirror,
 
 bool JosekiSearch::Relax(const QString& sequence, const QString& mirror,
                          SearchOutcome& outcome) const {
-  // Measured once for all the shortenings that will be scanned, if any.
+  // Every shortening is a prefix of the entered texts: the rows are measured
+  // against those once, at the first shortening searched.
   std::optional<SequenceMatcher> matcher;
-  if (sequence.size() - 3 >= kShortestRelaxedLength) matcher.emplace(rows_, sequence, mirror);
   QString shortened = sequence, shortenedMirror = mirror;
   while (shortened.size() >= kShortestRelaxedLength) {
     ++outcome.droppedStones;
     shortened.chop(3);
     shortenedMirror.chop(3);
     if (shortened.size() < kShortestRelaxedLength) return false;
+    if (!matcher) matcher.emplace(rows_, sequence, mirror);
     SearchResultList results;
-    const PrefixScanResult scan =
-        RelaxedScan(shortened, shortenedMirror, matcher ? &*matcher : nullptr, results);
+    const PrefixScanResult scan = RelaxedScan(*matcher, shortened, shortenedMirror, results);
     if (scan.found) {
       outcome.rowNumber = ChosenRow(results, scan.count);
       return true;
@@ -54,11 +54,7 @@ bool JosekiSearch::Relax(const QString& sequence, const QString& mirror,
   return false;
 }
 
-PrefixScanResult JosekiSearch::RelaxedScan(const QString& sequence, const QString& mirror,
-                                           const SequenceMatcher* matcher,
-                                           SearchResultList& results) const {
-  std::optional<SequenceMatcher> own;
-  if (!matcher || !matcher->Covers(rows_, sequence, mirror))
-    matcher = &own.emplace(rows_, sequence, mirror);
-  return matcher->CollectPrefixMatches(int(sequence.size()), int(mirror.size()), results);
+PrefixScanResult JosekiSearch::RelaxedScan(const SequenceMatcher& matcher, const QString& sequence,
+                                           const QString& mirror, SearchResultList& results) const {
+  return matcher.CollectPrefixMatches(int(sequence.size()), int(mirror.size()), results);
 }

@@ -22,10 +22,10 @@ class JosekiSearch {
   // Searches for sequence and its mirror (the search texts).
   SearchOutcome Search(const QString& sequence, const QString& mirror) const;
 
-  // The prefix scan of one shortening, answered from matcher when it measured
-  // the rows against longer texts; stores what it finds in results.
-  PrefixScanResult RelaxedScan(const QString& sequence, const QString& mirror,
-                               const SequenceMatcher* matcher, SearchResultList& results) const;
+  // The prefix scan of one shortening, answered from matcher, which measured
+  // the rows against the entered texts; stores what it finds in results.
+  PrefixScanResult RelaxedScan(const SequenceMatcher& matcher, const QString& sequence,
+                               const QString& mirror, SearchResultList& results) const;
 
   const std::vector<SearchRow>& rows() const { return rows_; }
 

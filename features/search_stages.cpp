@@ -18,7 +18,7 @@ int CommonPrefixLength(const QString& a, const QString& b) {
 
 SequenceMatcher::SequenceMatcher(const std::vector<SearchRow>& rows, const QString& sequence,
                                  const QString& mirror)
-    : rows_(&rows), sequence_(sequence), mirror_(mirror) {
+    : rows_(&rows) {
   agreements_.reserve(rows.size());
   reach_.reserve(rows.size());
   for (const SearchRow& row : rows) {
@@ -27,12 +27,6 @@ SequenceMatcher::SequenceMatcher(const std::vector<SearchRow>& rows, const QStri
     agreements_.push_back(a);
     reach_.push_back(std::max(a.withSequence, a.withMirror));
   }
-}
-
-bool SequenceMatcher::Covers(const std::vector<SearchRow>& rows, const QString& sequence,
-                             const QString& mirror) const {
-  return &rows == rows_ && rows.size() == agreements_.size() && sequence_.startsWith(sequence) &&
-         mirror_.startsWith(mirror);
 }
 
 PrefixScanResult SequenceMatcher::CollectPrefixMatches(int length, int mirrorLength,

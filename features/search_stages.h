@@ -31,9 +31,6 @@ class SequenceMatcher {
   SequenceMatcher(const std::vector<SearchRow>& rows, const QString& sequence,
                   const QString& mirror);
 
-  // True when built on these rows and the two texts begin the ones it was built for.
-  bool Covers(const std::vector<SearchRow>& rows, const QString& sequence,
-              const QString& mirror) const;
   // The prefix scan with the sequence cut to length characters and the mirror
   // cut to mirrorLength: stores, in row order, the identifiers of rows whose
   // first length characters are either text into results[1..10]; an eleventh
@@ -49,7 +46,6 @@ class SequenceMatcher {
     int withMirror;    // leading characters shared with the mirror
   };
   const std::vector<SearchRow>* rows_;
-  QString sequence_, mirror_;
   std::vector<Agreement> agreements_;
   // The larger of each row's two agreements, kept apart so that the rows that
   // cannot match are passed over in a tight loop.

@@ -78,15 +78,13 @@ bool ReadFrame(GifFile& gif, QImage& image, int transparent) {
   } else {
     for (int y = 0; y < frame.Height; ++y) rows.push_back(y);
   }
+  // The part of the frame that lies on the screen (offsets are never negative).
+  const int columns = std::min(frame.Width, image.width() - frame.Left);
   for (int y : rows) {
     if (DGifGetLine(gif.get(), line.data(), frame.Width) != GIF_OK) return false;
-    const int targetY = frame.Top + y;
-    if (targetY < 0 || targetY >= image.height()) continue;
-    auto* target = reinterpret_cast<QRgb*>(image.scanLine(targetY));
-    for (int x = 0; x < frame.Width; ++x) {
-      const int targetX = frame.Left + x;
-      if (targetX >= 0 && targetX < image.width()) target[targetX] = colours[line[size_t(x)]];
-    }
+    if (frame.Top + y >= image.height()) continue;
+    auto* target = reinterpret_cast<QRgb*>(image.scanLine(frame.Top + y)) + frame.Left;
+    for (int x = 0; x < columns; ++x) target[x] = colours[line[size_t(x)]];
   }
   return true;
 }

@@ -58,7 +58,7 @@ bool MarkGroup(BoardState& board, const Group& group) {
           if (neighbour == group.saturated) {
             neighbour = group.mark;
             grew = true;
-          } else if (neighbour != group.mark && neighbour >= 1 && neighbour % 2 == group.parity) {
+          } else if (neighbour != group.mark && neighbour != 0 && neighbour % 2 == group.parity) {
             return true;  // a stone of the group's colour with an empty neighbour
           }
         }

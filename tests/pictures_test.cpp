@@ -80,32 +80,43 @@ TEST(Pictures, EveryGifReadsAsQtReadsIt) {
   }
 }
 
-TEST(Pictures, InterlacedRowsLandInTheirPlaces) {
-  QImage stripes(5, 11, QImage::Format_RGB32);
-  for (int y = 0; y < 11; ++y)
-    for (int x = 0; x < 5; ++x)
-      stripes.setPixel(x, y, (x + y * y) % 3 == 0 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
-  QByteArray gifBytes;
-  const auto write = [](GifFileType* gif, const GifByteType* bytes, int n) {
-    static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes), n);
+// A GIF of the 5 x 11 frame, rows interlaced, at left on a screen of the given
+// size; two colours, a pixel of the frame whose red is above 127 is white.
+QByteArray InterlacedGif(const QImage& frame, QSize screen, int left) {
+  QByteArray bytes;
+  const auto write = [](GifFileType* gif, const GifByteType* data, int n) {
+    static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(data), n);
     return n;
   };
   int error = 0;
-  GifFileType* gif = EGifOpen(&gifBytes, write, &error);
+  GifFileType* gif = EGifOpen(&bytes, write, &error);
   GifColorType colours[2] = {{0, 0, 0}, {255, 255, 255}};
   ColorMapObject* map = GifMakeMapObject(2, colours);
-  EGifPutScreenDesc(gif, 5, 11, 1, 0, map);
-  EGifPutImageDesc(gif, 0, 0, 5, 11, true, nullptr);
+  EGifPutScreenDesc(gif, screen.width(), screen.height(), 1, 0, map);
+  EGifPutImageDesc(gif, left, 0, 5, 11, true, nullptr);
   GifPixelType line[5];
   for (auto [start, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}}) {
     for (int y = start; y < 11; y += step) {
-      for (int x = 0; x < 5; ++x) line[x] = qRed(stripes.pixel(x, y)) > 127;
+      for (int x = 0; x < 5; ++x) line[x] = qRed(frame.pixel(x, y)) > 127;
       EGifPutLine(gif, line, 5);
     }
   }
   EGifCloseFile(gif, &error);
   GifFreeMapObject(map);
-  EXPECT_TRUE(DecodeGif(gifBytes) == stripes);
+  return bytes;
+}
+
+TEST(Pictures, InterlacedRowsLandInTheirPlacesAndTheScreenCutsTheFrame) {
+  QImage stripes(5, 11, QImage::Format_RGB32);
+  for (int y = 0; y < 11; ++y)
+    for (int x = 0; x < 5; ++x)
+      stripes.setPixel(x, y, (x + y * y) % 3 == 0 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+  EXPECT_TRUE(DecodeGif(InterlacedGif(stripes, {5, 11}, 0)) == stripes);
+  QImage cut(5, 8, QImage::Format_RGB32);
+  cut.fill(Qt::black);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 2; x < 5; ++x) cut.setPixel(x, y, stripes.pixel(x - 2, y));
+  EXPECT_TRUE(DecodeGif(InterlacedGif(stripes, {5, 8}, 2)) == cut);
 }
 
 // A 35-byte file whose header claims 65535 x 65535 pixels (or a frame that size).
@@ -130,6 +141,10 @@ TEST(Pictures, ImagesLargerThanACellCouldBeAreRefusedAtOnce) {
   buffer.open(QIODevice::WriteOnly);
   wide.save(&buffer, "jpg");
   EXPECT_TRUE(DecodeOtherImage(jpeg, "jpg").isNull());
+  jpeg.clear();
+  buffer.seek(0);
+  wide.copy(0, 0, kMaxImageSide, 1).save(&buffer, "jpg");
+  EXPECT_EQ(DecodeOtherImage(jpeg, "jpg").width(), kMaxImageSide);
   EXPECT_TRUE(DecodeOtherImage(FileBytes("cross23.jpg"), "jpg") == ImageFile("cross23.jpg"));
 
   TestFolder folder;

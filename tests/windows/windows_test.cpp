@@ -87,6 +87,7 @@ TEST(MenuWindow, HelpShowsTheChosenTopicOrWhyTheFileCannotBeRead) {
   EXPECT_EQ(help->topics()->count(), 20);
   EXPECT_EQ(help->topics()->placeholderText(), u"ボタンをクリック→"_qs);
   EXPECT_TRUE(help->topicText()->text().isEmpty());
+  EXPECT_TRUE(help->topicText()->wordWrap());
   help->topics()->setCurrentIndex(12);
   help->ShowChosenTopic();
   EXPECT_EQ(help->topicText()->text(),
