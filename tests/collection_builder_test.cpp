@@ -303,6 +303,7 @@ TEST(GameReference, PlayerNamesAndRanksInJapanese) {
                {"Inoue Gennan Inseki", "8d", "井上因碩 八段"},
                {"Inoue Insa Inseki", "1p", "井上因碩 初段"},
                {"Murase Shuho", "Meijin", "村瀬秀甫 名人"},
+               {"Ota Yuzo & Ito Showa", "6d & 5d", "太田雄蔵・伊藤松和"},
                {"Unknown Player", "6d & 5d", nullptr}};
   for (const auto& c : cases) {
     GameRecord game;

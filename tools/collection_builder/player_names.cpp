@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QStringList>
 
 namespace {
 
@@ -128,6 +129,15 @@ const QString kDigits[] = {QString(),
 
 QString PlayerInKanji(const QString& romanised) {
   const QString name = romanised.trimmed();
+  // A consultation game names its players joined by "&": each of them in kanji.
+  if (name.contains(u'&')) {
+    QStringList players;
+    for (const QString& part : name.split(u'&')) {
+      players << PlayerInKanji(part);
+      if (players.back().isEmpty()) return {};
+    }
+    return players.join(u'・');
+  }
   // Every head of the Inoue house bore the name Inseki.
   static const QRegularExpression inoue(QStringLiteral("^Inoue \\S+ Inseki$"));
   if (!Names().contains(name) && inoue.match(name).hasMatch()) return QStringLiteral("井上因碩");
