@@ -42,7 +42,7 @@ struct Region {
 
 // How far beyond a joseki's stones a game move must be to count as played elsewhere.
 inline constexpr int kTenukiDistance = 4;
-// The margin around a joseki's stones that should hold no other stone in the game.
+// How far around each point of a joseki the game's board must be empty when it begins.
 inline constexpr int kCleanMargin = 2;
 
 // True when the game move p is far enough from the joseki's region to stand for a tenuki.

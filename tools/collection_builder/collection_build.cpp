@@ -2,24 +2,38 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 
 #include "collection_builder/build_error.h"
 #include "collection_builder/collection_db.h"
+#include "collection_builder/collection_measure.h"
 #include "collection_builder/game_references.h"
 #include "collection_builder/joseki_reader.h"
 #include "collection_builder/joseki_validator.h"
+#include "collection_builder/title_terms.h"
 
 namespace {
-
-const std::map<QChar, QString> kSectionNames = {
-    {u'0', QStringLiteral("置碁の部")},   {u'1', QStringLiteral("星の部")},
-    {u'2', QStringLiteral("小目の部")},   {u'3', QStringLiteral("高目の部")},
-    {u'5', QStringLiteral("目外しの部")}, {u'6', QStringLiteral("三々の部")},
-    {u'8', QStringLiteral("その他の部")}};
 
 void PrintAll(const QStringList& lines, const QString& prefix, QTextStream& stream) {
   for (const QString& line : lines) stream << prefix << line << '\n';
   stream.flush();
+}
+
+// Every title against the term list of DATA_DIR/README.md; a data folder
+// without a README (a scratch collection) is only warned about.
+void CheckTitles(const QString& dataDir, const std::vector<Joseki>& joseki,
+                 LoadedCollection& loaded) {
+  QFile readme(QDir(dataDir).filePath(QStringLiteral("README.md")));
+  if (!readme.open(QIODevice::ReadOnly)) {
+    loaded.warnings << QStringLiteral("README.md: cannot read the term list; titles not checked");
+    return;
+  }
+  const auto terms = ReadTermList(QString::fromUtf8(readme.readAll()));
+  if (!terms) {
+    loaded.errors << QStringLiteral("README.md: no term list (a block opened by ```terms)");
+    return;
+  }
+  for (const Joseki& j : joseki) loaded.errors << CheckTitleTerms(j, *terms);
 }
 
 }  // namespace
@@ -38,6 +52,7 @@ LoadedCollection LoadCollection(const QString& dataDir) {
   // Keys and sequences are compared over every joseki that could be read, so
   // one broken entry does not hide a clash with another.
   loaded.errors << ValidateCollection(read.joseki);
+  CheckTitles(dataDir, read.joseki, loaded);
   return loaded;
 }
 
@@ -50,28 +65,11 @@ std::vector<JosekiRow> EncodeCollection(const std::vector<Joseki>& joseki) {
   return rows;
 }
 
-std::map<QChar, int> CountSections(const std::vector<Joseki>& joseki) {
-  std::map<QChar, int> counts;
-  for (const auto& [digit, name] : kSectionNames) counts[digit] = 0;
-  for (const Joseki& j : joseki) ++counts[j.Section()];
-  return counts;
-}
-
-void PrintSectionCounts(const std::vector<Joseki>& joseki, QTextStream& out) {
-  for (const auto& [digit, count] : CountSections(joseki)) {
-    const auto name = kSectionNames.find(digit);
-    out << digit << ' ' << (name != kSectionNames.end() ? name->second : QString()) << ": " << count
-        << '\n';
-  }
-  out << "total: " << joseki.size() << '\n';
-  out.flush();
-}
-
 int CheckCollection(const QString& dataDir, QTextStream& out, QTextStream& err) {
   const LoadedCollection loaded = LoadCollection(dataDir);
   PrintAll(loaded.warnings, QStringLiteral("warning: "), err);
   PrintAll(loaded.errors, QStringLiteral("error: "), err);
-  PrintSectionCounts(loaded.joseki, out);
+  PrintMeasure(loaded.joseki, nullptr, out);
   if (!loaded.errors.isEmpty()) {
     err << loaded.errors.size() << " error(s)\n";
     err.flush();
@@ -111,8 +109,7 @@ int BuildCollection(const QString& dataDir, const QString& outDb, QTextStream& o
     err.flush();
     return 1;
   }
-  PrintSectionCounts(loaded.joseki, out);
-  out << "game references: " << references.found << " of " << rows.size() << " joseki\n";
+  PrintMeasure(loaded.joseki, &references.references, out);
   out << "wrote " << rows.size() << " joseki to " << outDb << " in " << timer.elapsed() << " ms\n";
   out.flush();
   return 0;

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
-#include <map>
 #include <vector>
 
 #include "collection_builder/joseki.h"
@@ -17,22 +16,17 @@ struct LoadedCollection {
   QStringList warnings;
 };
 
-// Reads DATA_DIR/joseki/*.sgf and checks every joseki and the collection.
+// Reads DATA_DIR/joseki/*.sgf and checks every joseki, the collection and the
+// titles against the term list of DATA_DIR/README.md.
 LoadedCollection LoadCollection(const QString& dataDir);
 
 // The rows of the collection, IDs from 1 in order; game references empty.
 std::vector<JosekiRow> EncodeCollection(const std::vector<Joseki>& joseki);
 
-// How many joseki each section digit holds.
-std::map<QChar, int> CountSections(const std::vector<Joseki>& joseki);
-
-// Prints the per-section counts, one line per section.
-void PrintSectionCounts(const std::vector<Joseki>& joseki, QTextStream& out);
-
-// --check: loads and validates, prints errors or counts. Exit code.
+// --check: loads and validates, prints errors and the measure (without games). Exit code.
 int CheckCollection(const QString& dataDir, QTextStream& out, QTextStream& err);
 
 // The normal build: loads, validates, attaches and verifies the game
-// references from DATA_DIR/games/, writes outDb. Exit code.
+// references from DATA_DIR/games/, writes outDb, prints the measure. Exit code.
 int BuildCollection(const QString& dataDir, const QString& outDb, QTextStream& out,
                     QTextStream& err);

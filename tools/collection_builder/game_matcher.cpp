@@ -28,7 +28,36 @@ std::vector<BoardState> ReplayHistory(const GameRecord& game) {
   return history;
 }
 
+// The points within two lines of any of the joseki's points in orientation s.
+BoardState NearPoints(const std::vector<BoardPoint>& given, const std::vector<BoardPoint>& numbered,
+                      int s) {
+  BoardState near;
+  auto mark = [&](const BoardPoint& joseki) {
+    const BoardPoint p = Transform(joseki, s);
+    if (p.IsTenuki()) return;
+    for (int c = p.column - kCleanMargin; c <= p.column + kCleanMargin; ++c)
+      for (int r = p.row - kCleanMargin; r <= p.row + kCleanMargin; ++r)
+        if (IsOnBoard(Point{c, r})) near.at(c, r) = 1;
+  };
+  for (const BoardPoint& p : given) mark(p);
+  for (const BoardPoint& p : numbered) mark(p);
+  return near;
+}
+
 }  // namespace
+
+bool StartsFromEmptyCorner(const BoardState& before, const std::vector<BoardPoint>& given,
+                           const std::vector<BoardPoint>& numbered, int s) {
+  BoardState near = NearPoints(given, numbered, s);
+  for (const BoardPoint& g : given) {
+    const BoardPoint p = Transform(g, s);
+    if (!p.IsTenuki()) near.at(p.column, p.row) = 0;  // the given stone itself may stand there
+  }
+  for (int c = 1; c <= kBoardSize; ++c)
+    for (int r = 1; r <= kBoardSize; ++r)
+      if (near.at(c, r) && before.at(c, r) != 0) return false;
+  return true;
+}
 
 JosekiScanner::JosekiScanner(const std::vector<Joseki>& joseki) : anchors_(kPointIndexes) {
   for (size_t j = 0; j < joseki.size(); ++j) {
@@ -70,7 +99,6 @@ void JosekiScanner::Scan(const GameRecord& game,
       // The joseki's move 1 is white; in the game it has the colour of move `first`.
       const BoardState& before = history[first - 1];
       const int firstParity = first % 2;  // 1: black played the joseki's white
-      std::vector<int> givenIndexes;
       for (size_t g = 0; g < pattern.given.size() && match; ++g) {
         const BoardPoint p = Transform(pattern.given[g], a.symmetry);
         if (p.IsTenuki()) continue;
@@ -78,19 +106,15 @@ void JosekiScanner::Scan(const GameRecord& game,
         const int wantParity = g % 2 == 0 ? 1 - firstParity : firstParity;  // black stone: odd code
         match = code != 0 && code % 2 == wantParity;
       }
-      if (!match) continue;
-      bool clean = true;
-      const Region near = region.Grown(kCleanMargin);
-      for (int c = near.minColumn; c <= near.maxColumn && clean; ++c) {
-        for (int r = near.minRow; r <= near.maxRow && clean; ++r) {
-          if (before.at(c, r) == 0) continue;
-          bool isGiven = false;
-          for (const BoardPoint& g : pattern.given)
-            isGiven = isGiven || Transform(g, a.symmetry) == BoardPoint{c, r};
-          clean = isGiven;
-        }
+      if (!match || !StartsFromEmptyCorner(before, pattern.given, pattern.numbered, a.symmetry))
+        continue;
+      const int next = first + count;  // the game move after the joseki
+      bool staysLocal = false;
+      if (next <= total) {
+        const BoardPoint p = game.moves[next - 1];
+        staysLocal = NearPoints(pattern.given, pattern.numbered, a.symmetry).at(p.column, p.row);
       }
-      found(pattern.joseki, {first, first + count - 1, a.symmetry, clean});
+      found(pattern.joseki, {first, first + count - 1, a.symmetry, staysLocal});
     }
   }
 }
@@ -99,7 +123,7 @@ bool FindJosekiInGame(const Joseki& joseki, const GameRecord& game, Occurrence& 
   const std::vector<Joseki> one{joseki};
   bool any = false;
   JosekiScanner(one).Scan(game, [&](size_t, const Occurrence& o) {
-    if (!any || (o.clean && !occurrence.clean)) occurrence = o;
+    if (!any || (occurrence.staysLocal && !o.staysLocal)) occurrence = o;
     any = true;
   });
   return any;

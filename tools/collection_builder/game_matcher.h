@@ -3,6 +3,9 @@
 // another in one corner, in any of the eight orientations and with either
 // colour starting, its given stones already on their points with the right
 // colours; a tenuki of the joseki matches a game move far from the corner.
+// Only an honest occurrence counts: when the joseki's first numbered move was
+// played, no stone but the given ones stood within two lines of any point the
+// joseki plays on.
 
 #include <functional>
 #include <vector>
@@ -10,21 +13,27 @@
 #include "collection_builder/board_symmetry.h"
 #include "collection_builder/game_record.h"
 #include "collection_builder/joseki.h"
+#include "rules/board_state.h"
 
 struct Occurrence {
-  int first = 0;       // game move number of the joseki's numbered move 1
-  int last = 0;        // game move number of its last move
-  int symmetry = 0;    // joseki point -> game point (board_symmetry.h)
-  bool clean = false;  // no other stone near the joseki's stones when it began
+  int first = 0;            // game move number of the joseki's numbered move 1
+  int last = 0;             // game move number of its last move
+  int symmetry = 0;         // joseki point -> game point (board_symmetry.h)
+  bool staysLocal = false;  // the game's next move is within two lines of the joseki
 };
+
+// True when `before` holds no stone within two lines (the 5x5 square) of any
+// point of the joseki in orientation s, except the given stones on their points.
+bool StartsFromEmptyCorner(const BoardState& before, const std::vector<BoardPoint>& given,
+                           const std::vector<BoardPoint>& numbered, int s);
 
 class JosekiScanner {
  public:
   // Prepares the search for these joseki; the vector must outlive the scanner.
   explicit JosekiScanner(const std::vector<Joseki>& joseki);
 
-  // Calls found(index of the joseki, occurrence) for every place in the game
-  // where a joseki was played, in the order of the game's moves.
+  // Calls found(index of the joseki, occurrence) for every honest place in the
+  // game where a joseki was played, in the order of the game's moves.
   void Scan(const GameRecord& game,
             const std::function<void(size_t, const Occurrence&)>& found) const;
 
@@ -42,6 +51,6 @@ class JosekiScanner {
   std::vector<std::vector<Anchor>> anchors_;  // by game point index column * 21 + row
 };
 
-// The best place of one joseki in one game: the first clean one, else the
-// first one; false when the joseki was not played there.
+// The first honest place of one joseki in one game, preferring one after which
+// the game leaves the corner; false when there is none.
 bool FindJosekiInGame(const Joseki& joseki, const GameRecord& game, Occurrence& occurrence);

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "collection_builder/board_symmetry.h"
+#include "collection_builder/build_error.h"
 #include "collection_builder/player_names.h"
 #include "collection_builder/record_encoding.h"
 #include "rules/captures.h"
@@ -12,6 +13,10 @@ namespace {
 
 QString PlayerText(const QString& name, const QString& rank) {
   QString text = PlayerInKanji(name);
+  if (text.isEmpty())
+    throw BuildError(
+        QStringLiteral("the player \"%1\" has no name in kanji (add it to player_names.cpp)")
+            .arg(name));
   const QString kanjiRank = RankInKanji(rank);
   if (!kanjiRank.isEmpty()) text += u' ' + kanjiRank;
   return text;
@@ -44,24 +49,29 @@ BoardState BoardBefore(const std::vector<BoardPoint>& moves, int first) {
   return board;
 }
 
-bool RangeMatches(const Joseki& joseki, const std::vector<BoardPoint>& moves, int first, int s) {
+enum class Match { kNo, kCrowded, kYes };
+
+// Whether game moves from `first` are the joseki in orientation s, played from
+// an empty corner (kCrowded: played, but among other stones).
+Match RangeMatches(const Joseki& joseki, const std::vector<BoardPoint>& moves, int first, int s) {
   const std::vector<BoardPoint> numbered = joseki.NumberedMoves();
   Region region;
   for (const BoardPoint& p : joseki.stones) region.Include(Transform(p, s));
   for (size_t i = 0; i < numbered.size(); ++i) {
     const BoardPoint want = Transform(numbered[i], s);
     const BoardPoint got = moves[first - 1 + i];
-    if (want.IsTenuki() ? !IsElsewhere(got, region) : want != got) return false;
+    if (want.IsTenuki() ? !IsElsewhere(got, region) : want != got) return Match::kNo;
   }
   const BoardState before = BoardBefore(moves, first);
+  const std::vector<BoardPoint> given(joseki.stones.begin(), joseki.stones.begin() + joseki.given);
   for (int g = 0; g < joseki.given; ++g) {
-    const BoardPoint p = Transform(joseki.stones[g], s);
+    const BoardPoint p = Transform(given[g], s);
     if (p.IsTenuki()) continue;
     const bool blackStone = (g % 2 == 0) != (first % 2 == 1);
     const int code = before.at(p.column, p.row);
-    if (code == 0 || (code % 2 == 1) != blackStone) return false;
+    if (code == 0 || (code % 2 == 1) != blackStone) return Match::kNo;
   }
-  return true;
+  return StartsFromEmptyCorner(before, given, numbered, s) ? Match::kYes : Match::kCrowded;
 }
 
 }  // namespace
@@ -89,6 +99,10 @@ QString MakeGameReference(const GameRecord& game, const Occurrence& occurrence) 
 }
 
 QString VerifyGameReference(const Joseki& joseki, const QString& reference) {
+  if (joseki.given < 0 || joseki.given > static_cast<int>(joseki.stones.size()))
+    return QStringLiteral("the joseki has %1 given stones but only %2 stones")
+        .arg(joseki.given)
+        .arg(joseki.stones.size());
   const QStringList parts = reference.split(u'|');
   if (parts.size() != 3 || parts[0].isEmpty())
     return QStringLiteral("the reference is not heading|range|moves");
@@ -108,8 +122,18 @@ QString VerifyGameReference(const Joseki& joseki, const QString& reference) {
         .arg(last)
         .arg(count)
         .arg(moves.size());
-  for (int s = 0; s < kSymmetries; ++s)
-    if (RangeMatches(joseki, moves, first, s)) return {};
+  bool crowded = false;
+  for (int s = 0; s < kSymmetries; ++s) {
+    const Match match = RangeMatches(joseki, moves, first, s);
+    if (match == Match::kYes) return {};
+    crowded = crowded || match == Match::kCrowded;
+  }
+  if (crowded)
+    return QStringLiteral(
+               "game moves %1 to %2 are the joseki, but other stones stood within "
+               "two lines of it when it began")
+        .arg(first)
+        .arg(last);
   return QStringLiteral("game moves %1 to %2 are not the joseki in any orientation")
       .arg(first)
       .arg(last);

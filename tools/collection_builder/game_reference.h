@@ -8,17 +8,20 @@
 #include "collection_builder/game_record.h"
 #include "collection_builder/joseki.h"
 
-// "黒 本因坊秀策 四段　白 井上因碩 八段　1846年": players in kanji where known.
+// "黒 本因坊秀策 四段　白 井上因碩 八段　1846年". Throws BuildError when a
+// player has no name in kanji.
 QString GameHeading(const GameRecord& game);
 
 // Two coordinate characters per game move, row then column.
 QString GameMovesText(const GameRecord& game);
 
-// The whole field for a joseki found at occurrence in game.
+// The whole field for a joseki found at occurrence in game. Throws BuildError
+// like GameHeading.
 QString MakeGameReference(const GameRecord& game, const Occurrence& occurrence);
 
 // Why reference does not show this joseki (empty when it does): the text must
 // split into heading, range and moves, the moves must be coordinate pairs, and
 // the range must hold the joseki's numbered moves in one orientation, with its
-// given stones on the board when the range begins.
+// given stones on the board when the range begins and no other stone within
+// two lines of any of its points.
 QString VerifyGameReference(const Joseki& joseki, const QString& reference);

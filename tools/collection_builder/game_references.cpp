@@ -73,10 +73,17 @@ ReferenceResult MakeGameReferences(const std::vector<Joseki>& joseki, const QStr
     }
     Occurrence occurrence;
     if (!FindJosekiInGame(j, *game, occurrence)) {
-      problems << QStringLiteral("%1: not played in games/%2%3").arg(j.Label(), path, hint);
+      problems << QStringLiteral("%1: not played from an empty corner in games/%2%3")
+                      .arg(j.Label(), path, hint);
       continue;
     }
-    const QString reference = MakeGameReference(*game, occurrence);
+    QString reference;
+    try {
+      reference = MakeGameReference(*game, occurrence);
+    } catch (const BuildError& e) {
+      result.errors << QStringLiteral("%1: games/%2: %3").arg(j.Label(), path, e.text());
+      continue;
+    }
     const QString wrong = VerifyGameReference(j, reference);
     if (!wrong.isEmpty()) {
       result.errors << QStringLiteral("%1: reference to games/%2: %3").arg(j.Label(), path, wrong);

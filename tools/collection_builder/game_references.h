@@ -19,5 +19,5 @@ struct ReferenceResult {
 // Reads the chosen games under gamesDir and makes each joseki's reference.
 // A pinned game (JR) that is missing or does not show the joseki is an error;
 // an index entry that no longer fits is a warning (re-select the games). A
-// reference that fails verification is an error.
+// reference that fails verification and a player without a kanji name are errors.
 ReferenceResult MakeGameReferences(const std::vector<Joseki>& joseki, const QString& gamesDir);

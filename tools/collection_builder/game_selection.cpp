@@ -16,6 +16,7 @@
 #include "collection_builder/game_index.h"
 #include "collection_builder/game_matcher.h"
 #include "collection_builder/game_record.h"
+#include "collection_builder/player_names.h"
 
 namespace {
 
@@ -24,10 +25,16 @@ struct Candidate {
   std::tuple<int, int, int, QString> rank;  // lower is better
 };
 
-// A clean corner first, then fame, then the earliest year (undated last), then path.
+// A game that leaves the corner after the joseki first, then fame, then the
+// earliest year (undated last), then path.
 std::tuple<int, int, int, QString> Rank(const GameRecord& game, const Occurrence& occurrence) {
   const int year = game.Year() > 0 ? game.Year() : 9999;
-  return {occurrence.clean ? 0 : 1, FameRank(game), year, game.path};
+  return {occurrence.staysLocal ? 1 : 0, FameRank(game), year, game.path};
+}
+
+// The heading of a game can be written only when both players have kanji names.
+bool PlayersInKanji(const GameRecord& game) {
+  return !PlayerInKanji(game.black).isEmpty() && !PlayerInKanji(game.white).isEmpty();
 }
 
 std::map<size_t, Candidate> SearchGames(const std::vector<Joseki>& joseki, const QString& dir,
@@ -42,6 +49,7 @@ std::map<size_t, Candidate> SearchGames(const std::vector<Joseki>& joseki, const
       err << "warning: skipped " << e.text() << '\n';
       continue;
     }
+    if (!PlayersInKanji(game)) continue;
     scanner.Scan(game, [&](size_t j, const Occurrence& occurrence) {
       if (!joseki[j].pinnedGame.isEmpty()) return;
       const Candidate candidate{path, Rank(game, occurrence)};

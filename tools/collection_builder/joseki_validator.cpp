@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "collection_builder/board_symmetry.h"
 #include "collection_builder/joseki_reader.h"
 #include "rules/board_state.h"
 #include "rules/captures.h"
@@ -100,6 +101,12 @@ void CheckMarkers(const Joseki& j, QStringList& reasons) {
   }
 }
 
+// A move-order variant names the row it reaches by another order in its caption.
+bool MarksVariantOf(const Joseki& variant, const Joseki& other) {
+  return variant.caption.contains(QStringLiteral("手順違い")) &&
+         variant.caption.contains(other.key);
+}
+
 QString SequenceText(const std::vector<BoardPoint>& stones) {
   QString text;
   for (const BoardPoint& p : stones) text += SgfPointText(p);
@@ -154,10 +161,39 @@ std::vector<BoardPoint> DiagonalMirror(const std::vector<BoardPoint>& stones) {
   return mirror;
 }
 
+QByteArray FinalPositionKey(const Joseki& joseki) {
+  BoardState board;
+  for (int i = 0; i < static_cast<int>(joseki.stones.size()); ++i) {
+    const BoardPoint p = joseki.stones[i];
+    if (p.IsTenuki() || board.at(p.column, p.row) != 0) continue;
+    const int16_t colour = i % 2 == 0 ? 1 : 2;
+    board.at(p.column, p.row) = colour;
+    AddStoneCounts(board, Point{p.column, p.row}, Colour(colour));
+    if (i >= joseki.given) CaptureCheck(board, Point{p.column, p.row}, Colour(colour), nullptr);
+  }
+  QByteArray best;
+  for (int s = 0; s < kSymmetries; ++s) {
+    for (const bool swapColours : {false, true}) {
+      QByteArray key(kBoardSize * kBoardSize, '.');
+      for (int c = 1; c <= kBoardSize; ++c) {
+        for (int r = 1; r <= kBoardSize; ++r) {
+          const int code = board.at(c, r);
+          if (code == 0) continue;
+          const BoardPoint t = Transform({c, r}, s);
+          key[(t.row - 1) * kBoardSize + t.column - 1] = (code % 2 == 1) != swapColours ? 'x' : 'o';
+        }
+      }
+      if (best.isEmpty() || key < best) best = key;
+    }
+  }
+  return best;
+}
+
 QStringList ValidateCollection(const std::vector<Joseki>& joseki) {
   QStringList errors;
   std::map<QString, const Joseki*> keys;
   std::map<QString, const Joseki*> sequences;
+  std::map<QByteArray, std::vector<const Joseki*>> positions;
   std::map<std::pair<QChar, QString>, const Joseki*> titles;  // a list shows one section
   for (const Joseki& j : joseki) {
     if (auto [it, fresh] = titles.emplace(std::pair{j.Section(), j.title}, &j); !fresh)
@@ -171,11 +207,24 @@ QStringList ValidateCollection(const std::vector<Joseki>& joseki) {
     }
     const QString sequence = SequenceText(j.stones);
     const QString mirror = SequenceText(DiagonalMirror(j.stones));
-    if (auto it = sequences.find(sequence); it != sequences.end())
+    if (auto it = sequences.find(sequence); it != sequences.end()) {
       errors << QStringLiteral("%1: the same sequence as %2").arg(j.Label(), it->second->Label());
-    else if (auto m = sequences.find(mirror); m != sequences.end())
+      continue;
+    }
+    if (auto m = sequences.find(mirror); m != sequences.end()) {
       errors << QStringLiteral("%1: the diagonal mirror of %2").arg(j.Label(), m->second->Label());
+      continue;
+    }
     sequences.emplace(sequence, &j);
+    std::vector<const Joseki*>& same = positions[FinalPositionKey(j)];
+    for (const Joseki* other : same) {
+      if (!MarksVariantOf(j, *other) && !MarksVariantOf(*other, j))
+        errors << QStringLiteral(
+                      "%1: the same final position as %2 (a move-order variant says "
+                      "手順違い and the other key in its caption)")
+                      .arg(j.Label(), other->Label());
+    }
+    same.push_back(&j);
   }
   return errors;
 }

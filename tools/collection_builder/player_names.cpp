@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QStringList>
 
 namespace {
 
@@ -62,6 +63,53 @@ const QHash<QString, QString>& Names() {
       {QStringLiteral("Yasui Santetsu II"), QStringLiteral("安井算哲")},
       {QStringLiteral("Nakamura Doseki"), QStringLiteral("中村道碩")},
       {QStringLiteral("Kono Mototora"), QStringLiteral("河野元虎")},
+      {QStringLiteral("Yasui Shuntetsu Senkaku"), QStringLiteral("安井仙角")},
+      {QStringLiteral("Yasui Sanchi II"), QStringLiteral("安井算知")},
+      {QStringLiteral("Yasui Santetsu jr."), QStringLiteral("安井算哲")},
+      {QStringLiteral("Yasui Shunchi"), QStringLiteral("安井春知")},
+      {QStringLiteral("Yasui Senchi"), QStringLiteral("安井仙知")},
+      {QStringLiteral("Honinbo Josaku"), QStringLiteral("本因坊丈策")},
+      {QStringLiteral("Josaku"), QStringLiteral("本因坊丈策")},
+      {QStringLiteral("Honinbo Hakugen"), QStringLiteral("本因坊伯元")},
+      {QStringLiteral("Honinbo Chihaku"), QStringLiteral("本因坊知伯")},
+      {QStringLiteral("Honinbo Doteki"), QStringLiteral("本因坊道的")},
+      {QStringLiteral("Ogawa Doteki"), QStringLiteral("小川道的")},
+      {QStringLiteral("Honinbo Shuhaku"), QStringLiteral("本因坊秀伯")},
+      {QStringLiteral("Honinbo Sanetsu"), QStringLiteral("本因坊算悦")},
+      {QStringLiteral("Honinbo Sansa"), QStringLiteral("本因坊算砂")},
+      {QStringLiteral("Honinbo Shugen"), QStringLiteral("本因坊秀元")},
+      {QStringLiteral("Tsuchiya Shugen"), QStringLiteral("土屋秀元")},
+      {QStringLiteral("Sakaguchi Sentoku"), QStringLiteral("坂口仙得")},
+      {QStringLiteral("Sakaguchi Sentoku I"), QStringLiteral("坂口仙得")},
+      {QStringLiteral("Sakaguchi Sentoku II"), QStringLiteral("坂口仙得")},
+      {QStringLiteral("Hattori Yusetsu"), QStringLiteral("服部雄節")},
+      {QStringLiteral("Hattori Seitetsu"), QStringLiteral("服部正徹")},
+      {QStringLiteral("Hayashi Monnyu"), QStringLiteral("林門入")},
+      {QStringLiteral("Hayashi Hakuei Monnyu"), QStringLiteral("林柏栄")},
+      {QStringLiteral("Hayashi Tetsugen"), QStringLiteral("林鉄元")},
+      {QStringLiteral("Hayashi Tetsugen Monnyu"), QStringLiteral("林鉄元")},
+      {QStringLiteral("Hayashi Bokunyu"), QStringLiteral("林朴入")},
+      {QStringLiteral("Hayashi Incho"), QStringLiteral("林因長")},
+      {QStringLiteral("Hayashi Monri"), QStringLiteral("林門利")},
+      {QStringLiteral("Hayashi Genetsu"), QStringLiteral("林玄悦")},
+      {QStringLiteral("Hayashi Monetsu"), QStringLiteral("林門悦")},
+      {QStringLiteral("Hayashi Sano"), QStringLiteral("林佐野")},
+      {QStringLiteral("Inoue Dosetsu"), QStringLiteral("井上道節")},
+      {QStringLiteral("Kumagaya Honseki"), QStringLiteral("熊谷本碩")},
+      {QStringLiteral("Sakurai Chitatsu"), QStringLiteral("桜井知達")},
+      {QStringLiteral("Okunuki Chisaku"), QStringLiteral("奥貫智策")},
+      {QStringLiteral("Kishimoto Saichiro"), QStringLiteral("岸本左一郎")},
+      {QStringLiteral("Tsuruoka Saburosuke"), QStringLiteral("鶴岡三郎助")},
+      {QStringLiteral("Hirose Heijiro"), QStringLiteral("広瀬平治郎")},
+      {QStringLiteral("Karigane Junichi"), QStringLiteral("雁金準一")},
+      {QStringLiteral("Uchigaki Suekichi"), QStringLiteral("内垣末吉")},
+      {QStringLiteral("Nakane Hojiro"), QStringLiteral("中根鳳次郎")},
+      {QStringLiteral("Nagasaka Inosuke"), QStringLiteral("長坂猪之助")},
+      {QStringLiteral("Yoshida Hanjuro"), QStringLiteral("吉田半十郎")},
+      {QStringLiteral("Kuroda Shunsetsu"), QStringLiteral("黒田俊節")},
+      {QStringLiteral("Hoshiai Hasseki"), QStringLiteral("星合八碩")},
+      {QStringLiteral("Seki Genkichi"), QStringLiteral("関源吉")},
+      {QStringLiteral("Inagaki Kanetaro"), QStringLiteral("稲垣兼太郎")},
   };
   return names;
 }
@@ -81,10 +129,19 @@ const QString kDigits[] = {QString(),
 
 QString PlayerInKanji(const QString& romanised) {
   const QString name = romanised.trimmed();
+  // A consultation game names its players joined by "&": each of them in kanji.
+  if (name.contains(u'&')) {
+    QStringList players;
+    for (const QString& part : name.split(u'&')) {
+      players << PlayerInKanji(part);
+      if (players.back().isEmpty()) return {};
+    }
+    return players.join(u'・');
+  }
   // Every head of the Inoue house bore the name Inseki.
   static const QRegularExpression inoue(QStringLiteral("^Inoue \\S+ Inseki$"));
   if (!Names().contains(name) && inoue.match(name).hasMatch()) return QStringLiteral("井上因碩");
-  return Names().value(name, name);
+  return Names().value(name);
 }
 
 QString RankInKanji(const QString& rank) {

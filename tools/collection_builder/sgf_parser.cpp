@@ -6,6 +6,10 @@
 
 namespace {
 
+// Deeper nesting than this is no joseki and no game record; the limit keeps
+// the recursive reader (and the trees it builds) far from the end of the stack.
+constexpr int kMaxNesting = 1000;
+
 class Parser {
  public:
   explicit Parser(const QString& text) : text_(text) {}
@@ -24,6 +28,8 @@ class Parser {
 
  private:
   SgfTree Tree() {
+    if (++depth_ > kMaxNesting)
+      Fail(QStringLiteral("game trees nested more than %1 levels deep").arg(kMaxNesting));
     ++pos_;  // '('
     SgfTree tree;
     SkipSpace();
@@ -38,6 +44,7 @@ class Parser {
     }
     if (Peek() != u')') Fail(QStringLiteral("expected ')' to close the game tree"));
     ++pos_;
+    --depth_;
     return tree;
   }
 
@@ -123,6 +130,7 @@ class Parser {
 
   const QString& text_;
   qsizetype pos_ = 0;
+  int depth_ = 0;
 };
 
 }  // namespace
