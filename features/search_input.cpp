@@ -34,10 +34,6 @@ std::u16string_view View(const QString& text) {
 }
 }  // namespace
 
-void SearchInput::PointerMovedTo(double x, double y) {
-  pointerCell_ = {PixelOf(x) / Canvas::kCellWidth + 1, PixelOf(y) / Canvas::kCellHeight + 1};
-}
-
 void SearchInput::DrawInputMarks(int section) {
   for (QPoint mark : kTenukiMarks) DrawMark(canvas_, TenukiMarkImage(), mark);
   for (Point p : FirstMovePoints(section))
@@ -45,8 +41,11 @@ void SearchInput::DrawInputMarks(int section) {
   canvas_.Refresh();
 }
 
-SearchInput::Click SearchInput::ClickAtPointer(int section, SearchTexts& texts, int& stoneCount) {
-  const Point p{pointerCell_.column - kRightBoardFirstColumn + 1, pointerCell_.row};
+SearchInput::Click SearchInput::ClickAt(double x, double y, int section, SearchTexts& texts,
+                                        int& stoneCount) {
+  // Cells of the whole picture count from 1; the right board begins at column 21.
+  const Point p{PixelOf(x) / Canvas::kCellWidth + 2 - kRightBoardFirstColumn,
+                PixelOf(y) / Canvas::kCellHeight + 1};
   if (!IsOnBoard(p)) return Click::kOutsideTheRightBoard;  // left board, the strip, outside
   const int number = ++stoneCount;
   if (number == 1 && !IsAllowedFirstMove(section, p)) return Click::kRefusedFirstStone;

@@ -21,18 +21,15 @@ class SearchInput {
  public:
   explicit SearchInput(Canvas& canvas) : canvas_(canvas) {}
 
-  // The pointer's position in the board picture names the cell a click takes.
-  void PointerMovedTo(double x, double y);
-
   // Marks the tenuki cells and the section's allowed first points on the
   // right board as it stands (a mark that cannot be read is left out).
   void DrawInputMarks(int section);
 
   enum class Click { kOutsideTheRightBoard, kRefusedFirstStone, kAdded };
-  // Takes the cell under the pointer as stone stoneCount + 1: appends it to
-  // texts and draws it. Stone 1 must stand on one of the section's first
-  // points (the count is then raised, the texts untouched).
-  Click ClickAtPointer(int section, SearchTexts& texts, int& stoneCount);
+  // Takes the cell at (x, y) of the board picture as stone stoneCount + 1:
+  // appends it to texts and draws it. Stone 1 must stand on one of the
+  // section's first points (the count is then raised, the texts untouched).
+  Click ClickAt(double x, double y, int section, SearchTexts& texts, int& stoneCount);
 
   // Draws the stones of sequence, numbered from stoneCount + 1; moves
   // elsewhere go to the tenuki cells from the left, whichever cell was clicked.
@@ -42,5 +39,4 @@ class SearchInput {
   void DrawStone(int number, Point p);
 
   Canvas& canvas_;
-  Point pointerCell_;  // in cells of the whole picture: the right board begins at column 21
 };

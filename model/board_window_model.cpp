@@ -170,14 +170,10 @@ void BoardWindowModel::StartSearchInput() {
   inputClosed_ = false;
 }
 
-void BoardWindowModel::PointerMovedTo(double x, double y) {
-  input_.PointerMovedTo(x, y);
-}
-
-void BoardWindowModel::BoardClicked() {
+void BoardWindowModel::ClickBoardAt(double x, double y) {
   if (inputClosed_) return;
   SearchTexts texts = searchTexts_;
-  switch (input_.ClickAtPointer(section_, texts, inputStoneCount_)) {
+  switch (input_.ClickAt(x, y, section_, texts, inputStoneCount_)) {
     case SearchInput::Click::kAdded:
       SetSearchTexts(texts);
       break;

@@ -69,8 +69,8 @@ class BoardWindowModel {
   void ShowSearchSequenceAgain();  // 検索手順の再表示
   void RunSearch();                // 検 索 実 行
   void EndSearchInput();           // 検索中止・終了
-  void PointerMovedTo(double x, double y);
-  void BoardClicked();
+  // A click at (x, y) of the board picture: a stone of the search input.
+  void ClickBoardAt(double x, double y);
 
   // The ticks of the two one-second timers.
   void HideEndNotices();

@@ -35,41 +35,32 @@ struct CloseGif {
 };
 using GifFile = std::unique_ptr<GifFileType, CloseGif>;
 
-// The transparent colour index of a graphic control block, or -1.
-int TransparentIndex(GifFile& gif) {
+// Passes over an extension block and its sub-blocks (comments, graphic
+// control: a transparent colour keeps its own colour, as in Qt's reader).
+bool SkipExtension(GifFile& gif) {
   int code = 0;
   GifByteType* block = nullptr;
-  if (DGifGetExtension(gif.get(), &code, &block) != GIF_OK) return -2;
-  int transparent = -1;
-  if (code == GRAPHICS_EXT_FUNC_CODE && block && block[0] >= 4 && (block[1] & 0x01))
-    transparent = block[4];
-  while (block) {
-    if (DGifGetExtensionNext(gif.get(), &block) != GIF_OK) return -2;
-  }
-  return transparent;
+  if (DGifGetExtension(gif.get(), &code, &block) != GIF_OK) return false;
+  while (block)
+    if (DGifGetExtensionNext(gif.get(), &block) != GIF_OK) return false;
+  return true;
 }
 
-// The palette of the frame just described, transparent index painted black.
-std::array<QRgb, 256> FramePalette(const GifFileType& gif, int transparent) {
+// The palette of the frame just described; indices past its end are black.
+std::array<QRgb, 256> FramePalette(const ColorMapObject& map) {
   std::array<QRgb, 256> colours;
   colours.fill(qRgb(0, 0, 0));
-  const ColorMapObject* map = gif.Image.ColorMap ? gif.Image.ColorMap : gif.SColorMap;
-  if (map) {
-    for (int i = 0; i < std::min(map->ColorCount, 256); ++i) {
-      const GifColorType& c = map->Colors[i];
-      colours[i] = qRgb(c.Red, c.Green, c.Blue);
-    }
-  }
-  if (transparent >= 0) colours[transparent] = qRgb(0, 0, 0);
+  for (int i = 0; i < std::min(map.ColorCount, 256); ++i)
+    colours[size_t(i)] = qRgb(map.Colors[i].Red, map.Colors[i].Green, map.Colors[i].Blue);
   return colours;
 }
 
 // Reads the rows of the frame (interlaced or not) into image at its offset.
-bool ReadFrame(GifFile& gif, QImage& image, int transparent) {
+bool ReadFrame(GifFile& gif, QImage& image) {
   const GifImageDesc& frame = gif->Image;
-  if (!FitsTheCap(frame.Width, frame.Height)) return false;
-  if (!gif->Image.ColorMap && !gif->SColorMap) return false;
-  const std::array<QRgb, 256> colours = FramePalette(*gif, transparent);
+  const ColorMapObject* map = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
+  if (!FitsTheCap(frame.Width, frame.Height) || !map) return false;
+  const std::array<QRgb, 256> colours = FramePalette(*map);
   std::vector<GifPixelType> line(size_t(frame.Width));
   std::vector<int> rows;
   if (frame.Interlace) {
@@ -96,18 +87,16 @@ QImage DecodeGif(const QByteArray& data) {
   int error = 0;
   GifFile gif(DGifOpen(&source, ReadGifBytes, &error));
   if (!gif || !FitsTheCap(gif->SWidth, gif->SHeight)) return {};
-  int transparent = -1;
   for (;;) {
     GifRecordType record;
     if (DGifGetRecordType(gif.get(), &record) != GIF_OK) return {};
     if (record == EXTENSION_RECORD_TYPE) {
-      transparent = TransparentIndex(gif);
-      if (transparent == -2) return {};
+      if (!SkipExtension(gif)) return {};
     } else if (record == IMAGE_DESC_RECORD_TYPE) {
       if (DGifGetImageDesc(gif.get()) != GIF_OK) return {};
       QImage image(gif->SWidth, gif->SHeight, QImage::Format_RGB32);
       image.fill(qRgb(0, 0, 0));
-      if (!ReadFrame(gif, image, transparent)) return {};
+      if (!ReadFrame(gif, image)) return {};
       return image;
     } else {
       return {};  // the trailer before any image

@@ -10,8 +10,9 @@
 
 inline constexpr int kMaxImageSide = 512;
 
-// The first image of a GIF file as RGB32 (transparent pixels black, as Qt's own
-// reader gives them); a null image when the data is damaged or too large.
+// The first image of a GIF file as RGB32, every pixel its palette colour (as
+// Qt's own reader gives it once converted); a null image when the data is
+// damaged or too large.
 QImage DecodeGif(const QByteArray& data);
 
 // An image of the named format ("jpg", "png" …) as RGB32; null when it cannot

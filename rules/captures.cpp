@@ -95,7 +95,7 @@ void RemoveStone(BoardState& board, Point p, const StoneRemoved& removed) {
   if (removed) removed(p);
   for (Point step : kSteps) {
     int16_t& neighbour = board.at(Neighbour(p, step));
-    if (neighbour >= 1 && neighbour <= 10) neighbour -= 2;
+    if (neighbour != 0 && neighbour <= 10) neighbour -= 2;  // a stone that stays
   }
 }
 

@@ -3,6 +3,8 @@
 // input, the end notices and the search report).
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "model/board_window_model.h"
 #include "support/board_text.h"
 #include "support/joseki_text.h"
@@ -34,10 +36,7 @@ class ModelTest : public ::testing::Test {
   }
   std::string Right(Point p) const { return CellToken(model.canvas().shown(), Board::kRight, p); }
   std::string Left(Point p) const { return CellToken(model.canvas().shown(), Board::kLeft, p); }
-  void Click(Point p) {
-    model.PointerMovedTo((p.column + 19) * 22 + 5, (p.row - 1) * 23 + 5);
-    model.BoardClicked();
-  }
+  void Click(Point p) { model.ClickBoardAt((p.column + 19) * 22 + 5, (p.row - 1) * 23 + 5); }
 
   TestFolder folder;
   MessageRecorder messages;
@@ -183,6 +182,20 @@ TEST_F(ModelTest, SearchInputCommands) {
   model.RemoveLastSearchStone();
   model.RunSearch();  // "432": the joseki B begins so
   EXPECT_TRUE(model.view().searchReportPending);
+  model.RemoveLastSearchStone();  // the last stone too
+  EXPECT_TRUE(model.searchTexts().sequence.isEmpty());
+  EXPECT_EQ(Right({3, 4}), "*");
+}
+
+// Without the board's pictures nothing can be drawn, but the input still
+// opens and closes as the commands say.
+TEST_F(ModelTest, WithoutPicturesTheInputStillFollowsItsCommands) {
+  QFile::remove(folder.path("fld2"));
+  BoardWindowModel bare(folder.folder(), 3, messages);
+  bare.Load();
+  EXPECT_TRUE(bare.inputClosed());
+  bare.EndSearchInput();
+  EXPECT_FALSE(bare.inputClosed());
 }
 
 TEST_F(ModelTest, GameButtonsAndTheirEndNotice) {

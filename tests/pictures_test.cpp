@@ -80,6 +80,27 @@ TEST(Pictures, EveryGifReadsAsQtReadsIt) {
   }
 }
 
+// A 1 x 1 GIF of palette {black, white} whose pixel is white, after the given
+// extension: a transparent colour keeps its colour.
+TEST(Pictures, ExtensionsArePassedOverAsQtDoes) {
+  const QByteArray head("GIF89a\x01\x00\x01\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff", 19);
+  const QByteArray image(",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02L\x01\x00;", 16);
+  const QByteArray extensions[] = {
+      QByteArray("!\xf9\x04\x01\x00\x00\x01\x00", 8),  // white transparent
+      QByteArray("!\xf9\x04\x00\x00\x00\x01\x00", 8),  // the same without the flag
+      QByteArray("!\xf9\x04\x01\x00\x00\x00\x00", 8),  // black transparent
+      QByteArray("!\xfe\x04\x01\x00\x00\x01\x00", 8),  // a comment
+  };
+  for (const QByteArray& extension : extensions) {
+    const QByteArray gif = head + extension + image;
+    QImage qt;
+    qt.loadFromData(gif, "gif");
+    EXPECT_EQ(DecodeGif(gif).pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(qt.convertToFormat(QImage::Format_RGB32).pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_TRUE(DecodeGif(head + extension.chopped(2)).isNull());  // cut inside the block
+  }
+}
+
 // A GIF of the 5 x 11 frame, rows interlaced, at left on a screen of the given
 // size; two colours, a pixel of the frame whose red is above 127 is white.
 QByteArray InterlacedGif(const QImage& frame, QSize screen, int left) {
@@ -133,6 +154,7 @@ TEST(Pictures, ImagesLargerThanACellCouldBeAreRefusedAtOnce) {
   EXPECT_TRUE(DecodeGif(hugeScreen).isNull());
   EXPECT_TRUE(DecodeGif(hugeFrame).isNull());
   EXPECT_TRUE(DecodeGif(plain.left(20)).isNull());
+  EXPECT_TRUE(DecodeGif(FileBytes("zshiro37.gif").chopped(12)).isNull());  // pixels cut short
 
   QImage wide(kMaxImageSide + 1, 1, QImage::Format_RGB32);
   wide.fill(Qt::white);

@@ -155,7 +155,8 @@ TEST(Captures, RandomGamesAgreeWithAFloodFill) {
     PlainBoard plain;
     for (int k = 1; k <= 400; ++k) {
       // Mostly near the last moves, so that groups form and die.
-      const Point p{int(random() % 9) + 1 + int(seed % 3) * 5, int(random() % 9) + 1};
+      const Point p{int(random() % 9) + 1 + int(seed % 3) * 5,
+                    int(random() % 9) + 1 + int(seed % 2) * 10};
       if (plain.at(p) != 0) continue;
       const Colour colour = ColourOfNth(k);
       PlaceStone(board, p, colour);

@@ -16,8 +16,8 @@ namespace {
 class SearchInputTest : public ::testing::Test {
  protected:
   SearchInput::Click ClickAt(Point p, int section = 3) {
-    input.PointerMovedTo((p.column + 19) * 22 + 5.4, (p.row - 1) * 23 + 22.4);
-    return input.ClickAtPointer(section, texts, stones);
+    return input.ClickAt((p.column + 19) * 22 + 5.4, (p.row - 1) * 23 + 22.4, section, texts,
+                         stones);
   }
   std::string At(Point p) const { return CellToken(canvas.master(), Board::kRight, p); }
 
@@ -45,8 +45,8 @@ TEST_F(SearchInputTest, EachClickAddsAStoneToBothTextsAndDrawsItNumbered) {
 TEST_F(SearchInputTest, OnlyTheRightBoardTakesStonesAndStoneOneMustSuitTheSection) {
   for (QPointF outside :
        {QPointF(100, 50), QPointF(430, 50), QPointF(900, 50), QPointF(500, 440), QPointF(-30, 5)}) {
-    input.PointerMovedTo(outside.x(), outside.y());
-    EXPECT_EQ(input.ClickAtPointer(3, texts, stones), SearchInput::Click::kOutsideTheRightBoard);
+    EXPECT_EQ(input.ClickAt(outside.x(), outside.y(), 3, texts, stones),
+              SearchInput::Click::kOutsideTheRightBoard);
   }
   const struct {
     int section;

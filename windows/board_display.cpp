@@ -8,7 +8,6 @@
 
 BoardDisplay::BoardDisplay(Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
   setFixedSize(Canvas::kWidth, Canvas::kHeight);
-  setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   canvas_.SetRefreshListener([this] { update(); });
 }
@@ -16,10 +15,6 @@ BoardDisplay::BoardDisplay(Canvas& canvas, QWidget* parent) : QWidget(parent), c
 void BoardDisplay::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.drawImage(event->rect(), canvas_.shown(), event->rect());
-}
-
-void BoardDisplay::mouseMoveEvent(QMouseEvent* event) {
-  if (onPointerMove) onPointerMove(event->position().x(), event->position().y());
 }
 
 void BoardDisplay::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -31,7 +26,5 @@ void BoardDisplay::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   if (std::exchange(releaseEndsDoubleClick_, false)) return;
   if (!rect().contains(event->position().toPoint())) return;
-  // The click's own position names the cell, as the last movement would.
-  if (onPointerMove) onPointerMove(event->position().x(), event->position().y());
-  if (onClick) onClick();
+  if (onClick) onClick(event->position().x(), event->position().y());
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The visible board picture: paints the canvas's picture as of its last
-// refresh and passes the pointer's movement and clicks on.
+// refresh and passes clicks on with the position they were made at.
 
 #include <QWidget>
 #include <functional>
@@ -11,12 +11,10 @@ class BoardDisplay : public QWidget {
   Q_OBJECT
  public:
   BoardDisplay(Canvas& canvas, QWidget* parent);
-  std::function<void(double x, double y)> onPointerMove;
-  std::function<void()> onClick;
+  std::function<void(double x, double y)> onClick;
 
  protected:
   void paintEvent(QPaintEvent*) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 

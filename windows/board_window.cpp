@@ -49,8 +49,7 @@ BoardWindow::BoardWindow(const ProgramFolder& folder, int section, MessageSink& 
 
   display_ = new BoardDisplay(model_.canvas(), this);
   display_->move(10, 10);
-  display_->onPointerMove = [this](double x, double y) { model_.PointerMovedTo(x, y); };
-  display_->onClick = [this] { Run([this] { model_.BoardClicked(); }); };
+  display_->onClick = [this](double x, double y) { Run([&] { model_.ClickBoardAt(x, y); }); };
 
   josekiList_ = new QListWidget(this);
   josekiList_->setGeometry(264, 456, 257, 184);

@@ -59,6 +59,7 @@ TEST(MenuWindow, SectionButtonsOpenOneBoardWindowAtATime) {
                                 u"目外シの部"_qs, u"三々の部"_qs, u"その他の部"_qs};
   for (int section = 1; section <= 7; ++section)
     EXPECT_EQ(menu.sectionButton(section)->text(), captions[section - 1]);
+  EXPECT_EQ(QColor(menu.sectionButton(3)->grab().toImage().pixel(0, 0)), QColor(204, 255, 153));
   EXPECT_EQ(menu.titlePicture()->pixmap().size(), QSize(321, 233));
   EXPECT_EQ(menu.helpButton()->icon().availableSizes(), QList<QSize>{QSize(144, 33)});
   EXPECT_EQ(ProgramIcon().availableSizes(), (QList<QSize>{{48, 48}, {128, 128}}));
@@ -133,6 +134,7 @@ TEST_F(BoardWindowTest, TheWidgetsMirrorTheSelectedJoseki) {
   EXPECT_EQ(window->josekiList()->count(), 3);
   EXPECT_EQ(window->josekiList()->currentRow(), 0);
   EXPECT_EQ(window->commentary()->text(), u"一の解説"_qs);
+  EXPECT_TRUE(window->commentary()->wordWrap() && window->gameHeading()->wordWrap());
   EXPECT_EQ(window->caption()->text(), u"2A0"_qs);
   EXPECT_FALSE(Button(u"１手進む")->isEnabled());
   window->josekiList()->setCurrentRow(1);
