@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "collection/sgf_error.h"
+#include "collection/sgf_parser.h"
 #include "collection_builder/board_symmetry.h"
 #include "collection_builder/build_error.h"
 #include "collection_builder/collection_build.h"
@@ -20,7 +22,6 @@
 #include "collection_builder/joseki_reader.h"
 #include "collection_builder/joseki_validator.h"
 #include "collection_builder/record_encoding.h"
-#include "collection_builder/sgf_parser.h"
 
 namespace {
 
@@ -119,7 +120,7 @@ TEST(SgfParser, SyntaxErrorsNameTheLine) {
     try {
       ParseSgf(QString::fromUtf8(text));
       ADD_FAILURE() << "accepted " << text;
-    } catch (const BuildError& e) {
+    } catch (const SgfError& e) {
       EXPECT_TRUE(e.text().startsWith(u"line ")) << e.what();
     }
   }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <set>
 
+#include "collection/sgf_error.h"
 #include "collection_builder/build_error.h"
 #include "collection_builder/game_record.h"
 
@@ -177,7 +178,7 @@ void ReadJosekiText(const QString& text, const QString& fileLabel, JosekiReadRes
   std::vector<SgfTree> trees;
   try {
     trees = ParseSgf(text);
-  } catch (const BuildError& error) {
+  } catch (const SgfError& error) {
     result.errors << QStringLiteral("%1: %2").arg(fileLabel, error.text());
     return;
   }

@@ -30,7 +30,7 @@ struct SgfTree {
 
 // Parses a whole SGF text. Values come back with escapes resolved ("\]" -> "]",
 // backslash-newline removed). A property given twice in a node is merged.
-// Throws BuildError naming the line of a syntax error.
+// Throws SgfError naming the line of a syntax error.
 std::vector<SgfTree> ParseSgf(const QString& text);
 
 // The nodes of the main line: the tree's own nodes, then always the first variation.
