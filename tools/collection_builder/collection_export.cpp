@@ -4,11 +4,11 @@
 #include <QSaveFile>
 #include <map>
 
+#include "collection/sgf_writer.h"
 #include "collection_builder/build_error.h"
 #include "collection_builder/collection_db.h"
 #include "collection_builder/joseki_reader.h"
 #include "collection_builder/record_encoding.h"
-#include "collection_builder/sgf_writer.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include "collection/sgf_error.h"
 #include "collection/sgf_parser.h"
+#include "collection/sgf_writer.h"
 #include "collection_builder/build_error.h"
 #include "collection_builder/joseki_reader.h"
-#include "collection_builder/sgf_writer.h"
 
 namespace {
 
