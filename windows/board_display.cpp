@@ -1,5 +1,6 @@
 #include "windows/board_display.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <utility>
@@ -20,6 +21,10 @@ void BoardDisplay::paintEvent(QPaintEvent* event) {
 
 void BoardDisplay::mouseMoveEvent(QMouseEvent* event) {
   if (onPointerMove) onPointerMove(event->position().x(), event->position().y());
+}
+
+void BoardDisplay::contextMenuEvent(QContextMenuEvent* event) {
+  if (onContextMenu) onContextMenu(event->pos(), event->globalPos());
 }
 
 void BoardDisplay::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -13,12 +13,15 @@ class BoardDisplay : public QWidget {
   BoardDisplay(Canvas& canvas, QWidget* parent);
   std::function<void(double x, double y)> onPointerMove;
   std::function<void()> onClick;
+  // A context menu asked for at position (of the picture) and globalPosition.
+  std::function<void(QPoint position, QPoint globalPosition)> onContextMenu;
 
  protected:
   void paintEvent(QPaintEvent*) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   Canvas& canvas_;
