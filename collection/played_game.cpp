@@ -89,8 +89,11 @@ QString ReadStones(const std::vector<SgfNode>& nodes, PlayedGame& game) {
       if (!node.Has(id)) continue;
       const QString value = node.Value(id).trimmed();
       const std::optional<Point> point = SgfPoint(value);
-      if (!point && !IsPass(value))
-        return u"%1手目の座標「%2」が読めません。"_qs.arg(game.moves.size() + 1).arg(value);
+      if (!point && !IsPass(value)) {
+        // A short value is named; a long one is damage, not a coordinate.
+        const QString named = value.size() <= 4 ? u"「%1」"_qs.arg(value) : QString();
+        return u"%1手目の座標%2が読めません。"_qs.arg(game.moves.size() + 1).arg(named);
+      }
       game.moves.push_back({colour, point.value_or(Point{})});
     }
   }

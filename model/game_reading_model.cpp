@@ -54,10 +54,19 @@ bool GameReadingModel::OpenGame(const QString& path) {
   return true;
 }
 
+// A corner where the game played no numbered move of any row yet (a lone
+// corner stone) has no joseki to show.
+bool GameReadingModel::HasJoseki(const CornerReading& reading) const {
+  if (reading.row < 0) return false;
+  const size_t given = book_[size_t(reading.row)].joseki->givenStones.size();
+  return reading.leftBookAt > 0 || size_t(reading.followedStones) > given;
+}
+
 QString GameReadingModel::Line(const CornerReading& reading) const {
   const QString corner = CornerName(reading.corner) + u"　"_qs;
   if (reading.firstMove < 0) return corner + u"着手がありません"_qs;
   if (reading.row < 0) return corner + u"該当する定石はありません"_qs;
+  if (!HasJoseki(reading)) return corner + u"定石はまだ始まっていません"_qs;
   const QString verdict = reading.leftBookAt > 0
                               ? u"%1手目で定石を外れました"_qs.arg(reading.leftBookAt)
                               : u"定石どおり"_qs;
@@ -67,7 +76,7 @@ QString GameReadingModel::Line(const CornerReading& reading) const {
 std::optional<CornerChoice> GameReadingModel::Choice(int line) const {
   if (line < 0 || line >= int(lines_.size())) return std::nullopt;
   const CornerReading& reading = readings_[size_t(line)];
-  if (reading.row < 0) return std::nullopt;
+  if (!HasJoseki(reading)) return std::nullopt;
   const BookRow& row = book_[size_t(reading.row)];
   const QString shown = u"%1：%2～%3"_qs.arg(
       CornerName(reading.corner), MoveName(reading.firstMove), MoveName(reading.lastShownMove));

@@ -35,13 +35,14 @@ class GameReadingModel {
   // The file read and its players; empty before the first game.
   const QString& heading() const { return heading_; }
   // One line per corner: its name, its joseki's title, 定石どおり or the move
-  // where the game left the book.
+  // where the game left the book; or why the corner has no joseki.
   const QStringList& lines() const { return lines_; }
   // What choosing line index shows; nullopt for a corner without a joseki.
   std::optional<CornerChoice> Choice(int line) const;
 
  private:
   bool ReadBook();
+  bool HasJoseki(const CornerReading& reading) const;
   QString Line(const CornerReading& reading) const;
 
   ProgramFolder folder_;

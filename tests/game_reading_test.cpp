@@ -195,15 +195,15 @@ class ReadingModelTest : public ::testing::Test {
 
 TEST_F(ReadingModelTest, ACornerChosenShowsItsJosekiAndTheGameUpToWhereItLeftTheBook) {
   ASSERT_TRUE(reading.OpenGame(
-      GameFile({{4, 3}, {3, 5}, {5, 5}, {16, 4}, {14, 3}, {2, 2}, {10, 10}, {17, 6}})));
+      GameFile({{4, 3}, {3, 5}, {5, 5}, {16, 4}, {14, 3}, {2, 2}, {10, 10}, {17, 6}, {4, 16}})));
   EXPECT_EQ(reading.lines(),
             QStringList({"左上隅　小目　6手目で定石を外れました", "右上隅　置碁　定石どおり",
-                         "左下隅　着手がありません", "右下隅　着手がありません"}));
+                         "左下隅　定石はまだ始まっていません", "右下隅　着手がありません"}));
   const CornerChoice choice = *reading.Choice(0);
   EXPECT_EQ(choice.section, 3);
   EXPECT_EQ(choice.heading, "左上隅：1手目～6手目");
   EXPECT_EQ(reading.Choice(1)->section, 1);  // listed by sections 1 and 2, read once
-  EXPECT_FALSE(reading.Choice(2));
+  EXPECT_FALSE(reading.Choice(2) || reading.Choice(3));
 
   BoardWindowModel model(folder.folder(), 3, messages);
   model.Load();

@@ -17,8 +17,8 @@ class FileChooser {
                              const QString& filter, const QString& suffix) = 0;
 };
 
-// The file dialogs; each opens in the folder of the file chosen last (the
-// home folder at first).
+// The file dialogs, in Japanese; each opens in the folder of the file chosen
+// last (the home folder at first).
 class DialogFileChooser : public FileChooser {
  public:
   QString FileToOpen(QWidget* parent, const QString& caption, const QString& filter) override;
@@ -27,5 +27,7 @@ class DialogFileChooser : public FileChooser {
 
  private:
   QString Chosen(const QString& path);
+  QString Folder();
   QString folder_;
+  bool translated_ = false;
 };
