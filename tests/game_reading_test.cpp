@@ -88,7 +88,8 @@ TEST(GameFile, WhatABoardShowsReadsBackFromItsSgf) {
   EXPECT_TRUE(saved.contains("GN[題]") && saved.contains("C[解説]") &&
               saved.contains("GC[見出し]"));
 
-  const JosekiRecord joseki = Joseki(Moves({{4, 3}, {3, 5}, {}, {5, 5}}), 1, "53a", "見出し|1/2|");
+  const JosekiRecord joseki =
+      Joseki(Moves({{4, 3}, {3, 5}, {}, {5, 5}}), 1, "53a552", "見出し|1/2|");
   const QString josekiSgf = JosekiRecordSgf(joseki);
   EXPECT_EQ(ReadGameText(josekiSgf, "j.sgf").game.moves,
             (std::vector<PlayedMove>{{Colour::kBlack, {4, 3}},
@@ -96,7 +97,7 @@ TEST(GameFile, WhatABoardShowsReadsBackFromItsSgf) {
                                      {Colour::kBlack, {}},
                                      {Colour::kWhite, {5, 5}}}));
   EXPECT_TRUE(josekiSgf.contains("GN[title]") && josekiSgf.contains("GC[見出し]") &&
-              josekiSgf.contains("LB[ce:a]"));
+              josekiSgf.contains("LB[ce:a]") && josekiSgf.contains("TR[ee]"));
 }
 
 // The rows of the tests: a 3-4 point joseki and its longer line, a 4-4 point
@@ -174,14 +175,17 @@ TEST(CornerReading, EachCornerFollowsItsRowUntilTheGameLeavesTheBook) {
 class ReadingModelTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    TestRow handicap, komoku;
+    TestRow handicap, komoku, others;
     handicap.title = "置碁";
     handicap.five = "0A";
     handicap.moves = Moves({{4, 4}, {6, 3}, {3, 6}});
     handicap.commentary = "置碁の解説";
     komoku.title = "小目";
     komoku.moves = Moves({{4, 3}, {3, 5}, {5, 5}, {3, 3}});
-    folder.WriteCollection({handicap, komoku});
+    others.title = "五の五";
+    others.five = "8A";
+    others.moves = Moves({{5, 5}, {3, 3}});
+    folder.WriteCollection({handicap, komoku, others});
   }
   QString GameFile(const std::vector<Point>& points) {
     return WriteFile(folder, "game.sgf",
@@ -194,16 +198,26 @@ class ReadingModelTest : public ::testing::Test {
 };
 
 TEST_F(ReadingModelTest, ACornerChosenShowsItsJosekiAndTheGameUpToWhereItLeftTheBook) {
-  ASSERT_TRUE(reading.OpenGame(
-      GameFile({{4, 3}, {3, 5}, {5, 5}, {16, 4}, {14, 3}, {2, 2}, {10, 10}, {17, 6}, {4, 16}})));
+  ASSERT_TRUE(reading.OpenGame(GameFile({{4, 3},
+                                         {3, 5},
+                                         {5, 5},
+                                         {16, 4},
+                                         {14, 3},
+                                         {2, 2},
+                                         {10, 10},
+                                         {17, 6},
+                                         {4, 16},
+                                         {15, 15},
+                                         {17, 17}})));
   EXPECT_EQ(reading.lines(),
             QStringList({"左上隅　小目　6手目で定石を外れました", "右上隅　置碁　定石どおり",
-                         "左下隅　定石はまだ始まっていません", "右下隅　着手がありません"}));
+                         "左下隅　定石はまだ始まっていません", "右下隅　五の五　定石どおり"}));
   const CornerChoice choice = *reading.Choice(0);
   EXPECT_EQ(choice.section, 3);
   EXPECT_EQ(choice.heading, "左上隅：1手目～6手目");
   EXPECT_EQ(reading.Choice(1)->section, 1);  // listed by sections 1 and 2, read once
-  EXPECT_FALSE(reading.Choice(2) || reading.Choice(3));
+  EXPECT_EQ(reading.Choice(3)->section, 7);
+  EXPECT_FALSE(reading.Choice(2));
 
   BoardWindowModel model(folder.folder(), 3, messages);
   model.Load();
@@ -238,6 +252,9 @@ TEST_F(ReadingModelTest, AFileThatCannotBeReadIsReportedAndChangesNothing) {
   EXPECT_EQ(messages.messages.size(), 1);
   EXPECT_TRUE(messages.messages[0].contains(folder.path("small.sgf")));
   EXPECT_EQ(reading.lines(), lines);
+  TestFolder empty;  // a game is read, the collection cannot be
+  EXPECT_FALSE(GameReadingModel(empty.folder(), messages).OpenGame(folder.path("game.sgf")));
+  EXPECT_TRUE(messages.messages.last().contains(empty.path("fld1/goc.db")));
 }
 
 }  // namespace
