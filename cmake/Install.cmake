@@ -93,6 +93,7 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE ${PACKAGE_RELEASE})
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-motoya-l-maruberi")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "fonts-ipafont-gothic, fonts-motoya-l-maruberi, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -1,8 +1,10 @@
 #include "model/board_window_model.h"
 
 #include "collection/collection_store.h"
+#include "features/played_game_board.h"
 #include "features/search_texts.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -153,11 +155,15 @@ void BoardWindowModel::ToggleTextSize() {
 // ---- the search -----------------------------------------------------------------
 
 void BoardWindowModel::SetSearchTexts(const SearchTexts& texts) {
-  if (texts.sequence != searchTexts_.sequence) view_.gameButtonsEnabled = false;
+  if (texts.sequence != searchTexts_.sequence) {
+    view_.gameButtonsEnabled = false;
+    shownGame_.reset();
+  }
   searchTexts_ = texts;
 }
 
 void BoardWindowModel::NoteRightBoardReset(bool completed) {
+  shownGame_.reset();
   if (completed) inputClosed_ = false;
 }
 
@@ -247,4 +253,20 @@ void BoardWindowModel::ReportSearchResult() {
   const SearchOutcome outcome = *std::exchange(pendingReport_, std::nullopt);
   SelectLine(outcome.rowNumber - 1);
   messages_.ShowMessage(FoundMessage(outcome.droppedStones));
+}
+
+// ---- a game the user opened ---------------------------------------------------
+
+void BoardWindowModel::ShowGameCorner(const CornerChoice& choice) {
+  const auto found = std::find_if(records_.begin(), records_.end(),
+                                  [&](const JosekiRecord& r) { return r.id == choice.josekiId; });
+  if (found == records_.end() || !choice.game) return;
+  SelectLine(int(found - records_.begin()));
+  const CornerReading& reading = choice.reading;
+  NoteRightBoardReset(
+      DrawPlayedGame(canvas_, *choice.game, reading.lastShownMove, reading.numbers));
+  view_.gameButtonsEnabled = false;
+  view_.gameHeading = choice.heading;
+  inputStoneCount_ = 0;
+  shownGame_ = ShownGame{*choice.game, reading.lastShownMove};
 }

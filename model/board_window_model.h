@@ -16,7 +16,9 @@
 #include "features/joseki_diagram.h"
 #include "features/joseki_search.h"
 #include "features/search_input.h"
+#include "model/game_reading_model.h"
 #include "model/messages.h"
+#include "pictures/board_pictures.h"
 #include "pictures/canvas.h"
 
 // What the window shows besides the board picture.
@@ -84,6 +86,25 @@ class BoardWindowModel {
   const JosekiDiagram& diagram() const { return diagram_; }
   const GameReplay& replay() const { return replay_; }
   const std::vector<JosekiRecord>& records() const { return records_; }
+  int section() const { return section_; }
+
+  // ---- A game the user opened; keeping what a board shows ------------------
+  // Shows a corner of a game read for joseki: its joseki selected and drawn on
+  // the left board, the game on the right board up to the move where it left
+  // the book (game buttons off). A joseki this section does not list changes
+  // nothing.
+  void ShowGameCorner(const CornerChoice& choice);
+  // The board's picture as shown (board_keeping.cpp, as are the rest).
+  QImage BoardPicture(Board board) const;
+  // Whether the board shows what an SGF file can keep: the joseki, a game.
+  bool HasBoardRecord(Board board) const;
+  // The left board's joseki, or the right board's game up to the move shown.
+  QString BoardRecordSgf(Board board) const;
+  // A file name, without suffix, for what the board shows.
+  QString SuggestedFileName(Board board) const;
+  // Write the picture as PNG, the record as SGF; a failure is reported.
+  void SaveBoardPicture(Board board, const QString& path);
+  void SaveBoardRecord(Board board, const QString& path);
 
  private:
   const JosekiRecord& Shown() const;
@@ -125,4 +146,13 @@ class BoardWindowModel {
   bool inputClosed_ = false;
   // The search's find, shown at the report timer's tick.
   std::optional<SearchOutcome> pendingReport_;
+
+  // ---- A game the user opened ----------------------------------------------
+  // The game while the right board shows it up to lastMove: every reset of
+  // the right board and every change of the search sequence ends that.
+  struct ShownGame {
+    PlayedGame game;
+    int lastMove = 0;
+  };
+  std::optional<ShownGame> shownGame_;
 };

@@ -4,6 +4,7 @@
 // search input. A cell is 22 pixels wide and 23 high.
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include "pictures/canvas.h"
@@ -16,6 +17,11 @@ enum class Board { kLeft, kRight };
 constexpr QPoint CellOrigin(Board board, Point p) {
   const int firstColumn = board == Board::kLeft ? 0 : 20;
   return {(firstColumn + p.column - 1) * Canvas::kCellWidth, (p.row - 1) * Canvas::kCellHeight};
+}
+
+// The board's 19 x 19 cells in the board picture.
+constexpr QRect BoardArea(Board board) {
+  return {CellOrigin(board, {1, 1}), QSize(19 * Canvas::kCellWidth, 19 * Canvas::kCellHeight)};
 }
 
 // Tiles the empty board (each tile file read once) and shows it. False when a

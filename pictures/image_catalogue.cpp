@@ -48,6 +48,10 @@ QString PlainStoneImage(Colour colour) {
   return colour == Colour::kBlack ? u"mygold.gif"_qs : u"ysilver.gif"_qs;
 }
 
+QString NumberedStoneImage(Colour colour, int n) {
+  return n > kLastNumber ? PlainStoneImage(colour) : Numbered(colour, n);
+}
+
 QString WalkStoneImage(Colour colour) {
   return colour == Colour::kBlack ? u"zkurored.gif"_qs : u"zshirored.gif"_qs;
 }

@@ -19,6 +19,8 @@ QString GameNumberImage(int n, bool beginsWithWhite);
 // the plain white stone past 55.
 QString InputStoneImage(int number);
 QString PlainStoneImage(Colour colour);
+// Numbered stone n of the colour; past 55 the plain stone of the colour.
+QString NumberedStoneImage(Colour colour, int n);
 // The walk's newest stone, marked red.
 QString WalkStoneImage(Colour colour);
 // A mark of the diagram: tag "a".."e" a letter, "2" a triangle, else a cross.

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "collection/sgf_error.h"
+#include "collection/sgf_parser.h"
 #include "collection_builder/board_symmetry.h"
 #include "collection_builder/build_error.h"
 #include "collection_builder/collection_build.h"
@@ -20,7 +22,6 @@
 #include "collection_builder/joseki_reader.h"
 #include "collection_builder/joseki_validator.h"
 #include "collection_builder/record_encoding.h"
-#include "collection_builder/sgf_parser.h"
 
 namespace {
 
@@ -124,7 +125,7 @@ TEST(SgfParser, SyntaxErrorsNameTheLine) {
     try {
       ParseSgf(c.text);
       ADD_FAILURE() << "accepted " << c.text.left(20).toStdString();
-    } catch (const BuildError& e) {
+    } catch (const SgfError& e) {
       EXPECT_TRUE(e.text().startsWith(u"line ") && e.text().contains(QString::fromUtf8(c.reason)))
           << e.what();
     }

@@ -1,5 +1,6 @@
 #include "windows/board_display.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <utility>
@@ -15,6 +16,10 @@ BoardDisplay::BoardDisplay(Canvas& canvas, QWidget* parent) : QWidget(parent), c
 void BoardDisplay::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.drawImage(event->rect(), canvas_.shown(), event->rect());
+}
+
+void BoardDisplay::contextMenuEvent(QContextMenuEvent* event) {
+  if (onContextMenu) onContextMenu(event->pos(), event->globalPos());
 }
 
 void BoardDisplay::mouseDoubleClickEvent(QMouseEvent* event) {

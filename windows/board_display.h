@@ -12,11 +12,14 @@ class BoardDisplay : public QWidget {
  public:
   BoardDisplay(Canvas& canvas, QWidget* parent);
   std::function<void(double x, double y)> onClick;
+  // A context menu asked for at position (of the picture) and globalPosition.
+  std::function<void(QPoint position, QPoint globalPosition)> onContextMenu;
 
  protected:
   void paintEvent(QPaintEvent*) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   Canvas& canvas_;

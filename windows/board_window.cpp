@@ -41,8 +41,11 @@ QLabel* AddEndNotice(QWidget* parent, QPoint position) {
 }  // namespace
 
 BoardWindow::BoardWindow(const ProgramFolder& folder, int section, MessageSink& messages,
-                         QWidget* parent)
-    : QWidget(parent, Qt::Window), messages_(*this, messages), model_(folder, section, messages_) {
+                         FileChooser& files, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      messages_(*this, messages),
+      files_(files),
+      model_(folder, section, messages_) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(u"定石表示"_qs);
   setFixedSize(878, 680);
@@ -50,6 +53,9 @@ BoardWindow::BoardWindow(const ProgramFolder& folder, int section, MessageSink& 
   display_ = new BoardDisplay(model_.canvas(), this);
   display_->move(10, 10);
   display_->onClick = [this](double x, double y) { Run([&] { model_.ClickBoardAt(x, y); }); };
+  // A game file dropped on the window is opened; each board has a context menu.
+  setAcceptDrops(true);
+  display_->onContextMenu = [this](QPoint at, QPoint globalAt) { ShowBoardMenu(at, globalAt); };
 
   josekiList_ = new QListWidget(this);
   josekiList_->setGeometry(264, 456, 257, 184);

@@ -11,15 +11,18 @@
 #include "model/board_window_model.h"
 
 class BoardDisplay;
+class FileChooser;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QPushButton;
 
 class BoardWindow : public QWidget {
   Q_OBJECT
  public:
-  // Opens section 1..7 of the collection in folder; messages go to messages.
-  BoardWindow(const ProgramFolder& folder, int section, MessageSink& messages,
+  // Opens section 1..7 of the collection in folder; messages go to messages,
+  // files to keep are asked of files.
+  BoardWindow(const ProgramFolder& folder, int section, MessageSink& messages, FileChooser& files,
               QWidget* parent = nullptr);
 
   BoardWindowModel& model() { return model_; }
@@ -38,8 +41,23 @@ class BoardWindow : public QWidget {
   // Runs one handler of the model, then brings the widgets up to date.
   void Run(const std::function<void()>& handler);
 
+  // ---- A game the user opened; keeping what a board shows ------------------
+  // (board_window_keeping.cpp)
+  // Shows a corner of a game read for joseki (BoardWindowModel::ShowGameCorner).
+  void ShowGameCorner(const CornerChoice& choice);
+  // The board's context menu, deleted when closed: save the picture as PNG,
+  // save the joseki or the game as SGF, copy the picture.
+  QMenu* BoardMenu(Board board);
+  // Told the path of a file dropped on the window.
+  std::function<void(const QString& path)> onFileDropped;
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void ShowBoardMenu(QPoint at, QPoint globalAt);
 
  private:
   // While a handler runs, a message it shows first brings the widgets up to
@@ -59,6 +77,7 @@ class BoardWindow : public QWidget {
   void Sync();
 
   SyncBeforeMessages messages_;
+  FileChooser& files_;
   BoardWindowModel model_;
   BoardDisplay* display_;
   QListWidget* josekiList_;

@@ -6,7 +6,9 @@
 
 #include "pictures/window_pictures.h"
 #include "windows/board_window.h"
+#include "windows/file_chooser.h"
 #include "windows/fonts.h"
+#include "windows/game_reading_window.h"
 #include "windows/help_window.h"
 
 namespace {
@@ -37,8 +39,13 @@ QPushButton* PictureButton(QWidget* parent, const QPixmap& picture, const QStrin
 }
 }  // namespace
 
-MenuWindow::MenuWindow(const ProgramFolder& folder, MessageSink& messages, QWidget* parent)
-    : QWidget(parent), folder_(folder), messages_(messages) {
+MenuWindow::MenuWindow(const ProgramFolder& folder, MessageSink& messages, FileChooser& files,
+                       QWidget* parent)
+    : QWidget(parent),
+      folder_(folder),
+      messages_(messages),
+      files_(files),
+      reading_(folder, messages) {
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(512, 383);
   setWindowTitle(u"囲碁定石集"_qs);
@@ -75,10 +82,23 @@ MenuWindow::MenuWindow(const ProgramFolder& folder, MessageSink& messages, QWidg
     connect(button, &QPushButton::clicked, this, [this, k] { ShowSection(k + 1); });
     sectionButtons_[size_t(k)] = button;
   }
+
+  // The face of the section buttons, already loaded: no other face costs the start.
+  gameButton_ = new QPushButton(u"棋譜を読み込む"_qs, this);
+  gameButton_->setGeometry(352, 268, 137, 25);
+  gameButton_->setFont(font);
+  connect(gameButton_, &QPushButton::clicked, this, [this] {
+    const QString path = files_.FileToOpen(this, u"棋譜を読み込む"_qs,
+                                           u"SGFファイル (*.sgf);;すべてのファイル (*)"_qs);
+    if (!path.isEmpty()) OpenGame(path);
+  });
 }
 
 void MenuWindow::ShowSection(int section) {
-  if (!boardWindow_) boardWindow_ = new BoardWindow(folder_, section, messages_);
+  if (!boardWindow_) {
+    boardWindow_ = new BoardWindow(folder_, section, messages_, files_);
+    boardWindow_->onFileDropped = [this](const QString& path) { OpenGame(path); };
+  }
   boardWindow_->show();
   boardWindow_->raise();
   boardWindow_->activateWindow();
@@ -90,4 +110,34 @@ BoardWindow* MenuWindow::boardWindow() const {
 
 HelpWindow* MenuWindow::helpWindow() const {
   return helpWindow_;
+}
+
+GameReadingWindow* MenuWindow::readingWindow() const {
+  return readingWindow_;
+}
+
+void MenuWindow::OpenGame(const QString& path) {
+  if (!reading_.OpenGame(path)) return;
+  if (!readingWindow_) {
+    readingWindow_ = new GameReadingWindow(this);
+    readingWindow_->onLineChosen = [this](int line) { ShowGameCorner(line); };
+  }
+  std::vector<bool> choosable;
+  for (int line = 0; line < int(reading_.lines().size()); ++line)
+    choosable.push_back(reading_.Choice(line).has_value());
+  readingWindow_->Show(reading_.heading(), reading_.lines(), choosable);
+  readingWindow_->show();
+  readingWindow_->raise();
+  readingWindow_->activateWindow();
+}
+
+void MenuWindow::ShowGameCorner(int line) {
+  const std::optional<CornerChoice> choice = reading_.Choice(line);
+  if (!choice) return;
+  if (boardWindow_ && boardWindow_->model().section() != choice->section) {
+    boardWindow_->close();
+    boardWindow_ = nullptr;
+  }
+  ShowSection(choice->section);
+  boardWindow_->ShowGameCorner(*choice);
 }

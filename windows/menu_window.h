@@ -1,14 +1,17 @@
 #pragma once
 // The menu window: the title picture, the seven section buttons, help and
-// the end of the program.
+// the end of the program; and a game the user opens, read for joseki.
 
 #include <QPointer>
 #include <QWidget>
 #include <array>
 
 #include "collection/program_folder.h"
+#include "model/game_reading_model.h"
 
 class BoardWindow;
+class FileChooser;
+class GameReadingWindow;
 class HelpWindow;
 class MessageSink;
 class QLabel;
@@ -17,8 +20,10 @@ class QPushButton;
 class MenuWindow : public QWidget {
   Q_OBJECT
  public:
-  // Sections open from folder; their windows show messages through messages.
-  MenuWindow(const ProgramFolder& folder, MessageSink& messages, QWidget* parent = nullptr);
+  // Sections open from folder; their windows show messages through messages
+  // and ask for files through files.
+  MenuWindow(const ProgramFolder& folder, MessageSink& messages, FileChooser& files,
+             QWidget* parent = nullptr);
 
   // A section button: shows the board window of section 1..7 (a window still
   // open only comes to the front).
@@ -31,9 +36,23 @@ class MenuWindow : public QWidget {
   BoardWindow* boardWindow() const;
   HelpWindow* helpWindow() const;
 
+  // ---- A game the user opens (棋譜を読み込む) ------------------------------
+  // Reads the game file and lists its corners in the reading window; a file
+  // that cannot be read is reported and changes nothing.
+  void OpenGame(const QString& path);
+  // Shows the corner of line in the board window of its joseki's section; a
+  // board window of another section is closed first.
+  void ShowGameCorner(int line);
+  QPushButton* gameButton() const { return gameButton_; }
+  GameReadingWindow* readingWindow() const;
+
  private:
   ProgramFolder folder_;
   MessageSink& messages_;
+  FileChooser& files_;
+  GameReadingModel reading_;
+  QPushButton* gameButton_;
+  QPointer<GameReadingWindow> readingWindow_;
   QLabel* titlePicture_;
   QPushButton* helpButton_;
   QPushButton* quitButton_;

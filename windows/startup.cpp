@@ -16,14 +16,16 @@ QIcon ProgramIcon() {
   return icon;
 }
 
-MenuWindow* StartProgram(QApplication& app, MessageSink& messages) {
+MenuWindow* StartProgram(QApplication& app, MessageSink& messages, FileChooser& files) {
   QApplication::setApplicationDisplayName(u"囲碁定石集"_qs);
   // Every window shows the icon; the desktop matches the windows to the entry.
   QApplication::setWindowIcon(ProgramIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
   QApplication::setStyle(QStyleFactory::create(u"Fusion"_qs));
   InstallFontSubstitutes();
-  auto* menu = new MenuWindow(ProgramFolder(QDir(app.applicationDirPath())), messages);
+  auto* menu = new MenuWindow(ProgramFolder(QDir(app.applicationDirPath())), messages, files);
   menu->show();
+  if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
+    menu->OpenGame(arguments[1]);
   return menu;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Start-up of the program: style, window icon, fonts, the menu window.
 
+class FileChooser;
 class MenuWindow;
 class MessageSink;
 class QApplication;
@@ -10,5 +11,6 @@ class QIcon;
 QIcon ProgramIcon();
 
 // Prepares the application and shows the menu, which the caller's event loop
-// runs; the program's files are found beside the executable.
-MenuWindow* StartProgram(QApplication& app, MessageSink& messages);
+// runs; the program's files are found beside the executable. A game file
+// named on the command line is opened for reading.
+MenuWindow* StartProgram(QApplication& app, MessageSink& messages, FileChooser& files);

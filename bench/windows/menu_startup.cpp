@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "quit_after_paint.h"
+#include "windows/file_chooser.h"
 #include "windows/menu_window.h"
 #include "windows/message_box.h"
 #include "windows/startup.h"
@@ -12,7 +13,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QuitAfterPaint quit;
   MessageBoxSink messages;
-  MenuWindow* menu = StartProgram(app, messages);
+  DialogFileChooser files;
+  MenuWindow* menu = StartProgram(app, messages, files);
   menu->installEventFilter(&quit);
   return app.exec();
 }

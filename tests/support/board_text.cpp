@@ -65,7 +65,5 @@ QImage EmptyBoards() {
 }
 
 bool SameBoard(const QImage& a, const QImage& b, Board board) {
-  const QRect area(CellOrigin(board, {1, 1}),
-                   QSize(19 * Canvas::kCellWidth, 19 * Canvas::kCellHeight));
-  return a.copy(area) == b.copy(area);
+  return a.copy(BoardArea(board)) == b.copy(BoardArea(board));
 }

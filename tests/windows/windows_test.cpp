@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QIcon>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
@@ -17,6 +21,8 @@
 #include "support/test_folder.h"
 #include "windows/board_display.h"
 #include "windows/board_window.h"
+#include "windows/file_chooser.h"
+#include "windows/game_reading_window.h"
 #include "windows/help_window.h"
 #include "windows/menu_window.h"
 #include "windows/startup.h"
@@ -27,6 +33,24 @@ void Click(QWidget* widget) {
   ASSERT_TRUE(widget);
   QTest::mouseClick(widget, Qt::LeftButton);
 }
+
+// Answers each file dialog with the next path (none left: cancelled) and
+// keeps what was asked.
+struct ChosenFiles : FileChooser {
+  QString FileToOpen(QWidget*, const QString& caption, const QString&) override {
+    return Next(caption);
+  }
+  QString FileToSave(QWidget*, const QString& caption, const QString& name, const QString&,
+                     const QString&) override {
+    offered << name;
+    return Next(caption);
+  }
+  QString Next(const QString& caption) {
+    asked << caption;
+    return paths.isEmpty() ? QString() : paths.takeFirst();
+  }
+  QStringList paths, asked, offered;
+};
 
 void DeleteClosedWindows() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -53,7 +77,8 @@ TEST(MenuWindow, SectionButtonsOpenOneBoardWindowAtATime) {
   TestFolder folder;
   folder.WriteCollection(
       {Row(u"小目・小ゲイマガカリ"_qs, "2A", "342531"), Row(u"五の五"_qs, "8A", "552")});
-  MenuWindow menu(folder.folder(), messages);
+  ChosenFiles files;
+  MenuWindow menu(folder.folder(), messages, files);
   menu.show();
   const QStringList captions = {u"置碁の部"_qs,   u"星 の 部"_qs, u"小目の部"_qs,  u"高目の部"_qs,
                                 u"目外シの部"_qs, u"三々の部"_qs, u"その他の部"_qs};
@@ -81,7 +106,8 @@ TEST(MenuWindow, SectionButtonsOpenOneBoardWindowAtATime) {
 
 TEST(MenuWindow, HelpShowsTheChosenTopicOrWhyTheFileCannotBeRead) {
   MessageRecorder messages;
-  MenuWindow menu(BuiltProgramFolder(), messages);
+  ChosenFiles files;
+  MenuWindow menu(BuiltProgramFolder(), messages, files);
   Click(menu.helpButton());
   HelpWindow* help = menu.helpWindow();
   ASSERT_TRUE(help);
@@ -103,7 +129,7 @@ TEST(MenuWindow, HelpShowsTheChosenTopicOrWhyTheFileCannotBeRead) {
   missing.ShowChosenTopic();
   EXPECT_TRUE(missing.topicText()->text().contains(u"resume.txt"_qs));
 
-  auto* closing = new MenuWindow(BuiltProgramFolder(), messages);
+  auto* closing = new MenuWindow(BuiltProgramFolder(), messages, files);
   QPointer<MenuWindow> alive(closing);
   Click(closing->quitButton());
   DeleteClosedWindows();
@@ -118,7 +144,7 @@ class BoardWindowTest : public ::testing::Test {
         Row(u"二"_qs, "2A1", Moves({{4, 3}, {3, 5}}), u"黒 甲　白 乙|2/3|4433342531"_qs),
         Row(u"三"_qs, "2A2", Moves({{4, 3}, {3, 5}, {3, 4}, {4, 4}, {5, 4}, {5, 5}})),
     });
-    window = std::make_unique<BoardWindow>(folder.folder(), 3, messages);
+    window = std::make_unique<BoardWindow>(folder.folder(), 3, messages, files);
     window->show();
   }
   QPushButton* Button(const char16_t* caption) {
@@ -127,6 +153,7 @@ class BoardWindowTest : public ::testing::Test {
 
   TestFolder folder;
   MessageRecorder messages;
+  ChosenFiles files;
   std::unique_ptr<BoardWindow> window;
 };
 
@@ -199,6 +226,86 @@ TEST_F(BoardWindowTest, AClickedSequenceFindsItsJosekiOneTickLater) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.messages.isEmpty(); }, 2000));
   EXPECT_EQ(messages.messages, QStringList{u"検索石を２つ減らして該当ありました。"_qs});
   EXPECT_EQ(window->josekiList()->currentRow(), 2);
+}
+
+// What a board shows, as on the screen.
+QImage OnScreen(BoardWindow& window, Board board) {
+  return window.display()
+      ->grab()
+      .toImage()
+      .convertToFormat(QImage::Format_RGB32)
+      .copy(BoardArea(board));
+}
+
+TEST_F(BoardWindowTest, EachBoardsMenuSavesItsPictureAndRecordOrCopiesThePicture) {
+  window->josekiList()->setCurrentRow(1);
+  QMenu* menu = window->BoardMenu(Board::kRight);
+  const QList<QAction*> actions = menu->actions();
+  ASSERT_EQ(actions.size(), 3);
+  EXPECT_EQ(actions[1]->text(), u"棋譜を保存（SGF）…"_qs);
+  files.paths = {folder.path("right.png"), folder.path("right.sgf")};
+  actions[0]->trigger();
+  EXPECT_TRUE(QImage(folder.path("right.png")).convertToFormat(QImage::Format_RGB32) ==
+              OnScreen(*window, Board::kRight));
+  actions[1]->trigger();
+  EXPECT_EQ(ReadGameFile(folder.path("right.sgf")).game.moves.size(), 3u);
+  EXPECT_EQ(files.offered, QStringList({u"二（実戦）"_qs, u"二（実戦）"_qs}));
+  actions[2]->trigger();
+  EXPECT_TRUE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32) ==
+              OnScreen(*window, Board::kRight));
+  menu->close();
+  window->josekiList()->setCurrentRow(0);  // no game: nothing to save as SGF on the right
+  EXPECT_FALSE(window->BoardMenu(Board::kRight)->actions()[1]->isEnabled());
+  window->BoardMenu(Board::kLeft)->actions()[1]->trigger();  // cancelled
+  EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST(MenuWindow, AGameOpenedListsItsCornersAndAChosenLineShowsItInItsSection) {
+  MessageRecorder messages;
+  ChosenFiles files;
+  TestFolder folder;
+  folder.WriteCollection(
+      {Row(u"小目"_qs, "2A", Moves({{4, 3}, {3, 5}, {5, 5}})), Row(u"五の五"_qs, "8A", "552")});
+  MenuWindow menu(folder.folder(), messages, files);
+  EXPECT_EQ(menu.gameButton()->text(), u"棋譜を読み込む"_qs);
+  QFile game(folder.path("game.sgf"));
+  ASSERT_TRUE(game.open(QIODevice::WriteOnly));
+  game.write("(;PB[Kuro]PW[Shiro];B[dc];W[ce];B[ee];W[pd])");
+  game.close();
+  files.paths = {game.fileName()};
+  Click(menu.gameButton());
+  GameReadingWindow* reading = menu.readingWindow();
+  ASSERT_TRUE(reading && reading->isVisible());
+  EXPECT_EQ(reading->heading()->text(), u"game.sgf　黒 Kuro　白 Shiro"_qs);
+  EXPECT_EQ(reading->corners()->item(0)->text(), u"左上隅　小目　定石どおり"_qs);
+  EXPECT_FALSE(reading->corners()->item(1)->flags() & Qt::ItemIsEnabled);
+
+  Click(menu.sectionButton(7));
+  const QRect line = reading->corners()->visualItemRect(reading->corners()->item(0));
+  QTest::mouseClick(reading->corners()->viewport(), Qt::LeftButton, {}, line.center());
+  DeleteClosedWindows();
+  BoardWindow* board = menu.boardWindow();
+  ASSERT_TRUE(board);
+  EXPECT_EQ(board->josekiList()->currentItem()->text(), u"小目"_qs);
+  EXPECT_EQ(board->gameHeading()->text(), u"黒 Kuro　白 Shiro\n左上隅：1手目～3手目"_qs);
+  EXPECT_EQ(CellToken(board->model().canvas().shown(), Board::kRight, {5, 5}), "b2");
+
+  // A file that is no game, dropped on the board window or chosen: a message, nothing else.
+  QMimeData dropped;
+  dropped.setUrls({QUrl::fromLocalFile(folder.path("fld1/goc.db"))});
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(board, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(board, &drop);
+  QCoreApplication::processEvents();
+  files.paths = {folder.path("none.sgf")};
+  Click(menu.gameButton());
+  ASSERT_EQ(messages.messages.size(), 2) << messages.messages.join("|").toStdString();
+  EXPECT_TRUE(messages.messages[0].endsWith(u"SGF形式の棋譜ではありません。"_qs));
+  EXPECT_TRUE(messages.messages[1].endsWith(u"ファイルを開けません。"_qs));
+  EXPECT_EQ(reading->corners()->item(0)->text(), u"左上隅　小目　定石どおり"_qs);
+  board->close();
 }
 
 }  // namespace

@@ -4,11 +4,11 @@
 #include <QSaveFile>
 #include <map>
 
+#include "collection/sgf_writer.h"
 #include "collection_builder/build_error.h"
 #include "collection_builder/collection_db.h"
 #include "collection_builder/joseki_reader.h"
 #include "collection_builder/record_encoding.h"
-#include "collection_builder/sgf_writer.h"
 
 namespace {
 
@@ -16,9 +16,9 @@ QString Property(const QString& id, const QStringList& values) {
   return WriteSgfProperty({id, values});
 }
 
-QString MarkerProperties(const std::vector<Marker>& markers) {
+QString MarkerProperties(const std::vector<SourceMarker>& markers) {
   QStringList labels, triangles, crosses;
-  for (const Marker& m : markers) {
+  for (const SourceMarker& m : markers) {
     const QString point = SgfPointText(m.point);
     if (m.tag == u'2')
       triangles << point;

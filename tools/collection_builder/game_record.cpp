@@ -4,10 +4,11 @@
 #include <QDirIterator>
 #include <QRegularExpression>
 
+#include "collection/sgf_error.h"
+#include "collection/sgf_parser.h"
+#include "collection/sgf_writer.h"
 #include "collection_builder/build_error.h"
 #include "collection_builder/joseki_reader.h"
-#include "collection_builder/sgf_parser.h"
-#include "collection_builder/sgf_writer.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ GameRecord ReadGameRecord(const QString& fullPath, const QString& relativePath) 
   std::vector<SgfTree> trees;
   try {
     trees = ParseSgfFile(fullPath);
-  } catch (const BuildError& error) {
+  } catch (const SgfError& error) {
     throw BuildError(QStringLiteral("games/%1: %2").arg(relativePath, error.text()));
   }
   const std::vector<SgfNode> nodes = MainLine(trees.front());
@@ -73,7 +74,12 @@ GameRecord ReadGameRecord(const QString& fullPath, const QString& relativePath) 
 }
 
 QString StrippedGameText(const QString& fullPath) {
-  std::vector<SgfTree> trees = ParseSgfFile(fullPath);
+  std::vector<SgfTree> trees;
+  try {
+    trees = ParseSgfFile(fullPath);
+  } catch (const SgfError& error) {
+    throw BuildError(error.text());
+  }
   QString text;
   for (SgfTree& tree : trees) {
     StripComments(tree);

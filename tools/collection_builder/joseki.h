@@ -17,10 +17,10 @@ struct BoardPoint {
 inline constexpr BoardPoint kTenukiPoint{};
 
 // A mark drawn after the sequence: tag 'a'..'e' (letter), '2' (TR) or '1' (MA).
-struct Marker {
+struct SourceMarker {
   BoardPoint point;
   QChar tag;
-  bool operator==(const Marker&) const = default;
+  bool operator==(const SourceMarker&) const = default;
 };
 
 struct Joseki {
@@ -34,7 +34,7 @@ struct Joseki {
   QString pinnedGame;                 // JR, relative to data/games/
   int given = 1;                      // JG, the unnumbered stones at the start
   std::vector<BoardPoint> stones;     // given stones, then the numbered moves; black first
-  std::vector<Marker> markers;
+  std::vector<SourceMarker> markers;
 
   // "file: joseki n 「GN」" for error messages.
   QString Label() const;

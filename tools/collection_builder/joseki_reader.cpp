@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <set>
 
+#include "collection/sgf_error.h"
 #include "collection_builder/build_error.h"
 #include "collection_builder/game_record.h"
 
@@ -35,7 +36,7 @@ class TreeReader {
       Error(QStringLiteral("has variations; a joseki is a single line of play"));
     for (size_t i = 0; i < tree.nodes.size(); ++i) ReadNode(tree.nodes[i], i == 0);
     std::stable_sort(joseki_.markers.begin(), joseki_.markers.end(),
-                     [](const Marker& a, const Marker& b) { return Rank(a) < Rank(b); });
+                     [](const SourceMarker& a, const SourceMarker& b) { return Rank(a) < Rank(b); });
     if (errors_.isEmpty()) result_.joseki.push_back(joseki_);
     result_.errors << errors_;
   }
@@ -43,7 +44,7 @@ class TreeReader {
  private:
   // Markers are kept letters first, then TR, then MA, each in source order, so
   // that a collection written back out encodes to the same marker string.
-  static int Rank(const Marker& m) { return m.tag == u'2' ? 1 : m.tag == u'1' ? 2 : 0; }
+  static int Rank(const SourceMarker& m) { return m.tag == u'2' ? 1 : m.tag == u'1' ? 2 : 0; }
 
   void ReadNode(const SgfNode& node, bool root) {
     if (root) ReadRoot(node);
@@ -177,7 +178,7 @@ void ReadJosekiText(const QString& text, const QString& fileLabel, JosekiReadRes
   std::vector<SgfTree> trees;
   try {
     trees = ParseSgf(text);
-  } catch (const BuildError& error) {
+  } catch (const SgfError& error) {
     result.errors << QStringLiteral("%1: %2").arg(fileLabel, error.text());
     return;
   }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "collection_builder/joseki.h"
-#include "collection_builder/sgf_parser.h"
+#include "collection/sgf_parser.h"
 
 struct JosekiReadResult {
   std::vector<Joseki> joseki;

@@ -95,7 +95,7 @@ void CheckPlay(const Joseki& j, QStringList& reasons) {
 
 void CheckMarkers(const Joseki& j, QStringList& reasons) {
   std::set<std::pair<int, int>> points;
-  for (const Marker& m : j.markers) {
+  for (const SourceMarker& m : j.markers) {
     if (!points.insert({m.point.column, m.point.row}).second)
       reasons << QStringLiteral("two markers on %1").arg(SgfPointText(m.point));
   }

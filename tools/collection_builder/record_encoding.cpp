@@ -48,9 +48,9 @@ QString EncodeMoves(const std::vector<BoardPoint>& stones) {
   return moves;
 }
 
-QString EncodeMarkers(const std::vector<Marker>& markers) {
+QString EncodeMarkers(const std::vector<SourceMarker>& markers) {
   QString text;
-  for (const Marker& m : markers) text += EncodeGameMove(m.point) + m.tag;
+  for (const SourceMarker& m : markers) text += EncodeGameMove(m.point) + m.tag;
   return text;
 }
 

@@ -24,7 +24,7 @@ struct JosekiRow {
 // The move string of a line of stones (black first).
 QString EncodeMoves(const std::vector<BoardPoint>& stones);
 // The marker string: row, column, tag per marker.
-QString EncodeMarkers(const std::vector<Marker>& markers);
+QString EncodeMarkers(const std::vector<SourceMarker>& markers);
 // Row and column as two coordinate characters (a game move).
 QString EncodeGameMove(const BoardPoint& point);
 

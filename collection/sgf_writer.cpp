@@ -1,4 +1,4 @@
-#include "collection_builder/sgf_writer.h"
+#include "collection/sgf_writer.h"
 
 QString EscapeSgfValue(const QString& value) {
   QString escaped;

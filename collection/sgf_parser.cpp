@@ -1,8 +1,8 @@
-#include "collection_builder/sgf_parser.h"
+#include "collection/sgf_parser.h"
 
 #include <QFile>
 
-#include "collection_builder/build_error.h"
+#include "collection/sgf_error.h"
 
 namespace {
 
@@ -125,7 +125,7 @@ class Parser {
 
   [[noreturn]] void Fail(const QString& what) const {
     const qsizetype line = text_.left(pos_).count(u'\n') + 1;
-    throw BuildError(QStringLiteral("line %1: %2").arg(line).arg(what));
+    throw SgfError(QStringLiteral("line %1: %2").arg(line).arg(what));
   }
 
   const QString& text_;
@@ -160,10 +160,10 @@ std::vector<SgfNode> MainLine(const SgfTree& tree) {
 std::vector<SgfTree> ParseSgfFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
-    throw BuildError(QStringLiteral("%1: cannot read: %2").arg(path, file.errorString()));
+    throw SgfError(QStringLiteral("%1: cannot read: %2").arg(path, file.errorString()));
   try {
     return ParseSgf(QString::fromUtf8(file.readAll()));
-  } catch (const BuildError& error) {
-    throw BuildError(QStringLiteral("%1: %2").arg(path, error.text()));
+  } catch (const SgfError& error) {
+    throw SgfError(QStringLiteral("%1: %2").arg(path, error.text()));
   }
 }

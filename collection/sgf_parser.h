@@ -30,7 +30,7 @@ struct SgfTree {
 
 // Parses a whole SGF text. Values come back with escapes resolved ("\]" -> "]",
 // backslash-newline removed). A property given twice in a node is merged.
-// Throws BuildError naming the line of a syntax error or of game trees nested
+// Throws SgfError naming the line of a syntax error or of game trees nested
 // more than 1000 levels deep.
 std::vector<SgfTree> ParseSgf(const QString& text);
 

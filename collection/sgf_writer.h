@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "collection_builder/sgf_parser.h"
+#include "collection/sgf_parser.h"
 
 // The value with "\" and "]" escaped, ready to stand between "[" and "]".
 QString EscapeSgfValue(const QString& value);

@@ -1,0 +1,163 @@
+#include "collection/played_game.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <optional>
+
+#include "collection/help_text.h"
+#include "collection/sgf_error.h"
+#include "collection/sgf_parser.h"
+
+namespace {
+
+// A game record is a few kilobytes; anything far larger is no game record
+// and is not read into memory.
+constexpr qint64 kMaxGameFileBytes = 16 << 20;
+
+GameFile Refused(const QString& fileName, const QString& why) {
+  return {{}, u"棋譜「%1」を読み込めません。\n%2"_qs.arg(fileName, why)};
+}
+
+bool IsPass(const QString& value) {
+  return value.isEmpty() || value == u"tt";
+}
+
+// A point "aa".."ss" (column, then row, from the upper left).
+std::optional<Point> SgfPoint(const QString& value) {
+  if (value.size() != 2) return std::nullopt;
+  const Point p{value[0].unicode() - u'a' + 1, value[1].unicode() - u'a' + 1};
+  return IsOnBoard(p) ? std::optional(p) : std::nullopt;
+}
+
+// The points of a setup property; "aa:cc" names a rectangle. False when a
+// value cannot be read.
+bool ReadSetup(const SgfProperty* property, std::vector<Point>& points) {
+  if (!property) return true;
+  for (const QString& value : property->values) {
+    const QStringList corners = value.split(u':');
+    const std::optional<Point> first = SgfPoint(corners.front());
+    const std::optional<Point> last = SgfPoint(corners.back());
+    if (!first || !last || corners.size() > 2) return false;
+    for (int column = first->column; column <= last->column; ++column)
+      for (int row = first->row; row <= last->row; ++row) points.push_back({column, row});
+  }
+  return true;
+}
+
+// The text of the file: UTF-8, else the charset its CA names, else Shift_JIS.
+QString DecodeGameFile(const QByteArray& bytes) {
+  QStringDecoder utf8(QStringConverter::Utf8);
+  QString text = utf8.decode(bytes);
+  if (!utf8.hasError()) return text;
+  static const QRegularExpression charset(u"CA\\s*\\[([^\\]]*)\\]"_qs);
+  const QRegularExpressionMatch match = charset.match(QString::fromLatin1(bytes.left(4096)));
+  if (match.hasMatch()) {
+    QStringDecoder named(match.captured(1).trimmed().toLatin1().constData());
+    if (named.isValid()) {
+      text = named.decode(bytes);
+      if (!named.hasError()) return text;
+    }
+  }
+  return DecodeShiftJis(bytes).value_or(QString::fromLatin1(bytes));
+}
+
+// The line a parse error names ("line 3: ..."), counted in the whole text.
+int ErrorLine(const SgfError& error, int linesBefore) {
+  static const QRegularExpression line(u"^line (\\d+)"_qs);
+  return line.match(error.text()).captured(1).toInt() + linesBefore;
+}
+
+void ReadHeading(const SgfNode& root, PlayedGame& game) {
+  game.black = root.Value(u"PB"_qs).trimmed();
+  game.white = root.Value(u"PW"_qs).trimmed();
+  game.blackRank = root.Value(u"BR"_qs).trimmed();
+  game.whiteRank = root.Value(u"WR"_qs).trimmed();
+  game.date = root.Value(u"DT"_qs).trimmed();
+  game.handicap = root.Value(u"HA"_qs).trimmed().toInt();
+}
+
+// The setup stones before the first move and the moves; an error text, or
+// empty when every point could be read.
+QString ReadStones(const std::vector<SgfNode>& nodes, PlayedGame& game) {
+  for (const SgfNode& node : nodes) {
+    if (game.moves.empty() && (!ReadSetup(node.Find(u"AB"_qs), game.blackSetup) ||
+                               !ReadSetup(node.Find(u"AW"_qs), game.whiteSetup)))
+      return u"置石の座標が読めません。"_qs;
+    for (auto [id, colour] : {std::pair{u"B"_qs, Colour::kBlack}, {u"W"_qs, Colour::kWhite}}) {
+      if (!node.Has(id)) continue;
+      const QString value = node.Value(id).trimmed();
+      const std::optional<Point> point = SgfPoint(value);
+      if (!point && !IsPass(value)) {
+        // A short value is named; a long one is damage, not a coordinate.
+        const QString named = value.size() <= 4 ? u"「%1」"_qs.arg(value) : QString();
+        return u"%1手目の座標%2が読めません。"_qs.arg(game.moves.size() + 1).arg(named);
+      }
+      game.moves.push_back({colour, point.value_or(Point{})});
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+QString PlayedGame::Heading() const {
+  QStringList parts;
+  const auto player = [&](const QString& colour, const QString& name, const QString& rank) {
+    if (!name.isEmpty()) parts << colour + u' ' + name + (rank.isEmpty() ? u""_qs : u' ' + rank);
+  };
+  player(u"黒"_qs, black, blackRank);
+  player(u"白"_qs, white, whiteRank);
+  if (handicap >= 2) parts << u"%1子局"_qs.arg(handicap);
+  if (!date.isEmpty()) parts << date;
+  return parts.join(u'　');
+}
+
+GameFile ReadGameText(const QString& text, const QString& fileName) {
+  static const QRegularExpression gameStart(u"\\(\\s*;"_qs);
+  const qsizetype start = text.indexOf(gameStart);
+  if (start < 0) return Refused(fileName, u"SGF形式の棋譜ではありません。"_qs);
+  std::vector<SgfTree> trees;
+  try {
+    trees = ParseSgf(text.mid(start));  // what stands before the game is no part of it
+  } catch (const SgfError& error) {
+    const int line = ErrorLine(error, int(text.left(start).count(u'\n')));
+    return Refused(fileName, u"棋譜が壊れています（%1行目）。"_qs.arg(line));
+  }
+  const std::vector<SgfNode> nodes = MainLine(trees.front());
+  const SgfNode& root = nodes.front();
+  if (root.Value(u"GM"_qs, u"1"_qs).trimmed() != u"1")
+    return Refused(fileName, u"囲碁の棋譜ではありません。"_qs);
+  const QString size = root.Value(u"SZ"_qs, u"19"_qs).trimmed();
+  if (size != u"19") {
+    return Refused(fileName, u"19路盤の棋譜ではありません（%1路盤）。"_qs.arg(
+                                 QString(size).replace(u':', u'×')));
+  }
+  GameFile read;
+  ReadHeading(root, read.game);
+  if (const QString why = ReadStones(nodes, read.game); !why.isEmpty())
+    return Refused(fileName, why);
+  if (std::none_of(read.game.moves.begin(), read.game.moves.end(),
+                   [](const PlayedMove& move) { return IsOnBoard(move.point); }))
+    return Refused(fileName, u"着手がありません。"_qs);
+  return read;
+}
+
+GameFile ReadGameFile(const QString& path) {
+  const QString fileName = QDir::toNativeSeparators(path);
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return Refused(fileName, u"ファイルを開けません。"_qs);
+  if (file.size() > kMaxGameFileBytes)
+    return Refused(fileName, u"棋譜のファイルとしては大きすぎます。"_qs);
+  return ReadGameText(DecodeGameFile(file.readAll()), fileName);
+}
+
+PlayedGame ReferencedGame(const GameReference& reference) {
+  PlayedGame game;
+  for (size_t k = 0; k < reference.moves.size(); ++k) {
+    const Point p = reference.moves[k];
+    game.moves.push_back({ColourOfNth(int(k) + 1), IsOnBoard(p) ? p : Point{}});
+  }
+  return game;
+}

@@ -1,0 +1,260 @@
+// A game the user opens: read from SGF, read corner by corner against the
+// collection, shown on the boards, and what the boards show kept as PNG and SGF.
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "collection/sgf_export.h"
+#include "features/corner_reading.h"
+#include "model/board_window_model.h"
+#include "support/board_text.h"
+#include "support/joseki_text.h"
+#include "support/test_folder.h"
+
+namespace {
+
+// A handicap game: black's stones set up, a comment, a pass and a variation.
+const QString kHandicapGame =
+    u"(;FF[4]GM[1]SZ[19]PB[黒太郎]BR[三段]PW[白花子]DT[2024-01-02]HA[2]\n"
+    "AB[pd][dp]C[二子局];W[qf]C[カカリ];B[]"
+    "(;W[tt];B[cd])(;W[aa]))"_qs;
+
+// Points of the upper left corner turned to the others, and to the other orientation.
+Point UR(Point p) {
+  return {20 - p.column, p.row};
+}
+Point LL(Point p) {
+  return {p.column, 20 - p.row};
+}
+Point LR(Point p) {
+  return {20 - p.column, 20 - p.row};
+}
+Point D(Point p) {
+  return {p.row, p.column};
+}
+
+PlayedGame Game(const std::vector<Point>& points, std::vector<Point> blackSetup = {}) {
+  PlayedGame game;
+  game.blackSetup = std::move(blackSetup);
+  const bool whiteFirst = !game.blackSetup.empty();
+  for (size_t k = 0; k < points.size(); ++k)
+    game.moves.push_back({(k % 2 == 0) != whiteFirst ? Colour::kBlack : Colour::kWhite, points[k]});
+  return game;
+}
+
+QString WriteFile(const TestFolder& folder, const QString& name, const QByteArray& bytes) {
+  QFile file(folder.path(name));
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  return file.fileName();
+}
+
+TEST(GameFile, TheMainLineWithSetupStonesPassesAndHeading) {
+  const GameFile read = ReadGameText(kHandicapGame, "g.sgf");
+  ASSERT_EQ(read.error, "");
+  const PlayedGame& game = read.game;
+  EXPECT_EQ(game.blackSetup, (std::vector<Point>{{16, 4}, {4, 16}}));
+  EXPECT_EQ(game.moves, (std::vector<PlayedMove>{{Colour::kWhite, {17, 6}},
+                                                 {Colour::kBlack, {}},
+                                                 {Colour::kWhite, {}},
+                                                 {Colour::kBlack, {3, 4}}}));
+  EXPECT_EQ(game.Heading(), u"黒 黒太郎 三段　白 白花子　2子局　2024-01-02"_qs);
+}
+
+TEST(GameFile, WhatIsNoReadableGameIsRefusedWithItsReason) {
+  const std::pair<QString, QString> cases[] = {
+      {"これはテキストです。", "SGF形式の棋譜ではありません。"},
+      {"(;FF[4]SZ[19]\n;B[dd];W[pp", "棋譜が壊れています（2行目）。"},
+      {"(;FF[4]SZ[9];B[cc];W[gg])", "19路盤の棋譜ではありません（9路盤）。"},
+      {"(;FF[4]GM[2];B[cc])", "囲碁の棋譜ではありません。"},
+      {"(;FF[4]PB[甲];B[])", "着手がありません。"},
+      {"(;FF[4];B[dd];W[zz])", "2手目の座標「zz」が読めません。"},
+  };
+  for (const auto& [text, reason] : cases)
+    EXPECT_EQ(ReadGameText(text, "g.sgf").error, u"棋譜「g.sgf」を読み込めません。\n"_qs + reason);
+  TestFolder folder;
+  EXPECT_TRUE(ReadGameFile(folder.path("none.sgf")).error.endsWith(u"ファイルを開けません。"_qs));
+  const QString shiftJis = WriteFile(folder, "sjis.sgf", "(;PB[\x8d\x95];B[dd])");  // 黒
+  EXPECT_EQ(ReadGameFile(shiftJis).game.black, u"黒"_qs);
+}
+
+TEST(GameFile, WhatABoardShowsReadsBackFromItsSgf) {
+  const PlayedGame game = ReadGameText(kHandicapGame, "g.sgf").game;
+  const QString saved = PlayedGameSgf(game, 3, {"題", "解説", "見出し"});
+  const PlayedGame back = ReadGameText(saved, "saved.sgf").game;
+  EXPECT_EQ(back.moves, std::vector<PlayedMove>(game.moves.begin(), game.moves.begin() + 3));
+  EXPECT_EQ(back.blackSetup, game.blackSetup);
+  EXPECT_EQ(back.Heading(), game.Heading());
+  EXPECT_TRUE(saved.contains("GN[題]") && saved.contains("C[解説]") &&
+              saved.contains("GC[見出し]"));
+
+  const JosekiRecord joseki =
+      Joseki(Moves({{4, 3}, {3, 5}, {}, {5, 5}}), 1, "53a552", "見出し|1/2|");
+  const QString josekiSgf = JosekiRecordSgf(joseki);
+  EXPECT_EQ(ReadGameText(josekiSgf, "j.sgf").game.moves,
+            (std::vector<PlayedMove>{{Colour::kBlack, {4, 3}},
+                                     {Colour::kWhite, {3, 5}},
+                                     {Colour::kBlack, {}},
+                                     {Colour::kWhite, {5, 5}}}));
+  EXPECT_TRUE(josekiSgf.contains("GN[title]") && josekiSgf.contains("GC[見出し]") &&
+              josekiSgf.contains("LB[ce:a]") && josekiSgf.contains("TR[ee]"));
+}
+
+// The rows of the tests: a 3-4 point joseki and its longer line, a 4-4 point
+// joseki and the same with black playing elsewhere before white's last move.
+const std::vector<JosekiRecord> kRows = {
+    Joseki(Moves({{4, 3}, {3, 5}, {5, 5}, {3, 3}}), 1),
+    Joseki(Moves({{4, 3}, {3, 5}, {5, 5}, {3, 3}, {6, 3}, {2, 6}}), 1),
+    Joseki(Moves({{4, 4}, {6, 3}, {3, 6}}), 1),
+    Joseki(Moves({{4, 4}, {6, 3}, {}, {3, 6}}), 1),
+};
+
+struct CornerWant {
+  int row;  // -1: none begins so; -2: an empty corner
+  int leftBookAt = 0;
+};
+
+TEST(CornerReading, EachCornerFollowsItsRowUntilTheGameLeavesTheBook) {
+  std::vector<BookRow> book;
+  for (const JosekiRecord& row : kRows) book.push_back({2, &row});
+  struct Case {
+    const char* name;
+    PlayedGame game;
+    std::array<CornerWant, 4> corners;  // upper left, upper right, lower left, lower right
+  };
+  const Case cases[] = {
+      {"transposed, interleaved, colours exchanged upper right, black elsewhere lower left",
+       Game({{4, 3},
+             UR(D({4, 3})),
+             UR(D({3, 5})),
+             {3, 5},
+             {5, 5},
+             UR(D({5, 5})),
+             UR(D({3, 3})),
+             {3, 3},
+             LL({4, 4}),
+             LL(D({6, 3})),
+             {10, 10},
+             LL(D({3, 6})),
+             {2, 2},
+             LR({5, 5})}),
+       {{{0}, {0}, {3}, {-1}}}},
+      {"handicap stones, a pass for black's move elsewhere, a deviation at move 12",
+       Game({{6, 3},
+             {},
+             {3, 6},
+             {},
+             LR({6, 3}),
+             LR({3, 6}),
+             UR({4, 3}),
+             UR({3, 5}),
+             UR({5, 5}),
+             UR({3, 3}),
+             UR({6, 3}),
+             UR({2, 2})},
+            {{4, 4}, LR({4, 4})}),
+       {{{3}, {1, 12}, {-2}, {2}}}},
+  };
+  for (const Case& c : cases) {
+    const std::array<CornerReading, 4> read = ReadCorners(c.game, book);
+    for (size_t k = 0; k < 4; ++k) {
+      const CornerWant& want = c.corners[k];
+      EXPECT_EQ(read[k].row, std::max(want.row, -1)) << c.name << ", corner " << k;
+      EXPECT_EQ(read[k].firstMove < 0, want.row == -2) << c.name << ", corner " << k;
+      EXPECT_EQ(read[k].leftBookAt, want.leftBookAt) << c.name << ", corner " << k;
+    }
+  }
+  // Numbered as in the joseki: the handicap stone given, the pass as move 2.
+  const std::array<CornerReading, 4> read = ReadCorners(cases[1].game, book);
+  EXPECT_EQ(read[0].numbers, (std::vector<NumberedStone>{{1, 1}, {2, 2}, {3, 3}}));
+  EXPECT_EQ(read[1].numbers,
+            (std::vector<NumberedStone>{{8, 1}, {9, 2}, {10, 3}, {11, 4}, {12, 5}}));
+  EXPECT_EQ(read[1].lastShownMove, 12);
+}
+
+class ReadingModelTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TestRow handicap, komoku, others;
+    handicap.title = "置碁";
+    handicap.five = "0A";
+    handicap.moves = Moves({{4, 4}, {6, 3}, {3, 6}});
+    handicap.commentary = "置碁の解説";
+    komoku.title = "小目";
+    komoku.moves = Moves({{4, 3}, {3, 5}, {5, 5}, {3, 3}});
+    others.title = "五の五";
+    others.five = "8A";
+    others.moves = Moves({{5, 5}, {3, 3}});
+    folder.WriteCollection({handicap, komoku, others});
+  }
+  QString GameFile(const std::vector<Point>& points) {
+    return WriteFile(folder, "game.sgf",
+                     PlayedGameSgf(Game(points), int(points.size()), {}).toUtf8());
+  }
+
+  TestFolder folder;
+  MessageRecorder messages;
+  GameReadingModel reading{folder.folder(), messages};
+};
+
+TEST_F(ReadingModelTest, ACornerChosenShowsItsJosekiAndTheGameUpToWhereItLeftTheBook) {
+  ASSERT_TRUE(reading.OpenGame(GameFile({{4, 3},
+                                         {3, 5},
+                                         {5, 5},
+                                         {16, 4},
+                                         {14, 3},
+                                         {2, 2},
+                                         {10, 10},
+                                         {17, 6},
+                                         {4, 16},
+                                         {15, 15},
+                                         {17, 17}})));
+  EXPECT_EQ(reading.lines(),
+            QStringList({"左上隅　小目　6手目で定石を外れました", "右上隅　置碁　定石どおり",
+                         "左下隅　定石はまだ始まっていません", "右下隅　五の五　定石どおり"}));
+  const CornerChoice choice = *reading.Choice(0);
+  EXPECT_EQ(choice.section, 3);
+  EXPECT_EQ(choice.heading, "左上隅：1手目～6手目");
+  EXPECT_EQ(reading.Choice(1)->section, 1);  // listed by sections 1 and 2, read once
+  EXPECT_EQ(reading.Choice(3)->section, 7);
+  EXPECT_FALSE(reading.Choice(2));
+
+  BoardWindowModel model(folder.folder(), 3, messages);
+  model.Load();
+  model.ShowGameCorner(choice);
+  EXPECT_EQ(BoardRows(model.canvas().shown(), Board::kLeft, 5, 5),
+            (std::vector<std::string>{". . . . .", ". . . . .", ". . w3 X .", ". . . . .",
+                                      ". . w1 . b2"}));
+  EXPECT_EQ(BoardRows(model.canvas().shown(), Board::kRight, 5, 5),
+            (std::vector<std::string>{". . . . .", ". w3 . . .", ". . . X .", ". . . . .",
+                                      ". . w1 . b2"}));
+  EXPECT_EQ(CellToken(model.canvas().shown(), Board::kRight, {16, 4}), "O");
+  EXPECT_EQ(CellToken(model.canvas().shown(), Board::kRight, {14, 3}), "X");
+  EXPECT_EQ(model.view().gameHeading, choice.heading);
+  EXPECT_FALSE(model.view().gameButtonsEnabled);
+
+  model.SaveBoardPicture(Board::kRight, folder.path("right.png"));
+  EXPECT_TRUE(QImage(folder.path("right.png")).convertToFormat(QImage::Format_RGB32) ==
+              model.canvas().shown().copy(BoardArea(Board::kRight)));
+  model.SaveBoardRecord(Board::kRight, folder.path("right.sgf"));
+  EXPECT_EQ(ReadGameFile(folder.path("right.sgf")).game.moves.size(), 6u);
+  model.SaveBoardRecord(Board::kLeft, folder.path("missing/left.sgf"));
+  EXPECT_EQ(messages.messages, QStringList{u"ファイル「%1」に保存できませんでした。"_qs.arg(
+                                   folder.path("missing/left.sgf"))});
+  model.StartSearchInput();  // the game is gone from the right board
+  EXPECT_FALSE(model.HasBoardRecord(Board::kRight));
+}
+
+TEST_F(ReadingModelTest, AFileThatCannotBeReadIsReportedAndChangesNothing) {
+  ASSERT_TRUE(reading.OpenGame(GameFile({{4, 3}})));
+  const QStringList lines = reading.lines();
+  EXPECT_FALSE(reading.OpenGame(WriteFile(folder, "small.sgf", "(;SZ[9];B[cc])")));
+  EXPECT_EQ(messages.messages.size(), 1);
+  EXPECT_TRUE(messages.messages[0].contains(folder.path("small.sgf")));
+  EXPECT_EQ(reading.lines(), lines);
+  TestFolder empty;  // a game is read, the collection cannot be
+  EXPECT_FALSE(GameReadingModel(empty.folder(), messages).OpenGame(folder.path("game.sgf")));
+  EXPECT_TRUE(messages.messages.last().contains(empty.path("fld1/goc.db")));
+}
+
+}  // namespace
