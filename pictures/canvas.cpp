@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cstring>
 
@@ -34,7 +35,7 @@ void Canvas::LoadPattern(const QString& name) {
   const QString path = imageFolder_.filePath(name);
   const QByteArray bytes = ReadFile(path);
   // Each file's suffix is its format; naming it skips content sniffing.
-  const QByteArray format = path.mid(path.lastIndexOf(u'.') + 1).toLatin1().toLower();
+  const QByteArray format = QFileInfo(path).suffix().toLatin1().toLower();
   const QImage image = format == "gif" ? DecodeGif(bytes) : DecodeOtherImage(bytes, format);
   if (image.isNull()) throw ImageLoadError(path);
   SetPattern(image);

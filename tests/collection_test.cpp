@@ -184,7 +184,8 @@ TEST(Collection, WalModeOrLockedFileReadsAndNothingIsWrittenBesideIt) {
 }
 
 TEST(HelpText, SectionsRunToTheNextMark) {
-  const QString text = u"■はじめに\r\n一行目\r\n■内容説明\r\n本文\r\n■特典１\r\n最後まで"_qs;
+  const QString text = u"■はじめに\r\n一行目\r\n■内容説明\r\n本文\r\n■空\r\n■特典１\r\n最後まで"_qs;
+  EXPECT_EQ(HelpSection(text, u"空"_qs), QString());
   EXPECT_EQ(HelpSection(text, u"はじめに"_qs), u"一行目\r\n"_qs);
   EXPECT_EQ(HelpSection(text, u"内容説明"_qs), u"本文\r\n"_qs);
   EXPECT_EQ(HelpSection(text, u"特典１"_qs), u"最後まで"_qs);

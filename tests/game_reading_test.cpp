@@ -69,6 +69,8 @@ TEST(GameFile, WhatIsNoReadableGameIsRefusedWithItsReason) {
       {"(;FF[4]GM[2];B[cc])", "囲碁の棋譜ではありません。"},
       {"(;FF[4]PB[甲];B[])", "着手がありません。"},
       {"(;FF[4];B[dd];W[zz])", "2手目の座標「zz」が読めません。"},
+      {"(;FF[4];B[dd];W[zzzz])", "2手目の座標「zzzz」が読めません。"},
+      {"(;FF[4];B[abcde])", "1手目の座標が読めません。"},
   };
   for (const auto& [text, reason] : cases)
     EXPECT_EQ(ReadGameText(text, "g.sgf").error, u"棋譜「g.sgf」を読み込めません。\n"_qs + reason);

@@ -195,10 +195,19 @@ TEST_F(BoardWindowTest, AClickOnTheSelectedLineDrawsItAgain) {
   window->josekiList()->setCurrentRow(1);
   Click(Button(u"検索手順の入力開始"));
   ASSERT_FALSE(Button(u"１手進む")->isEnabled());
-  const QRect line = window->josekiList()->visualItemRect(window->josekiList()->item(1));
-  QTest::mouseClick(window->josekiList()->viewport(), Qt::LeftButton, {}, line.center());
+  const auto clickLine = [&](int row) {
+    const int before = window->model().canvas().refreshCount();
+    const QRect line = window->josekiList()->visualItemRect(window->josekiList()->item(row));
+    QTest::mouseClick(window->josekiList()->viewport(), Qt::LeftButton, {}, line.center());
+    QTest::qWait(QApplication::doubleClickInterval());  // the next click is not a double click
+    return window->model().canvas().refreshCount() - before;
+  };
+  const int drawing = clickLine(1);
+  EXPECT_GT(drawing, 0);
   EXPECT_TRUE(Button(u"１手進む")->isEnabled());
   EXPECT_EQ(window->model().replay().shownMove(), 3);
+  const int changing = clickLine(0);
+  EXPECT_EQ(clickLine(0), changing);  // a click that changes the line draws once too
 }
 
 TEST_F(BoardWindowTest, AClickedSequenceFindsItsJosekiOneTickLater) {
