@@ -16,7 +16,9 @@
 #include "collection_builder/collection_build.h"
 #include "collection_builder/collection_db.h"
 #include "collection_builder/collection_export.h"
+#include "collection_builder/command_line.h"
 #include "collection_builder/game_matcher.h"
+#include "collection_builder/game_record.h"
 #include "collection_builder/game_reference.h"
 #include "collection_builder/game_selection.h"
 #include "collection_builder/joseki_reader.h"
@@ -235,6 +237,7 @@ TEST(RecordEncoding, EncodesAKnownJosekiExactly) {
   EXPECT_EQ(row.commentary, QStringLiteral("黒２が要点。"));
   EXPECT_EQ(row.one, QStringLiteral("1"));
   EXPECT_TRUE(SameContent(j, DecodeJoseki(row)));
+  EXPECT_FALSE(SameContent(j, One(kKomoku)));
   // A key that is a prefix of another sorts first although the caption follows it.
   EXPECT_LT(FiveText(QStringLiteral("2B01"), QStringLiteral("二間")), row.five);
 }
@@ -270,6 +273,7 @@ TEST(GameMatcher, FindsOnlyConsecutiveMovesFromAnEmptyCorner) {
   } cases[] = {
       {komoku, {"dc", "qq", "hh", "ce", "ed", "ch"}, true},   // a stone three lines away
       {komoku, {"dc", "fe", "ee", "ce", "ed", "ch"}, false},  // and within two lines
+      {komoku, {"dc", "qq", "gf", "ce", "ed", "ch"}, false},  // exactly two lines right, below
       {komoku, {"jj", "dc", "kk", "ce", "ed", "ch"}, false},  // the approacher's corner stone
       {komoku, {"dc", "ce", "ed", "qq", "ch"}, false},        // a move elsewhere in between
       {tenuki, {"dc", "ce", "qp", "ch"}, true},               // tenuki played far away
@@ -279,6 +283,26 @@ TEST(GameMatcher, FindsOnlyConsecutiveMovesFromAnEmptyCorner) {
     Occurrence o;
     EXPECT_EQ(FindJosekiInGame(c.joseki, Game(c.moves, 0), o), c.found) << c.moves[1].toStdString();
   }
+}
+
+TEST(GameRecord, TheMainLineEndsAtSetupStonesAPassOrAMoveOutOfTurn) {
+  QTemporaryDir dir;
+  const std::pair<const char*, size_t> cases[] = {
+      {"(;SZ[19];B[dc];W[ce];AB[aa]B[ed])", 2},
+      {"(;SZ[19];B[dc];B[ce])", 1},
+      {"(;SZ[19];B[dc];W[ce];B[];W[ed])", 2},
+      {"(;SZ[19];B[dc];W[ce];C[x];B[ed])", 3}};
+  for (const auto& [text, moves] : cases) {
+    QFile file(dir.filePath("g.sgf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+    file.close();
+    EXPECT_EQ(ReadGameRecord(dir.filePath("g.sgf"), "g.sgf").moves.size(), moves) << text;
+  }
+  for (const QStringList& wrong :
+       {QStringList{}, QStringList{"--check"}, QStringList{"--export", "a"},
+        QStringList{"--select-games", "a", "b", "c"}, QStringList{"a"}})
+    EXPECT_EQ(RunCommandLine(wrong), 2);
 }
 
 TEST(GameReference, HeadingRangeAndMoves) {
