@@ -67,6 +67,27 @@ struct CloseDb {
 struct FinalizeStatement {
   void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
 };
+using Db = std::unique_ptr<sqlite3, CloseDb>;
+using Statement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
+
+// The collection read-only, or null when it cannot be opened.
+Db OpenImmutable(const QString& path) {
+  sqlite3* raw = nullptr;
+  const int opened = sqlite3_open_v2(ImmutableUri(path).constData(), &raw,
+                                     SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+  Db db(raw);
+  if (opened != SQLITE_OK) db.reset();
+  return db;
+}
+
+QString ColumnText(sqlite3_stmt* statement, int column) {
+  const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+  return QString::fromUtf8(text, sqlite3_column_bytes(statement, column));
+}
+
+constexpr const char* kJosekiGamesQuery =
+    "SELECT g.heading || '|' || o.first_move || '/' || o.last_move || '|' || g.moves "
+    "FROM occurrences o JOIN games g ON g.id = o.game WHERE o.joseki = ? ORDER BY o.ordinal";
 
 }  // namespace
 
@@ -94,11 +115,8 @@ SectionRecords ReadSection(const QString& path, int sectionCode, int maxRecords)
     return result;
   };
   if (!QFileInfo(path).isFile()) return fail(u"ファイルがありません。"_qs);
-  sqlite3* raw = nullptr;
-  const int opened = sqlite3_open_v2(ImmutableUri(path).constData(), &raw,
-                                     SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
-  std::unique_ptr<sqlite3, CloseDb> db(raw);
-  if (opened != SQLITE_OK) return fail(u"ファイルを開けません。"_qs);
+  const Db db = OpenImmutable(path);
+  if (!db) return fail(u"ファイルを開けません。"_qs);
   RegisterFunctions(db.get());
 
   sqlite3_stmt* rawStatement = nullptr;
@@ -109,7 +127,7 @@ SectionRecords ReadSection(const QString& path, int sectionCode, int maxRecords)
                     ? u"表 gocs がありません。"_qs
                     : u"ファイルが壊れているか、定石集の形式ではありません（%1）。"_qs.arg(why));
   }
-  std::unique_ptr<sqlite3_stmt, FinalizeStatement> statement(rawStatement);
+  const Statement statement(rawStatement);
   if (sqlite3_column_count(statement.get()) < int(StoredRow().size()))
     return fail(u"表 gocs の欄が足りません。"_qs);
 
@@ -124,8 +142,7 @@ SectionRecords ReadSection(const QString& path, int sectionCode, int maxRecords)
       constexpr int kOneField = 1;
       if (i != kOneField && sqlite3_column_type(statement.get(), i) == SQLITE_NULL)
         return fail(u"空の欄（NULL）があります（ID %1）。"_qs.arg(row[0]));
-      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), i));
-      row[i] = QString::fromUtf8(text, sqlite3_column_bytes(statement.get(), i));
+      row[i] = ColumnText(statement.get(), i);
     }
     std::optional<JosekiRecord> record = ParseRecord(row);
     if (!record) return fail(u"ID %1 の置石の数が手順より多くなっています。"_qs.arg(row[0]));
@@ -134,4 +151,19 @@ SectionRecords ReadSection(const QString& path, int sectionCode, int maxRecords)
   if (step != SQLITE_DONE)
     return fail(u"ファイルが壊れています（%1）。"_qs.arg(sqlite3_errmsg(db.get())));
   return result;
+}
+
+std::vector<GameReference> ReadJosekiGames(const QString& path, const QString& josekiId) {
+  std::vector<GameReference> games;
+  const Db db = OpenImmutable(path);
+  sqlite3_stmt* raw = nullptr;
+  // A collection written before the games were stored has no such tables: the
+  // statement fails and the joseki has only its reference.
+  if (!db || sqlite3_prepare_v2(db.get(), kJosekiGamesQuery, -1, &raw, nullptr) != SQLITE_OK)
+    return games;
+  const Statement statement(raw);
+  sqlite3_bind_int64(statement.get(), 1, josekiId.toLongLong());
+  while (sqlite3_step(statement.get()) == SQLITE_ROW && games.size() < kMaxJosekiGames)
+    games.push_back(ParseGameReference(ColumnText(statement.get(), 0)));
+  return games;
 }

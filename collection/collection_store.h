@@ -26,3 +26,11 @@ QString SectionQuery(int sectionCode);
 // records.
 SectionRecords ReadSection(const QString& path, int sectionCode,
                            int maxRecords = kMaxSectionRecords);
+
+// A joseki lists at most this many games.
+inline constexpr size_t kMaxJosekiGames = 1000;
+
+// The games in which joseki josekiId (its ID) was played, as the collection
+// orders them (its reference game first), each read as a game reference. A
+// collection without the tables of games, or one that cannot be read, has none.
+std::vector<GameReference> ReadJosekiGames(const QString& path, const QString& josekiId);

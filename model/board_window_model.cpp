@@ -51,7 +51,9 @@ void BoardWindowModel::SelectLine(int index) {
   view_.caption = joseki.caption;
   view_.commentary = joseki.commentary;
   SetSearchTexts({joseki.referenceText, searchTexts_.mirror});
-  if (!joseki.game.present) replay_.ForgetMoves();
+  games_.Choose(joseki, ReadJosekiGames(folder_.CollectionFile(), joseki.id));
+  MirrorGameList();
+  if (!games_.shown()) replay_.ForgetMoves();
   view_.gameHeading = u" "_qs;
   ShowJoseki();
 }
@@ -65,14 +67,14 @@ void BoardWindowModel::ShowJoseki() {
 }
 
 void BoardWindowModel::ReadGameReference() {
-  const GameReference& game = Shown().game;
-  if (!game.present) {
+  const GameReference* game = games_.shown();
+  if (!game) {
     NoteRightBoardReset(replay_.ClearBoard());
     view_.gameButtonsEnabled = false;
     return;
   }
-  view_.gameHeading = game.heading;
-  replay_.SetGame(game);
+  view_.gameHeading = game->heading;
+  replay_.SetGame(*game);
   ShowGameRecord();
 }
 
@@ -119,6 +121,28 @@ void BoardWindowModel::BackFiveMoves() {
 
 void BoardWindowModel::GoToFirstMove() {
   if (!Shown().referenceText.isEmpty()) AfterStep(replay_.GoToFirstMove());
+}
+
+// Another game of the joseki, drawn as its reference game is; the search
+// texts keep what they hold, as when the search input ends.
+void BoardWindowModel::ShowOtherGame(bool shown) {
+  if (!shown) return;
+  MirrorGameList();
+  ReadGameReference();
+}
+
+void BoardWindowModel::MirrorGameList() {
+  view_.gameCount = games_.CountText();
+  view_.previousGameEnabled = games_.hasPrevious();
+  view_.nextGameEnabled = games_.hasNext();
+}
+
+void BoardWindowModel::ShowPreviousGame() {
+  ShowOtherGame(games_.ShowPrevious());
+}
+
+void BoardWindowModel::ShowNextGame() {
+  ShowOtherGame(games_.ShowNext());
 }
 
 void BoardWindowModel::HideEndNotices() {

@@ -14,6 +14,7 @@
 #include "collection/program_folder.h"
 #include "features/game_replay.h"
 #include "features/joseki_diagram.h"
+#include "features/joseki_games.h"
 #include "features/joseki_search.h"
 #include "features/search_input.h"
 #include "model/game_reading_model.h"
@@ -32,6 +33,9 @@ struct BoardWindowView {
   QString caption;                    // at the foot of the window
   double textSize = kNormalTextSize;  // of the heading and the commentary
   bool gameButtonsEnabled = false;    // the six buttons that step through the game
+  QString gameCount;                  // 「実戦 N 局」 or 「実戦例なし」
+  bool previousGameEnabled = false;   // 前の実戦
+  bool nextGameEnabled = false;       // 次の実戦
   bool leftEndNoticeShown = false;    // 手順終了 under a board, for a moment
   bool rightEndNoticeShown = false;
   bool endNoticeTimerRunning = false;  // its tick hides both notices
@@ -57,6 +61,8 @@ class BoardWindowModel {
   void BackOneMove();       // １手戻る
   void BackFiveMoves();     // ５手戻る
   void GoToFirstMove();     // 初手に戻る
+  void ShowPreviousGame();  // 前の実戦: another game of the joseki
+  void ShowNextGame();      // 次の実戦
 
   // The joseki on the left board.
   void ShowWholeJoseki();  // 全手順表示
@@ -110,6 +116,8 @@ class BoardWindowModel {
   const JosekiRecord& Shown() const;
   void ShowJoseki();
   void ReadGameReference();
+  void ShowOtherGame(bool shown);
+  void MirrorGameList();
   void ShowGameRecord();
   void AfterStep(GameReplay::Step step);
   void SetSearchTexts(const SearchTexts& texts);
@@ -126,6 +134,7 @@ class BoardWindowModel {
   BoardWindowView view_;
 
   JosekiDiagram diagram_{canvas_};
+  JosekiGames games_;
   GameReplay replay_{canvas_};
   SearchInput input_{canvas_};
 

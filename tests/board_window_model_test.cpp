@@ -226,4 +226,50 @@ TEST_F(ModelTest, AGameThatBreaksOffLosesItsHeadingAndKeepsItsButtonsOff) {
   EXPECT_FALSE(broken.view().gameButtonsEnabled);
 }
 
+// A joseki's other games come from the tables of games: its reference first
+// (stored again, it is not shown twice), then the others in the stored order.
+TEST_F(ModelTest, TheOtherGamesOfAJosekiAreShownOneAfterAnother) {
+  EXPECT_EQ(model.view().gameCount, "実戦 1 局");  // a collection without the tables
+  const QString later = GameMoves({{16, 16}, {4, 3}, {3, 5}, {4, 4}});
+  folder.WriteJosekiGames({{1, "heading A", kGame, 2, 3},
+                           {1, "heading B", later, 2, 3},
+                           {1, "heading C", kGame, 1, 2},
+                           {3, "heading B", later, 2, 3}});
+  BoardWindowModel withGames(folder.folder(), 3, messages);
+  withGames.Load();
+  const BoardWindowView& view = withGames.view();
+  EXPECT_EQ(view.gameCount, "実戦 3 局");
+  EXPECT_FALSE(view.previousGameEnabled);
+  EXPECT_TRUE(view.nextGameEnabled);
+
+  withGames.ForwardOneMove();
+  withGames.ShowNextGame();
+  EXPECT_EQ(view.gameHeading, "heading B");
+  EXPECT_TRUE(view.gameButtonsEnabled && view.previousGameEnabled && view.nextGameEnabled);
+  EXPECT_EQ(withGames.replay().shownMove(), 3);  // drawn up to the joseki's end
+  EXPECT_EQ(CellToken(withGames.canvas().shown(), Board::kRight, {16, 16}), "X");
+  EXPECT_EQ(CellToken(withGames.canvas().shown(), Board::kRight, {3, 5}), "b2");
+  withGames.ForwardOneMove();  // stepping as in the reference game
+  EXPECT_EQ(CellToken(withGames.canvas().shown(), Board::kRight, {4, 4}), "O");
+  withGames.ForwardOneMove();
+  EXPECT_TRUE(view.rightEndNoticeShown);
+
+  withGames.ShowNextGame();
+  EXPECT_EQ(view.gameHeading, "heading C");
+  EXPECT_FALSE(view.nextGameEnabled);
+  withGames.ShowNextGame();  // the last game: nothing changes
+  EXPECT_EQ(view.gameHeading, "heading C");
+  withGames.ShowPreviousGame();
+  withGames.ShowPreviousGame();
+  EXPECT_EQ(view.gameHeading, "heading A");
+  EXPECT_FALSE(view.previousGameEnabled);
+
+  withGames.SelectLine(1);
+  EXPECT_EQ(view.gameCount, "実戦例なし");
+  EXPECT_FALSE(view.previousGameEnabled || view.nextGameEnabled);
+  withGames.SelectLine(2);  // no reference of its own: the stored game is its first
+  EXPECT_EQ(view.gameCount, "実戦 1 局");
+  EXPECT_EQ(view.gameHeading, "heading B");
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "pictures/end_notice.h"
 #include "windows/board_display.h"
@@ -83,6 +84,11 @@ BoardWindow::BoardWindow(const ProgramFolder& folder, int section, MessageSink& 
       AddButton(u"５手進む"_qs, {760, 592, 73, 25}, &BoardWindowModel::ForwardFiveMoves),
       AddButton(u"５手戻る"_qs, {760, 624, 73, 25}, &BoardWindowModel::BackFiveMoves),
   };
+  // The other games of the joseki, below the game buttons.
+  gameCount_ = AddLabel(this, {598, 656, 78, 20}, 9);
+  previousGame_ =
+      AddButton(u"前の実戦"_qs, {680, 653, 73, 25}, &BoardWindowModel::ShowPreviousGame);
+  nextGame_ = AddButton(u"次の実戦"_qs, {760, 653, 73, 25}, &BoardWindowModel::ShowNextGame);
   AddButton(u"文字拡大"_qs, {600, 624, 57, 25}, &BoardWindowModel::ToggleTextSize);
   AddButton(u"全手順表示"_qs, {176, 624, 73, 25}, &BoardWindowModel::ShowWholeJoseki);
   for (QPushButton* walk :
@@ -120,7 +126,33 @@ BoardWindow::BoardWindow(const ProgramFolder& folder, int section, MessageSink& 
   connect(&searchReportTimer_, &QTimer::timeout, this,
           [this] { Run([this] { model_.ReportSearchResult(); }); });
 
+  AddKeys();
   Run([this] { model_.Load(); });
+}
+
+// Each key clicks its button, so it does exactly what the button does, and
+// nothing while the button is disabled. As window shortcuts they come before
+// the list's own use of the same keys.
+void BoardWindow::AddKeys() {
+  const std::pair<QKeySequence, const char16_t*> keys[] = {
+      {Qt::Key_Left, u"１手戻る"},
+      {Qt::Key_Right, u"１手進む"},
+      {Qt::SHIFT | Qt::Key_Left, u"５手戻る"},
+      {Qt::SHIFT | Qt::Key_Right, u"５手進む"},
+      {Qt::Key_Home, u"初手に戻る"},
+      {Qt::Key_End, u"棋譜の表示"},
+      {Qt::Key_PageUp, u"前の実戦"},
+      {Qt::Key_PageDown, u"次の実戦"},
+      {Qt::Key_Space, u"次手を表示"},
+      {QKeySequence::Find, u"検索手順の入力開始"},
+      {Qt::Key_Return, u"検 索 実 行"},
+      {Qt::Key_Enter, u"検 索 実 行"},
+      {Qt::Key_Escape, u"検索中止・終了"},
+  };
+  for (const auto& [key, caption] : keys) {
+    QPushButton* target = button(QString::fromUtf16(caption));
+    connect(new QShortcut(key, this), &QShortcut::activated, target, &QPushButton::click);
+  }
 }
 
 QPushButton* BoardWindow::AddButton(const QString& caption, QRect geometry,
@@ -168,6 +200,9 @@ void BoardWindow::Sync() {
   gameHeading_->setText(view.gameHeading);
   commentary_->setText(view.commentary);
   caption_->setText(view.caption);
+  gameCount_->setText(view.gameCount);
+  previousGame_->setEnabled(view.previousGameEnabled);
+  nextGame_->setEnabled(view.nextGameEnabled);
   SetFontSize(gameHeading_, view.textSize);
   SetFontSize(commentary_, view.textSize);
   for (QPushButton* button : gameButtons_) button->setEnabled(view.gameButtonsEnabled);

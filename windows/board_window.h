@@ -31,6 +31,7 @@ class BoardWindow : public QWidget {
   QLabel* gameHeading() const { return gameHeading_; }
   QLabel* commentary() const { return commentary_; }
   QLabel* caption() const { return caption_; }
+  QLabel* gameCount() const { return gameCount_; }
   QLabel* leftEndNotice() const { return leftEndNotice_; }
   QLabel* rightEndNotice() const { return rightEndNotice_; }
   // The button with this caption.
@@ -72,6 +73,7 @@ class BoardWindow : public QWidget {
     MessageSink& inner_;
   };
 
+  void AddKeys();
   QPushButton* AddButton(const QString& caption, QRect geometry,
                          void (BoardWindowModel::*handler)());
   void Sync();
@@ -81,7 +83,8 @@ class BoardWindow : public QWidget {
   BoardWindowModel model_;
   BoardDisplay* display_;
   QListWidget* josekiList_;
-  QLabel *gameHeading_, *commentary_, *caption_;
+  QLabel *gameHeading_, *commentary_, *caption_, *gameCount_;
+  QPushButton *previousGame_, *nextGame_;
   QLabel *leftEndNotice_, *rightEndNotice_;
   std::vector<QPushButton*> gameButtons_;
   QTimer endNoticeTimer_, searchReportTimer_;

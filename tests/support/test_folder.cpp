@@ -50,3 +50,26 @@ void TestFolder::Execute(const char* sql) {
   sqlite3_close(db);
   ASSERT_EQ(result, SQLITE_OK) << why;
 }
+
+void TestFolder::WriteJosekiGames(const std::vector<GameOfJoseki>& games) {
+  Execute(
+      "CREATE TABLE games (id INTEGER PRIMARY KEY, heading TEXT, moves TEXT);"
+      "CREATE TABLE occurrences (joseki INTEGER, ordinal INTEGER, game INTEGER, "
+      "first_move INTEGER, last_move INTEGER, orientation INTEGER)");
+  QStringList headings;
+  QString sql;
+  for (int i = int(games.size()) - 1; i >= 0; --i) {
+    const GameOfJoseki& g = games[size_t(i)];
+    if (!headings.contains(g.heading)) {
+      headings << g.heading;
+      sql += u"INSERT INTO games VALUES (%1, '%2', '%3');"_qs.arg(headings.size())
+                 .arg(g.heading, g.moves);
+    }
+    sql += u"INSERT INTO occurrences VALUES (%1, %2, %3, %4, %5, 0);"_qs.arg(g.joseki)
+               .arg(i)
+               .arg(headings.indexOf(g.heading) + 1)
+               .arg(g.first)
+               .arg(g.last);
+  }
+  Execute(sql.toUtf8().constData());
+}

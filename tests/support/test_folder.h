@@ -35,6 +35,15 @@ class TestFolder {
   TestFolder();
   // Writes fld1/goc.db with the rows (IDs 1, 2, … in order).
   void WriteCollection(const std::vector<TestRow>& rows);
+  // One game of a joseki in the tables of games.
+  struct GameOfJoseki {
+    int joseki;  // its ID
+    QString heading, moves;
+    int first, last;
+  };
+  // Adds the tables of games to fld1/goc.db: each game once (by heading), and
+  // the joseki's games in the order given (stored in the reverse order).
+  void WriteJosekiGames(const std::vector<GameOfJoseki>& games);
   // Runs sql on fld1/goc.db; fails the test on an error.
   void Execute(const char* sql);
   QString path(const QString& relative) const { return dir_.filePath(relative); }

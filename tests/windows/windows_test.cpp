@@ -237,6 +237,54 @@ TEST_F(BoardWindowTest, AClickedSequenceFindsItsJosekiOneTickLater) {
   EXPECT_EQ(window->josekiList()->currentRow(), 2);
 }
 
+TEST_F(BoardWindowTest, TheOtherGamesOfAJosekiAndTheKeysThatStepThem) {
+  EXPECT_EQ(window->gameCount()->text(), u"実戦例なし"_qs);
+  EXPECT_FALSE(Button(u"前の実戦")->isEnabled() || Button(u"次の実戦")->isEnabled());
+  folder.WriteJosekiGames({{2, u"黒 丙　白 丁"_qs, "4433342531", 1, 2}});
+  window = std::make_unique<BoardWindow>(folder.folder(), 3, messages, files);
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  window->josekiList()->setCurrentRow(1);
+  EXPECT_EQ(window->gameCount()->text(), u"実戦 2 局"_qs);
+  Click(Button(u"次の実戦"));
+  EXPECT_EQ(window->gameHeading()->text(), u"黒 丙　白 丁"_qs);
+  EXPECT_TRUE(Button(u"前の実戦")->isEnabled());
+  EXPECT_FALSE(Button(u"次の実戦")->isEnabled());
+
+  const GameReplay& replay = window->model().replay();
+  const auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(window->josekiList(), k, modifiers);
+  };
+  const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> steps[] = {
+      {Qt::Key_Home, {}, 1},
+      {Qt::Key_Right, {}, 2},
+      {Qt::Key_Right, {}, 3},
+      {Qt::Key_Left, {}, 2},
+      {Qt::Key_Right, Qt::ShiftModifier, 2},  // past the end
+      {Qt::Key_End, {}, 2},
+      {Qt::Key_Left, Qt::ShiftModifier, 1},
+  };
+  for (const auto& [k, modifiers, shownMove] : steps) {
+    key(k, modifiers);
+    EXPECT_EQ(replay.shownMove(), shownMove) << k;
+  }
+  EXPECT_EQ(window->josekiList()->currentRow(), 1);  // the list did not take the keys
+  key(Qt::Key_PageUp);
+  EXPECT_EQ(window->gameHeading()->text(), u"黒 甲　白 乙"_qs);
+  key(Qt::Key_PageUp);  // the button is disabled: nothing happens
+  EXPECT_EQ(replay.shownMove(), 3);
+  Click(Button(u"手順表示開始"));
+  key(Qt::Key_Space);
+  EXPECT_TRUE(window->leftEndNotice()->isVisible());
+  key(Qt::Key_F, Qt::ControlModifier);
+  EXPECT_FALSE(Button(u"１手進む")->isEnabled());
+  key(Qt::Key_Return);
+  EXPECT_EQ(messages.messages, QStringList{u"検索入力がないので検索できません。"_qs});
+  key(Qt::Key_Escape);
+  EXPECT_TRUE(Button(u"１手進む")->isEnabled());
+}
+
 // What a board shows, as on the screen.
 QImage OnScreen(BoardWindow& window, Board board) {
   return window.display()
