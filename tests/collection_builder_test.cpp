@@ -18,6 +18,7 @@
 #include "collection_builder/collection_export.h"
 #include "collection_builder/command_line.h"
 #include "collection_builder/game_matcher.h"
+#include "collection_builder/game_occurrences.h"
 #include "collection_builder/game_record.h"
 #include "collection_builder/game_reference.h"
 #include "collection_builder/game_selection.h"
@@ -285,6 +286,51 @@ TEST(GameMatcher, FindsOnlyConsecutiveMovesFromAnEmptyCorner) {
   }
 }
 
+// A row's games: one place per game, the reference game first, then by year;
+// a crowded corner and a player without a kanji name are left out.
+TEST(GameOccurrences, OnePerGameTheReferenceFirstThenByYear) {
+  const Joseki j = One(kKomoku);
+  // Played twice; the second time play leaves the corner after it.
+  const std::vector<QString> twoCorners = {"dc", "ce", "ed", "ch", "dh",
+                                           "pc", "qe", "od", "qh", "jj"};
+  const struct {
+    const char* black;
+    const char* date;
+    std::vector<QString> moves;
+    int s;
+    int ordinal;  // -1: not listed
+    int first, symmetry;
+  } cases[] = {
+      {"Honinbo Shuwa", "1850", kKomokuLine, 3, 0, 2, 3},                     // the reference
+      {"Honinbo Shuwa", "1800", {"jj", "dc", "ce", "ed", "ch"}, 5, 1, 3, 5},  // colours swapped
+      {"Honinbo Shuwa", "", twoCorners, 0, 2, 7, 1},                          // undated
+      {"Honinbo Shuwa", "1700", {"dc", "fe", "ee", "ce", "ed", "ch"}, 6, -1, 0, 0},  // crowded
+      {"Nobody", "1600", kKomokuLine, 2, -1, 0, 0},
+  };
+  std::vector<GameRecord> games;
+  for (const auto& c : cases) {
+    games.push_back(Game(c.moves, c.s));
+    games.back().path = QStringLiteral("%1.sgf").arg(games.size());
+    games.back().black = QString::fromLatin1(c.black);
+    games.back().white = QStringLiteral("Ito Showa");
+    games.back().date = QString::fromLatin1(c.date);
+  }
+  Occurrence reference;
+  ASSERT_TRUE(FindJosekiInGame(j, games[0], reference));
+  OccurrenceLists lists = FindOccurrences({j}, games);
+  ASSERT_EQ(lists.size(), 1u);
+  PutReferenceFirst(lists[0], 0, reference);
+  ASSERT_EQ(lists[0].size(), 3u);
+  for (size_t g = 0; g < games.size(); ++g) {
+    if (cases[g].ordinal < 0) continue;
+    const GameOccurrence& o = lists[0][cases[g].ordinal];
+    EXPECT_EQ(o.game, g);
+    EXPECT_EQ(o.place.first, cases[g].first) << g;
+    EXPECT_EQ(o.place.last, cases[g].first + 2) << g;
+    EXPECT_EQ(o.place.symmetry, cases[g].symmetry) << g;
+  }
+}
+
 TEST(GameRecord, TheMainLineEndsAtSetupStonesAPassOrAMoveOutOfTurn) {
   QTemporaryDir dir;
   const std::pair<const char*, size_t> cases[] = {
@@ -380,6 +426,25 @@ TEST(GameReference, VerificationRejectsARangeThatDoesNotMatch) {
 }
 
 // --- Whole builds ---
+
+// The game texts of one row, read with the program's query.
+QStringList RowGames(const QString& db, int joseki) {
+  sqlite3* raw = nullptr;
+  sqlite3_open_v2(db.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
+  sqlite3_stmt* select = nullptr;
+  sqlite3_prepare_v2(raw,
+                     "SELECT g.heading || '|' || o.first_move || '/' || o.last_move || '|' || "
+                     "g.moves FROM occurrences o JOIN games g ON g.id = o.game "
+                     "WHERE o.joseki = ? ORDER BY o.ordinal",
+                     -1, &select, nullptr);
+  sqlite3_bind_int(select, 1, joseki);
+  QStringList texts;
+  while (sqlite3_step(select) == SQLITE_ROW)
+    texts << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(select, 0)));
+  sqlite3_finalize(select);
+  sqlite3_close(raw);
+  return texts;
+}
 
 class CollectionBuild : public ::testing::Test {
  protected:
@@ -517,7 +582,8 @@ TEST_F(CollectionBuild, SelectsCopiesAndReferencesTheGames) {
             QStringLiteral("2A01\tb/castle.sgf\n"));
   EXPECT_FALSE(QFile::exists(Data(QStringLiteral("games/old/stale.sgf"))));
   EXPECT_FALSE(QFileInfo::exists(Data(QStringLiteral("games/old"))));
-  EXPECT_FALSE(QFile::exists(Data(QStringLiteral("games/a/plain.sgf"))));
+  EXPECT_TRUE(QFile::exists(Data(QStringLiteral("games/a/plain.sgf"))));  // every game played
+  EXPECT_FALSE(QFile::exists(Data(QStringLiteral("games/c/crowded.sgf"))));
   const QString copy = ReadText(Data(QStringLiteral("games/b/castle.sgf")));
   EXPECT_TRUE(copy.contains(u"PB[Honinbo Shuwa]"));
   EXPECT_FALSE(copy.contains(u"GC[")) << copy.toStdString();
@@ -529,10 +595,19 @@ TEST_F(CollectionBuild, SelectsCopiesAndReferencesTheGames) {
   ASSERT_EQ(Build(db, &output), 0) << output.toStdString();
   EXPECT_TRUE(output.contains(u"total: 2 rows, 1 with an honest game reference"))
       << output.toStdString();
+  EXPECT_TRUE(output.contains(u"2 in all, 1 rows with at least one game")) << output.toStdString();
   const auto rows = ReadCollection(db);
   EXPECT_EQ(rows[0].gameReference,
             QStringLiteral("黒 本因坊秀和 七段　白 伊藤松和 六段　1850年|2/4|") + "H4F3G5C3");
   EXPECT_EQ(rows[1].gameReference, QString());
+  // The row's games as the program reads them: the reference first, each one verified.
+  const QStringList games = RowGames(db, rows[0].id);
+  ASSERT_EQ(games.size(), 2) << games.join(u'\n').toStdString();
+  EXPECT_EQ(games[0], rows[0].gameReference);
+  EXPECT_TRUE(games[1].startsWith(QStringLiteral("黒 太田雄蔵　白 本因坊丈和　1800年|2/4|")));
+  const Joseki komoku = One(kKomoku);
+  for (const QString& game : games) EXPECT_EQ(VerifyGameReference(komoku, game), QString());
+  EXPECT_TRUE(RowGames(db, rows[1].id).isEmpty());
 
   // A pinned game that does not show the joseki stops the build.
   WriteText(Data(QStringLiteral("joseki/2-komoku.sgf")),

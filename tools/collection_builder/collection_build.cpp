@@ -7,7 +7,11 @@
 #include "collection_builder/build_error.h"
 #include "collection_builder/collection_db.h"
 #include "collection_builder/collection_measure.h"
+#include "collection_builder/game_folder.h"
+#include "collection_builder/game_occurrences.h"
+#include "collection_builder/game_reference.h"
 #include "collection_builder/game_references.h"
+#include "collection_builder/game_tables.h"
 #include "collection_builder/joseki_reader.h"
 #include "collection_builder/joseki_validator.h"
 #include "collection_builder/title_terms.h"
@@ -34,6 +38,50 @@ void CheckTitles(const QString& dataDir, const std::vector<Joseki>& joseki,
     return;
   }
   for (const Joseki& j : joseki) loaded.errors << CheckTitleTerms(j, *terms);
+}
+
+// Every game each joseki was played in, its reference game first.
+OccurrenceLists OrderedOccurrences(const std::vector<Joseki>& joseki, const GameFolder& folder,
+                                   const ReferenceResult& references) {
+  OccurrenceLists lists = FindOccurrences(joseki, folder.games);
+  for (size_t j = 0; j < joseki.size(); ++j) {
+    const auto game = folder.indexByPath.find(references.gamePaths[j]);
+    if (game != folder.indexByPath.end())
+      PutReferenceFirst(lists[j], game->second, references.places[j]);
+  }
+  return lists;
+}
+
+// Each occurrence read as the program reads it must verify like a reference.
+QStringList VerifyOccurrences(const std::vector<Joseki>& joseki, const GameTables& tables) {
+  QStringList errors;
+  for (const StoredOccurrence& o : tables.occurrences) {
+    const StoredGame& game = tables.games[o.game - 1];
+    const QString text =
+        QStringLiteral("%1|%2/%3|%4").arg(game.heading).arg(o.first).arg(o.last).arg(game.moves);
+    const QString wrong = VerifyGameReference(joseki[o.joseki - 1], text);
+    if (!wrong.isEmpty())
+      errors << QStringLiteral("%1: game %2 of its list: %3")
+                    .arg(joseki[o.joseki - 1].Label())
+                    .arg(o.ordinal)
+                    .arg(wrong);
+  }
+  return errors;
+}
+
+// The tables of every game each joseki was played in, verified; problems are
+// added to references.errors.
+GameTables MakeCheckedGameTables(const std::vector<Joseki>& joseki, const GameFolder& folder,
+                                 ReferenceResult& references) {
+  try {
+    GameTables tables =
+        MakeGameTables(OrderedOccurrences(joseki, folder, references), folder.games);
+    references.errors << VerifyOccurrences(joseki, tables);
+    return tables;
+  } catch (const BuildError& error) {
+    references.errors << error.text();
+    return {};
+  }
 }
 
 }  // namespace
@@ -90,9 +138,12 @@ int BuildCollection(const QString& dataDir, const QString& outDb, QTextStream& o
     err.flush();
     return 1;
   }
-  const ReferenceResult references =
-      MakeGameReferences(loaded.joseki, QDir(dataDir).filePath(QStringLiteral("games")));
+  const QString gamesDir = QDir(dataDir).filePath(QStringLiteral("games"));
+  const GameFolder folder = ReadGameFolder(gamesDir);
+  for (const auto& [path, reason] : folder.unreadable) err << "warning: skipped " << reason << '\n';
+  ReferenceResult references = MakeGameReferences(loaded.joseki, gamesDir, folder);
   PrintAll(references.warnings, QStringLiteral("warning: "), err);
+  const GameTables tables = MakeCheckedGameTables(loaded.joseki, folder, references);
   if (!references.errors.isEmpty()) {
     PrintAll(references.errors, QStringLiteral("error: "), err);
     err << references.errors.size() << " error(s) in game references; " << outDb
@@ -103,13 +154,14 @@ int BuildCollection(const QString& dataDir, const QString& outDb, QTextStream& o
   std::vector<JosekiRow> rows = EncodeCollection(loaded.joseki);
   for (size_t i = 0; i < rows.size(); ++i) rows[i].gameReference = references.references[i];
   try {
-    WriteCollection(rows, outDb);
+    WriteCollection(rows, tables, outDb);
   } catch (const BuildError& error) {
     err << "error: " << error.text() << '\n';
     err.flush();
     return 1;
   }
   PrintMeasure(loaded.joseki, &references.references, out);
+  PrintGameMeasure(tables, out);
   out << "wrote " << rows.size() << " joseki to " << outDb << " in " << timer.elapsed() << " ms\n";
   out.flush();
   return 0;

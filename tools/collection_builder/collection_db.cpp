@@ -16,6 +16,15 @@ constexpr const char* kCreateTable =
 constexpr const char* kInsert =
     "INSERT INTO gocs (ID, one, markers, setup_count, title, five, commentary, moves, "
     "game_reference) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)";
+constexpr const char* kCreateGameTables =
+    "CREATE TABLE games (id INTEGER PRIMARY KEY, heading TEXT NOT NULL, moves TEXT NOT NULL);"
+    "CREATE TABLE occurrences (joseki INTEGER NOT NULL, ordinal INTEGER NOT NULL, "
+    "game INTEGER NOT NULL REFERENCES games(id), first_move INTEGER NOT NULL, "
+    "last_move INTEGER NOT NULL, orientation INTEGER NOT NULL, PRIMARY KEY (joseki, ordinal))";
+constexpr const char* kInsertGame = "INSERT INTO games (id, heading, moves) VALUES (?, ?, ?)";
+constexpr const char* kInsertOccurrence =
+    "INSERT INTO occurrences (joseki, ordinal, game, first_move, last_move, orientation) "
+    "VALUES (?, ?, ?, ?, ?, ?)";
 constexpr const char* kSelect =
     "SELECT ID, one, markers, setup_count, title, five, commentary, moves, game_reference "
     "FROM gocs ORDER BY ID";
@@ -76,16 +85,37 @@ void InsertRows(sqlite3* db, const QString& path, const std::vector<JosekiRow>& 
   }
 }
 
+void InsertGameTables(sqlite3* db, const QString& path, const GameTables& tables) {
+  Statement game = Prepare(db, path, kInsertGame);
+  for (const StoredGame& g : tables.games) {
+    sqlite3_reset(game.get());
+    sqlite3_bind_int(game.get(), 1, g.id);
+    BindText(game.get(), 2, g.heading);
+    BindText(game.get(), 3, g.moves);
+    if (sqlite3_step(game.get()) != SQLITE_DONE) Fail(db, path, "insert game");
+  }
+  Statement occurrence = Prepare(db, path, kInsertOccurrence);
+  for (const StoredOccurrence& o : tables.occurrences) {
+    sqlite3_reset(occurrence.get());
+    const int values[] = {o.joseki, o.ordinal, o.game, o.first, o.last, o.orientation};
+    for (int i = 0; i < 6; ++i) sqlite3_bind_int(occurrence.get(), i + 1, values[i]);
+    if (sqlite3_step(occurrence.get()) != SQLITE_DONE) Fail(db, path, "insert occurrence");
+  }
+}
+
 }  // namespace
 
-void WriteCollection(const std::vector<JosekiRow>& rows, const QString& path) {
+void WriteCollection(const std::vector<JosekiRow>& rows, const GameTables& games,
+                     const QString& path) {
   const QString temporary = path + QStringLiteral(".tmp");
   QFile::remove(temporary);
   try {
     Db db = Open(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     Exec(db.get(), temporary, kCreateTable);
+    Exec(db.get(), temporary, kCreateGameTables);
     Exec(db.get(), temporary, "BEGIN");
     InsertRows(db.get(), temporary, rows);
+    InsertGameTables(db.get(), temporary, games);
     Exec(db.get(), temporary, "COMMIT");
   } catch (const BuildError&) {
     QFile::remove(temporary);

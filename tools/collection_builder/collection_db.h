@@ -1,15 +1,18 @@
 #pragma once
-// The collection file: SQLite, one table gocs, every field text except ID.
+// The collection file: SQLite, the table gocs (every field text except ID) and
+// the tables games and occurrences.
 
 #include <QString>
 #include <vector>
 
+#include "collection_builder/game_tables.h"
 #include "collection_builder/record_encoding.h"
 
-// Writes the rows into a fresh file at path: built beside it under a temporary
-// name and renamed over it, so a reader never sees half a collection.
-// Throws BuildError.
-void WriteCollection(const std::vector<JosekiRow>& rows, const QString& path);
+// Writes the rows and the game tables into a fresh file at path: built beside
+// it under a temporary name and renamed over it, so a reader never sees half a
+// collection. Throws BuildError.
+void WriteCollection(const std::vector<JosekiRow>& rows, const GameTables& games,
+                     const QString& path);
 
 // Every row of gocs in ID order. Throws BuildError.
 std::vector<JosekiRow> ReadCollection(const QString& path);

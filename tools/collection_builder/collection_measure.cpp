@@ -1,5 +1,6 @@
 #include "collection_builder/collection_measure.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -84,5 +85,19 @@ void PrintMeasure(const std::vector<Joseki>& joseki, const std::vector<QString>*
   const int prefixRows = static_cast<int>(std::count(prefix.begin(), prefix.end(), true));
   out << "rows that begin another row: " << prefixRows << " (" << Percent(prefixRows, total)
       << ")\n";
+  out.flush();
+}
+
+void PrintGameMeasure(const GameTables& tables, QTextStream& out) {
+  std::map<int, int> gamesPerRow;
+  for (const StoredOccurrence& o : tables.occurrences) ++gamesPerRow[o.joseki];
+  std::vector<int> counts;
+  for (const auto& [joseki, count] : gamesPerRow) counts.push_back(count);
+  std::sort(counts.begin(), counts.end());
+  const size_t n = counts.size();
+  const double median = n == 0 ? 0 : (counts[(n - 1) / 2] + counts[n / 2]) / 2.0;
+  out << "occurrences in games: " << tables.occurrences.size() << " in all, " << n
+      << " rows with at least one game; games per such row: median " << median << ", maximum "
+      << (n == 0 ? 0 : counts.back()) << "; games stored: " << tables.games.size() << '\n';
   out.flush();
 }

@@ -8,6 +8,7 @@
 #include <QTextStream>
 #include <vector>
 
+#include "collection_builder/game_tables.h"
 #include "collection_builder/joseki.h"
 
 // For each joseki: true when its whole sequence, in some orientation, is the
@@ -21,3 +22,7 @@ int SharedFinalPositions(const std::vector<Joseki>& joseki);
 // omitted, then the game columns are left out.
 void PrintMeasure(const std::vector<Joseki>& joseki, const std::vector<QString>* references,
                   QTextStream& out);
+
+// Prints the games measure: the occurrences in all, the rows with a game, the
+// games per such row (median and maximum) and the games stored.
+void PrintGameMeasure(const GameTables& tables, QTextStream& out);

@@ -1,5 +1,8 @@
 #include "collection_builder/game_matcher.h"
 
+#include <algorithm>
+#include <numeric>
+
 #include "rules/board_state.h"
 #include "rules/captures.h"
 
@@ -11,21 +14,15 @@ int PointIndex(const BoardPoint& p) {
   return p.column * (kRing + 1) + p.row;
 }
 
-std::vector<BoardState> ReplayHistory(const GameRecord& game) {
-  std::vector<BoardState> history(1);
-  history.reserve(game.moves.size() + 1);
-  for (size_t k = 0; k < game.moves.size(); ++k) {
-    BoardState board = history.back();
-    const BoardPoint p = game.moves[k];
-    const int16_t colour = k % 2 == 0 ? 1 : 2;
-    if (board.at(p.column, p.row) == 0) {
-      board.at(p.column, p.row) = colour;
-      AddStoneCounts(board, Point{p.column, p.row}, Colour(colour));
-      CaptureCheck(board, Point{p.column, p.row}, Colour(colour), nullptr);
-    }
-    history.push_back(board);
-  }
-  return history;
+// Plays game move k (from 0) on the board, captures applied; an occupied
+// point is passed over as the game records it.
+void PlayMove(BoardState& board, const GameRecord& game, int k) {
+  const BoardPoint p = game.moves[k];
+  const int16_t colour = k % 2 == 0 ? 1 : 2;
+  if (board.at(p.column, p.row) != 0) return;
+  board.at(p.column, p.row) = colour;
+  AddStoneCounts(board, Point{p.column, p.row}, Colour(colour));
+  CaptureCheck(board, Point{p.column, p.row}, Colour(colour), nullptr);
 }
 
 // The points within two lines of any of the joseki's points in orientation s.
@@ -70,15 +67,16 @@ JosekiScanner::JosekiScanner(const std::vector<Joseki>& joseki) : anchors_(kPoin
     patterns_.push_back(pattern);
     for (int s = 0; s < kSymmetries; ++s) {
       const BoardPoint anchor = Transform(pattern.numbered[pattern.anchor], s);
-      anchors_[PointIndex(anchor)].push_back({patterns_.size() - 1, s});
+      Region region;
+      for (const BoardPoint& p : pattern.given) region.Include(Transform(p, s));
+      for (const BoardPoint& p : pattern.numbered) region.Include(Transform(p, s));
+      anchors_[PointIndex(anchor)].push_back({patterns_.size() - 1, s, region});
     }
   }
 }
 
-void JosekiScanner::Scan(const GameRecord& game,
-                         const std::function<void(size_t, const Occurrence&)>& found) const {
-  if (!game.even || game.moves.empty()) return;
-  const std::vector<BoardState> history = ReplayHistory(game);
+std::vector<JosekiScanner::Placement> JosekiScanner::Placements(const GameRecord& game) const {
+  std::vector<Placement> placements;
   const int total = static_cast<int>(game.moves.size());
   for (int k = 1; k <= total; ++k) {
     for (const Anchor& a : anchors_[PointIndex(game.moves[k - 1])]) {
@@ -86,36 +84,60 @@ void JosekiScanner::Scan(const GameRecord& game,
       const int first = k - pattern.anchor;
       const int count = static_cast<int>(pattern.numbered.size());
       if (first < 1 || first + count - 1 > total) continue;
-      Region region;
-      for (const BoardPoint& p : pattern.given) region.Include(Transform(p, a.symmetry));
-      for (const BoardPoint& p : pattern.numbered) region.Include(Transform(p, a.symmetry));
       bool match = true;
       for (int i = 0; i < count && match; ++i) {
         const BoardPoint want = Transform(pattern.numbered[i], a.symmetry);
         const BoardPoint got = game.moves[first - 1 + i];
-        match = want.IsTenuki() ? IsElsewhere(got, region) : want == got;
+        match = want.IsTenuki() ? IsElsewhere(got, a.region) : want == got;
       }
-      if (!match) continue;
-      // The joseki's move 1 is white; in the game it has the colour of move `first`.
-      const BoardState& before = history[first - 1];
-      const int firstParity = first % 2;  // 1: black played the joseki's white
-      for (size_t g = 0; g < pattern.given.size() && match; ++g) {
-        const BoardPoint p = Transform(pattern.given[g], a.symmetry);
-        if (p.IsTenuki()) continue;
-        const int code = before.at(p.column, p.row);
-        const int wantParity = g % 2 == 0 ? 1 - firstParity : firstParity;  // black stone: odd code
-        match = code != 0 && code % 2 == wantParity;
-      }
-      if (!match || !StartsFromEmptyCorner(before, pattern.given, pattern.numbered, a.symmetry))
-        continue;
-      const int next = first + count;  // the game move after the joseki
-      bool staysLocal = false;
-      if (next <= total) {
-        const BoardPoint p = game.moves[next - 1];
-        staysLocal = NearPoints(pattern.given, pattern.numbered, a.symmetry).at(p.column, p.row);
-      }
-      found(pattern.joseki, {first, first + count - 1, a.symmetry, staysLocal});
+      if (match) placements.push_back({a.pattern, a.symmetry, first});
     }
+  }
+  return placements;
+}
+
+bool JosekiScanner::StartsHonestly(const Placement& placed, const BoardState& before) const {
+  const Pattern& pattern = patterns_[placed.pattern];
+  // The joseki's move 1 is white; in the game it has the colour of move `first`.
+  const int firstParity = placed.first % 2;  // 1: black played the joseki's white
+  for (size_t g = 0; g < pattern.given.size(); ++g) {
+    const BoardPoint p = Transform(pattern.given[g], placed.symmetry);
+    if (p.IsTenuki()) continue;
+    const int code = before.at(p.column, p.row);
+    const int wantParity = g % 2 == 0 ? 1 - firstParity : firstParity;  // black stone: odd code
+    if (code == 0 || code % 2 != wantParity) return false;
+  }
+  return StartsFromEmptyCorner(before, pattern.given, pattern.numbered, placed.symmetry);
+}
+
+void JosekiScanner::Scan(const GameRecord& game,
+                         const std::function<void(size_t, const Occurrence&)>& found) const {
+  if (!game.even || game.moves.empty()) return;
+  const std::vector<Placement> placements = Placements(game);
+  // One replay of the game, only as far as the latest placement begins.
+  std::vector<size_t> byFirst(placements.size());
+  std::iota(byFirst.begin(), byFirst.end(), size_t{0});
+  std::stable_sort(byFirst.begin(), byFirst.end(),
+                   [&](size_t a, size_t b) { return placements[a].first < placements[b].first; });
+  std::vector<char> honest(placements.size(), 0);
+  BoardState board;
+  int played = 0;
+  for (const size_t i : byFirst) {
+    for (; played < placements[i].first - 1; ++played) PlayMove(board, game, played);
+    honest[i] = StartsHonestly(placements[i], board);
+  }
+  const int total = static_cast<int>(game.moves.size());
+  for (size_t i = 0; i < placements.size(); ++i) {
+    if (!honest[i]) continue;
+    const Placement& placed = placements[i];
+    const Pattern& pattern = patterns_[placed.pattern];
+    const int next = placed.first + static_cast<int>(pattern.numbered.size());  // after the joseki
+    bool staysLocal = false;
+    if (next <= total) {
+      const BoardPoint p = game.moves[next - 1];
+      staysLocal = NearPoints(pattern.given, pattern.numbered, placed.symmetry).at(p.column, p.row);
+    }
+    found(pattern.joseki, {placed.first, next - 1, placed.symmetry, staysLocal});
   }
 }
 

@@ -46,7 +46,18 @@ class JosekiScanner {
   struct Anchor {
     size_t pattern;
     int symmetry;
+    Region region;  // of the pattern's points in this symmetry
   };
+  struct Placement {  // the pattern's numbered moves found in the game from move `first`
+    size_t pattern;
+    int symmetry;
+    int first;
+  };
+
+  // Where the game's moves are a pattern's numbered moves, in the order of the game's moves.
+  std::vector<Placement> Placements(const GameRecord& game) const;
+  // Whether the given stones stand on the board before the placement, with no other stone near.
+  bool StartsHonestly(const Placement& placed, const BoardState& before) const;
   std::vector<Pattern> patterns_;
   std::vector<std::vector<Anchor>> anchors_;  // by game point index column * 21 + row
 };

@@ -84,6 +84,10 @@ QString GameHeading(const GameRecord& game) {
   return heading;
 }
 
+bool HasKanjiHeading(const GameRecord& game) {
+  return !PlayerInKanji(game.black).isEmpty() && !PlayerInKanji(game.white).isEmpty();
+}
+
 QString GameMovesText(const GameRecord& game) {
   QString text;
   for (const BoardPoint& p : game.moves) text += EncodeGameMove(p);

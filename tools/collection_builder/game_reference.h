@@ -12,6 +12,9 @@
 // player has no name in kanji.
 QString GameHeading(const GameRecord& game);
 
+// True when both players have a name in kanji, so that GameHeading can be written.
+bool HasKanjiHeading(const GameRecord& game);
+
 // Two coordinate characters per game move, row then column.
 QString GameMovesText(const GameRecord& game);
 

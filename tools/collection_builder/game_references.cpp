@@ -1,54 +1,17 @@
 #include "collection_builder/game_references.h"
 
 #include <QDir>
-#include <QFile>
-#include <map>
-#include <optional>
 
 #include "collection_builder/build_error.h"
 #include "collection_builder/game_index.h"
-#include "collection_builder/game_matcher.h"
-#include "collection_builder/game_record.h"
 #include "collection_builder/game_reference.h"
 
-namespace {
-
-class GameCache {
- public:
-  explicit GameCache(const QString& dir) : dir_(dir) {}
-
-  // The game at the relative path, or nullptr with the reason in error.
-  const GameRecord* Get(const QString& path, QString& error) {
-    auto it = games_.find(path);
-    if (it == games_.end()) {
-      std::optional<GameRecord> game;
-      QString reason;
-      const QString full = QDir(dir_).filePath(path);
-      if (!QFile::exists(full)) {
-        reason = QStringLiteral("games/%1 does not exist").arg(path);
-      } else {
-        try {
-          game = ReadGameRecord(full, path);
-        } catch (const BuildError& e) {
-          reason = e.text();
-        }
-      }
-      it = games_.emplace(path, std::make_pair(game, reason)).first;
-    }
-    error = it->second.second;
-    return it->second.first ? &*it->second.first : nullptr;
-  }
-
- private:
-  QString dir_;
-  std::map<QString, std::pair<std::optional<GameRecord>, QString>> games_;
-};
-
-}  // namespace
-
-ReferenceResult MakeGameReferences(const std::vector<Joseki>& joseki, const QString& gamesDir) {
+ReferenceResult MakeGameReferences(const std::vector<Joseki>& joseki, const QString& gamesDir,
+                                   const GameFolder& folder) {
   ReferenceResult result;
   result.references.resize(joseki.size());
+  result.gamePaths.resize(joseki.size());
+  result.places.resize(joseki.size());
   GameIndex index;
   try {
     index = ReadGameIndex(QDir(gamesDir).filePath(QStringLiteral("index.tsv")));
@@ -56,7 +19,6 @@ ReferenceResult MakeGameReferences(const std::vector<Joseki>& joseki, const QStr
     result.errors << e.text();
     return result;
   }
-  GameCache cache(gamesDir);
   for (size_t i = 0; i < joseki.size(); ++i) {
     const Joseki& j = joseki[i];
     const bool pinned = !j.pinnedGame.isEmpty();
@@ -66,7 +28,7 @@ ReferenceResult MakeGameReferences(const std::vector<Joseki>& joseki, const QStr
     const QString hint = pinned ? QStringLiteral(" (JR)")
                                 : QStringLiteral(" (index.tsv is out of date: run --select-games)");
     QString error;
-    const GameRecord* game = cache.Get(path, error);
+    const GameRecord* game = folder.Find(path, error);
     if (!game) {
       problems << QStringLiteral("%1: %2%3").arg(j.Label(), error, hint);
       continue;
@@ -90,6 +52,8 @@ ReferenceResult MakeGameReferences(const std::vector<Joseki>& joseki, const QStr
       continue;
     }
     result.references[i] = reference;
+    result.gamePaths[i] = path;
+    result.places[i] = occurrence;
     ++result.found;
   }
   return result;
