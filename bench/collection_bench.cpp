@@ -1,11 +1,13 @@
 // Opening a section and selecting a joseki, on a collection of 1200 rows in a
-// temporary program folder whose fld2/ is the built program's.
+// temporary program folder whose fld2/ is the built program's; the shipped
+// collection with and without its tables of games, and its games one after another.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <memory>
 
 #include "bench/bench_support.h"
@@ -98,5 +100,68 @@ void BM_SelectJosekiWith300MoveGame(benchmark::State& state) {
   for (auto _ : state) model.SelectLine(kLongGame);
 }
 BENCHMARK(BM_SelectJosekiWith300MoveGame)->Unit(benchmark::kMillisecond);
+
+// ---- the shipped collection with its tables of games --------------------------
+
+// A copy of the shipped program folder's collection, with or without the
+// tables of games (as a collection was before they were stored).
+class ShippedFolder {
+ public:
+  explicit ShippedFolder(bool withGames) {
+    QDir(dir_.path()).mkdir("fld1");
+    QFile::link(QStringLiteral(PROGRAM_DIR "/fld2"), dir_.filePath("fld2"));
+    const QString db = dir_.filePath("fld1/goc.db");
+    QFile::copy(QStringLiteral(PROGRAM_DIR "/fld1/goc.db"), db);
+    if (withGames) return;
+    sqlite3* raw = nullptr;
+    sqlite3_open(db.toUtf8().constData(), &raw);
+    sqlite3_exec(raw, "DROP TABLE occurrences; DROP TABLE games; VACUUM;", nullptr, nullptr,
+                 nullptr);
+    sqlite3_close(raw);
+  }
+  ProgramFolder folder() const { return ProgramFolder(QDir(dir_.path())); }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+// Opening 小目の部: its first joseki is read with its games (254 of them) or,
+// without the tables, with its reference game only.
+void BM_OpenShippedKomokuSection(benchmark::State& state) {
+  static const ShippedFolder withGames(true), withoutGames(false);
+  const ShippedFolder& shipped = state.range(0) ? withGames : withoutGames;
+  SilentMessages messages;
+  for (auto _ : state) {
+    BoardWindowModel model(shipped.folder(), 3, messages);
+    model.Load();
+  }
+  state.SetLabel(state.range(0) ? "with games" : "without games");
+}
+BENCHMARK(BM_OpenShippedKomokuSection)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// 次の実戦 on the joseki played most often (22820, 694 games): the right board
+// drawn anew with the next game up to the joseki's end.
+void BM_NextGameOfMostPlayedJoseki(benchmark::State& state) {
+  SilentMessages messages;
+  BoardWindowModel model(BuiltProgramFolder(), 3, messages);
+  model.Load();
+  const auto& records = model.records();
+  const auto found = std::find_if(records.begin(), records.end(), [](const JosekiRecord& r) {
+    return r.caption.startsWith(u"22820"_qs);
+  });
+  if (found == records.end()) return state.SkipWithError("22820 not in the section");
+  const int line = int(found - records.begin());
+  model.SelectLine(line);
+  for (auto _ : state) {
+    if (!model.view().nextGameEnabled) {
+      state.PauseTiming();
+      model.SelectLine(line);
+      state.ResumeTiming();
+    }
+    model.ShowNextGame();
+  }
+  state.SetLabel(model.view().gameCount.toStdString());
+}
+BENCHMARK(BM_NextGameOfMostPlayedJoseki)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -85,9 +85,27 @@ QString ColumnText(sqlite3_stmt* statement, int column) {
   return QString::fromUtf8(text, sqlite3_column_bytes(statement, column));
 }
 
-constexpr const char* kJosekiGamesQuery =
+// A game is read only when it is shown: a joseki may have been played in
+// hundreds of games.
+constexpr const char* kCountQuery = "SELECT count(*) FROM occurrences WHERE joseki = ?1";
+constexpr const char* kGameQuery =
     "SELECT g.heading || '|' || o.first_move || '/' || o.last_move || '|' || g.moves "
-    "FROM occurrences o JOIN games g ON g.id = o.game WHERE o.joseki = ? ORDER BY o.ordinal";
+    "FROM occurrences o JOIN games g ON g.id = o.game WHERE o.joseki = ?1 "
+    "ORDER BY o.ordinal LIMIT 1 OFFSET ?2";
+
+// The first column of the query's first row as text; empty when the file has
+// no tables of games (it was written before they were stored), cannot be
+// read, or the query finds nothing.
+QString FirstColumnOfGamesQuery(const QString& path, const char* query, qint64 joseki, int index) {
+  const Db db = OpenImmutable(path);
+  sqlite3_stmt* raw = nullptr;
+  if (!db || sqlite3_prepare_v2(db.get(), query, -1, &raw, nullptr) != SQLITE_OK) return {};
+  const Statement statement(raw);
+  sqlite3_bind_int64(statement.get(), 1, joseki);
+  sqlite3_bind_int(statement.get(), 2, index);  // refused, harmlessly, by the count
+  if (sqlite3_step(statement.get()) != SQLITE_ROW) return {};
+  return ColumnText(statement.get(), 0);
+}
 
 }  // namespace
 
@@ -153,17 +171,10 @@ SectionRecords ReadSection(const QString& path, int sectionCode, int maxRecords)
   return result;
 }
 
-std::vector<GameReference> ReadJosekiGames(const QString& path, const QString& josekiId) {
-  std::vector<GameReference> games;
-  const Db db = OpenImmutable(path);
-  sqlite3_stmt* raw = nullptr;
-  // A collection written before the games were stored has no such tables: the
-  // statement fails and the joseki has only its reference.
-  if (!db || sqlite3_prepare_v2(db.get(), kJosekiGamesQuery, -1, &raw, nullptr) != SQLITE_OK)
-    return games;
-  const Statement statement(raw);
-  sqlite3_bind_int64(statement.get(), 1, josekiId.toLongLong());
-  while (sqlite3_step(statement.get()) == SQLITE_ROW && games.size() < kMaxJosekiGames)
-    games.push_back(ParseGameReference(ColumnText(statement.get(), 0)));
-  return games;
+int CountJosekiGames(const QString& path, const QString& josekiId) {
+  return FirstColumnOfGamesQuery(path, kCountQuery, josekiId.toLongLong(), 0).toInt();
+}
+
+QString ReadJosekiGame(const QString& path, const QString& josekiId, int index) {
+  return FirstColumnOfGamesQuery(path, kGameQuery, josekiId.toLongLong(), index);
 }

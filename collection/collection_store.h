@@ -27,10 +27,11 @@ QString SectionQuery(int sectionCode);
 SectionRecords ReadSection(const QString& path, int sectionCode,
                            int maxRecords = kMaxSectionRecords);
 
-// A joseki lists at most this many games.
-inline constexpr size_t kMaxJosekiGames = 1000;
+// How many games joseki josekiId (its ID) was played in, as the collection's
+// tables of games list them, its reference game first; 0 for a collection
+// without those tables or one that cannot be read.
+int CountJosekiGames(const QString& path, const QString& josekiId);
 
-// The games in which joseki josekiId (its ID) was played, as the collection
-// orders them (its reference game first), each read as a game reference. A
-// collection without the tables of games, or one that cannot be read, has none.
-std::vector<GameReference> ReadJosekiGames(const QString& path, const QString& josekiId);
+// Game `index` (from 0) of that list as a game reference text for
+// ParseGameReference; empty when there is no such game.
+QString ReadJosekiGame(const QString& path, const QString& josekiId, int index);

@@ -24,7 +24,6 @@ struct GameReference {
   // no such part or the number does not fit 16 bits.
   std::optional<int> firstMove, lastMove;
   std::vector<Point> moves;
-  bool operator==(const GameReference&) const = default;
 };
 
 struct JosekiRecord {

@@ -1,29 +1,37 @@
 #include "features/joseki_games.h"
 
-void JosekiGames::Choose(const JosekiRecord& joseki, const std::vector<GameReference>& stored) {
-  games_.clear();
-  shown_ = 0;
-  if (joseki.game.present) games_.push_back(joseki.game);
-  for (const GameReference& game : stored)
-    if (game.present && game != joseki.game) games_.push_back(game);
+#include <algorithm>
+
+#include "collection/collection_store.h"
+#include "collection/record_parsing.h"
+
+void JosekiGames::Choose(const JosekiRecord& joseki) {
+  josekiId_ = joseki.id;
+  reference_ = joseki.game;
+  count_ = std::max(CountJosekiGames(collectionFile_, josekiId_), reference_.present ? 1 : 0);
+  Show(0);
 }
 
-const GameReference* JosekiGames::shown() const {
-  return games_.empty() ? nullptr : &games_[shown_];
+// Game 0 is the joseki's own reference, already read with its record.
+void JosekiGames::Show(int index) {
+  shown_ = index;
+  shownGame_ = index == 0 && reference_.present
+                   ? reference_
+                   : ParseGameReference(ReadJosekiGame(collectionFile_, josekiId_, index));
 }
 
 bool JosekiGames::ShowPrevious() {
   if (!hasPrevious()) return false;
-  --shown_;
+  Show(shown_ - 1);
   return true;
 }
 
 bool JosekiGames::ShowNext() {
   if (!hasNext()) return false;
-  ++shown_;
+  Show(shown_ + 1);
   return true;
 }
 
 QString JosekiGames::CountText() const {
-  return games_.empty() ? u"実戦例なし"_qs : u"実戦 %1 局"_qs.arg(games_.size());
+  return count_ == 0 ? u"実戦例なし"_qs : u"実戦 %1 局"_qs.arg(count_);
 }

@@ -51,7 +51,7 @@ void BoardWindowModel::SelectLine(int index) {
   view_.caption = joseki.caption;
   view_.commentary = joseki.commentary;
   SetSearchTexts({joseki.referenceText, searchTexts_.mirror});
-  games_.Choose(joseki, ReadJosekiGames(folder_.CollectionFile(), joseki.id));
+  games_.Choose(joseki);
   MirrorGameList();
   if (!games_.shown()) replay_.ForgetMoves();
   view_.gameHeading = u" "_qs;

@@ -134,7 +134,7 @@ class BoardWindowModel {
   BoardWindowView view_;
 
   JosekiDiagram diagram_{canvas_};
-  JosekiGames games_;
+  JosekiGames games_{folder_.CollectionFile()};
   GameReplay replay_{canvas_};
   SearchInput input_{canvas_};
 

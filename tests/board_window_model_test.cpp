@@ -226,8 +226,8 @@ TEST_F(ModelTest, AGameThatBreaksOffLosesItsHeadingAndKeepsItsButtonsOff) {
   EXPECT_FALSE(broken.view().gameButtonsEnabled);
 }
 
-// A joseki's other games come from the tables of games: its reference first
-// (stored again, it is not shown twice), then the others in the stored order.
+// A joseki's games come from the tables of games, which list its reference
+// first; without the tables it has its reference alone.
 TEST_F(ModelTest, TheOtherGamesOfAJosekiAreShownOneAfterAnother) {
   EXPECT_EQ(model.view().gameCount, "実戦 1 局");  // a collection without the tables
   const QString later = GameMoves({{16, 16}, {4, 3}, {3, 5}, {4, 4}});
