@@ -162,7 +162,7 @@ TEST(MoveEncoding, CoordinatesRoundTripAndOtherCharactersAreZero) {
     EXPECT_EQ(CoordChar(value), characters[size_t(value - 1)]);
     EXPECT_EQ(CoordValue(characters[size_t(value - 1)]), value);
   }
-  EXPECT_EQ(CoordValue(u'c'), 12);  // hexadecimal digits in either case
+  EXPECT_EQ(CoordValue(u'a'), 10);  // hexadecimal digits in either case
   for (char16_t other : std::u16string(u"0KgZ? \u3000")) EXPECT_EQ(CoordValue(other), 0);
   for (int other : {0, 20, -1}) EXPECT_EQ(CoordChar(other), kTenuki);
 }
