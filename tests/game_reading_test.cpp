@@ -2,8 +2,6 @@
 // collection, shown on the boards, and what the boards show kept as PNG and SGF.
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include "collection/sgf_export.h"
 #include "features/corner_reading.h"
 #include "model/board_window_model.h"
@@ -19,20 +17,6 @@ const QString kHandicapGame =
     "AB[pd][dp]C[二子局];W[qf]C[カカリ];B[]"
     "(;W[tt];B[cd])(;W[aa]))"_qs;
 
-// Points of the upper left corner turned to the others, and to the other orientation.
-Point UR(Point p) {
-  return {20 - p.column, p.row};
-}
-Point LL(Point p) {
-  return {p.column, 20 - p.row};
-}
-Point LR(Point p) {
-  return {20 - p.column, 20 - p.row};
-}
-Point D(Point p) {
-  return {p.row, p.column};
-}
-
 PlayedGame Game(const std::vector<Point>& points, std::vector<Point> blackSetup = {}) {
   PlayedGame game;
   game.blackSetup = std::move(blackSetup);
@@ -42,22 +26,12 @@ PlayedGame Game(const std::vector<Point>& points, std::vector<Point> blackSetup 
   return game;
 }
 
-QString WriteFile(const TestFolder& folder, const QString& name, const QByteArray& bytes) {
-  QFile file(folder.path(name));
-  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-  return file.fileName();
-}
-
 TEST(GameFile, TheMainLineWithSetupStonesPassesAndHeading) {
   const GameFile read = ReadGameText(kHandicapGame, "g.sgf");
   ASSERT_EQ(read.error, "");
   const PlayedGame& game = read.game;
   EXPECT_EQ(game.blackSetup, (std::vector<Point>{{16, 4}, {4, 16}}));
-  EXPECT_EQ(game.moves, (std::vector<PlayedMove>{{Colour::kWhite, {17, 6}},
-                                                 {Colour::kBlack, {}},
-                                                 {Colour::kWhite, {}},
-                                                 {Colour::kBlack, {3, 4}}}));
+  EXPECT_EQ(game.moves, Game({{17, 6}, {}, {}, {3, 4}}, {{16, 4}}).moves);  // white first
   EXPECT_EQ(game.Heading(), u"黒 黒太郎 三段　白 白花子　2子局　2024-01-02"_qs);
 }
 
@@ -76,7 +50,7 @@ TEST(GameFile, WhatIsNoReadableGameIsRefusedWithItsReason) {
     EXPECT_EQ(ReadGameText(text, "g.sgf").error, u"棋譜「g.sgf」を読み込めません。\n"_qs + reason);
   TestFolder folder;
   EXPECT_TRUE(ReadGameFile(folder.path("none.sgf")).error.endsWith(u"ファイルを開けません。"_qs));
-  const QString shiftJis = WriteFile(folder, "sjis.sgf", "(;PB[\x8d\x95];B[dd])");  // 黒
+  const QString shiftJis = folder.Write("sjis.sgf", "(;PB[\x8d\x95];B[dd])");  // 黒
   EXPECT_EQ(ReadGameFile(shiftJis).game.black, u"黒"_qs);
 }
 
@@ -93,11 +67,7 @@ TEST(GameFile, WhatABoardShowsReadsBackFromItsSgf) {
   const JosekiRecord joseki =
       Joseki(Moves({{4, 3}, {3, 5}, {}, {5, 5}}), 1, "53a552", "見出し|1/2|");
   const QString josekiSgf = JosekiRecordSgf(joseki);
-  EXPECT_EQ(ReadGameText(josekiSgf, "j.sgf").game.moves,
-            (std::vector<PlayedMove>{{Colour::kBlack, {4, 3}},
-                                     {Colour::kWhite, {3, 5}},
-                                     {Colour::kBlack, {}},
-                                     {Colour::kWhite, {5, 5}}}));
+  EXPECT_EQ(ReadGameText(josekiSgf, "j.sgf").game.moves, Game({{4, 3}, {3, 5}, {}, {5, 5}}).moves);
   EXPECT_TRUE(josekiSgf.contains("GN[title]") && josekiSgf.contains("GC[見出し]") &&
               josekiSgf.contains("LB[ce:a]") && josekiSgf.contains("TR[ee]"));
 }
@@ -124,46 +94,29 @@ TEST(CornerReading, EachCornerFollowsItsRowUntilTheGameLeavesTheBook) {
     PlayedGame game;
     std::array<CornerWant, 4> corners;  // upper left, upper right, lower left, lower right
   };
+  // Points of the upper left corner turned to the others, and to the other orientation.
+  const auto UR = [](Point p) { return Point{20 - p.column, p.row}; };
+  const auto LL = [](Point p) { return Point{p.column, 20 - p.row}; };
+  const auto LR = [](Point p) { return Point{20 - p.column, 20 - p.row}; };
+  const auto D = [](Point p) { return Point{p.row, p.column}; };
+  // Transposed, interleaved, colours exchanged upper right, black elsewhere lower left.
+  const std::vector<Point> mixed = {
+      {4, 3}, UR(D({4, 3})), UR(D({3, 5})), {3, 5},   {5, 5},        UR(D({5, 5})), UR(D({3, 3})),
+      {3, 3}, LL({4, 4}),    LL(D({6, 3})), {10, 10}, LL(D({3, 6})), {2, 2},        LR({5, 5})};
+  // Handicap stones, a pass for black's move elsewhere, a deviation at move 12.
+  const std::vector<Point> handicap = {{6, 3},     {},         {3, 6},     {},
+                                       LR({6, 3}), LR({3, 6}), UR({4, 3}), UR({3, 5}),
+                                       UR({5, 5}), UR({3, 3}), UR({6, 3}), UR({2, 2})};
   const Case cases[] = {
-      {"transposed, interleaved, colours exchanged upper right, black elsewhere lower left",
-       Game({{4, 3},
-             UR(D({4, 3})),
-             UR(D({3, 5})),
-             {3, 5},
-             {5, 5},
-             UR(D({5, 5})),
-             UR(D({3, 3})),
-             {3, 3},
-             LL({4, 4}),
-             LL(D({6, 3})),
-             {10, 10},
-             LL(D({3, 6})),
-             {2, 2},
-             LR({5, 5})}),
-       {{{0}, {0}, {3}, {-1}}}},
-      {"handicap stones, a pass for black's move elsewhere, a deviation at move 12",
-       Game({{6, 3},
-             {},
-             {3, 6},
-             {},
-             LR({6, 3}),
-             LR({3, 6}),
-             UR({4, 3}),
-             UR({3, 5}),
-             UR({5, 5}),
-             UR({3, 3}),
-             UR({6, 3}),
-             UR({2, 2})},
-            {{4, 4}, LR({4, 4})}),
-       {{{3}, {1, 12}, {-2}, {2}}}},
-  };
+      {"mixed", Game(mixed), {{{0}, {0}, {3}, {-1}}}},
+      {"handicap", Game(handicap, {{4, 4}, LR({4, 4})}), {{{3}, {1, 12}, {-2}, {2}}}}};
   for (const Case& c : cases) {
     const std::array<CornerReading, 4> read = ReadCorners(c.game, book);
     for (size_t k = 0; k < 4; ++k) {
-      const CornerWant& want = c.corners[k];
-      EXPECT_EQ(read[k].row, std::max(want.row, -1)) << c.name << ", corner " << k;
-      EXPECT_EQ(read[k].firstMove < 0, want.row == -2) << c.name << ", corner " << k;
-      EXPECT_EQ(read[k].leftBookAt, want.leftBookAt) << c.name << ", corner " << k;
+      SCOPED_TRACE(std::string(c.name) + ", corner " + std::to_string(k));
+      EXPECT_EQ(read[k].row, std::max(c.corners[k].row, -1));
+      EXPECT_EQ(read[k].firstMove < 0, c.corners[k].row == -2);
+      EXPECT_EQ(read[k].leftBookAt, c.corners[k].leftBookAt);
     }
   }
   // Numbered as in the joseki: the handicap stone given, the pass as move 2.
@@ -177,21 +130,12 @@ TEST(CornerReading, EachCornerFollowsItsRowUntilTheGameLeavesTheBook) {
 class ReadingModelTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    TestRow handicap, komoku, others;
-    handicap.title = "置碁";
-    handicap.five = "0A";
-    handicap.moves = Moves({{4, 4}, {6, 3}, {3, 6}});
-    handicap.commentary = "置碁の解説";
-    komoku.title = "小目";
-    komoku.moves = Moves({{4, 3}, {3, 5}, {5, 5}, {3, 3}});
-    others.title = "五の五";
-    others.five = "8A";
-    others.moves = Moves({{5, 5}, {3, 3}});
-    folder.WriteCollection({handicap, komoku, others});
+    folder.WriteCollection({Row("置碁", "0A", Moves({{4, 4}, {6, 3}, {3, 6}})),
+                            Row("小目", "2", Moves({{4, 3}, {3, 5}, {5, 5}, {3, 3}})),
+                            Row("五の五", "8A", Moves({{5, 5}, {3, 3}}))});
   }
   QString GameFile(const std::vector<Point>& points) {
-    return WriteFile(folder, "game.sgf",
-                     PlayedGameSgf(Game(points), int(points.size()), {}).toUtf8());
+    return folder.Write("game.sgf", PlayedGameSgf(Game(points), int(points.size()), {}).toUtf8());
   }
 
   TestFolder folder;
@@ -200,17 +144,9 @@ class ReadingModelTest : public ::testing::Test {
 };
 
 TEST_F(ReadingModelTest, ACornerChosenShowsItsJosekiAndTheGameUpToWhereItLeftTheBook) {
-  ASSERT_TRUE(reading.OpenGame(GameFile({{4, 3},
-                                         {3, 5},
-                                         {5, 5},
-                                         {16, 4},
-                                         {14, 3},
-                                         {2, 2},
-                                         {10, 10},
-                                         {17, 6},
-                                         {4, 16},
-                                         {15, 15},
-                                         {17, 17}})));
+  const std::vector<Point> moves = {{4, 3},   {3, 5},  {5, 5},  {16, 4},  {14, 3}, {2, 2},
+                                    {10, 10}, {17, 6}, {4, 16}, {15, 15}, {17, 17}};
+  ASSERT_TRUE(reading.OpenGame(GameFile(moves)));
   EXPECT_EQ(reading.lines(),
             QStringList({"左上隅　小目　6手目で定石を外れました", "右上隅　置碁　定石どおり",
                          "左下隅　定石はまだ始まっていません", "右下隅　五の五　定石どおり"}));
@@ -250,7 +186,7 @@ TEST_F(ReadingModelTest, ACornerChosenShowsItsJosekiAndTheGameUpToWhereItLeftThe
 TEST_F(ReadingModelTest, AFileThatCannotBeReadIsReportedAndChangesNothing) {
   ASSERT_TRUE(reading.OpenGame(GameFile({{4, 3}})));
   const QStringList lines = reading.lines();
-  EXPECT_FALSE(reading.OpenGame(WriteFile(folder, "small.sgf", "(;SZ[9];B[cc])")));
+  EXPECT_FALSE(reading.OpenGame(folder.Write("small.sgf", "(;SZ[9];B[cc])")));
   EXPECT_EQ(messages.messages.size(), 1);
   EXPECT_TRUE(messages.messages[0].contains(folder.path("small.sgf")));
   EXPECT_EQ(reading.lines(), lines);

@@ -52,7 +52,7 @@ TEST_F(GameReplayTest, TheJosekisMovesAreNumberedInTheirColoursFromOne) {
   EXPECT_EQ(replay.counts().at(13, 3), 2 + 0);
 }
 
-TEST_F(GameReplayTest, ABadMoveBreaksTheDrawingOffAndABadRangeClearsTheBoard) {
+TEST_F(GameReplayTest, ABadMoveBreaksTheDrawingOffAndABadRangeClearsTheBoardOrKeepsTheLast) {
   GameReplay::Result result = Show("h|1/4|" + GameMoves({{3, 3}, {5, 3}}) + "0J4D");
   EXPECT_EQ(result.drawn, GameReplay::Drawn::kBrokenOff);
   EXPECT_EQ(Tokens({{3, 3}, {5, 3}, {13, 4}}), (std::vector<std::string>{"b1", "w2", "."}));
@@ -67,11 +67,9 @@ TEST_F(GameReplayTest, ABadMoveBreaksTheDrawingOffAndABadRangeClearsTheBoard) {
   const GameReplay::Result failed = unreadable.ShowGameRecord();
   EXPECT_EQ(failed.drawn, GameReplay::Drawn::kFailed);
   EXPECT_FALSE(failed.boardReset);
-}
 
-TEST_F(GameReplayTest, ARangeThatCannotBeReadKeepsTheOneBefore) {
   Show("h|3/5|" + GameMoves(kGame));
-  Show("h|x/y|" + GameMoves(kGame));
+  Show("h|x/y|" + GameMoves(kGame));  // a range that cannot be read keeps the one before
   EXPECT_EQ(Tokens(kGame), (std::vector<std::string>{"X", "O", "b1", "w2", "b3", "."}));
 }
 

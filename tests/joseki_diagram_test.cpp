@@ -21,13 +21,8 @@ class JosekiDiagramTest : public ::testing::Test {
 
 TEST_F(JosekiDiagramTest, GivenStonesArePlainAndNumberedMovesOpenWithWhite) {
   ASSERT_TRUE(diagram.Show(Joseki(Moves({{4, 3}, {3, 4}, {3, 3}, {4, 4}, {5, 3}}), 2, "25a52x")));
-  EXPECT_EQ(Corner(), (std::vector<std::string>{
-                          ". . . . .",
-                          ". . . . a",
-                          ". . w1 X w3",
-                          ". . O b2 .",
-                          ". x . . .",
-                      }));
+  EXPECT_EQ(Corner(), (std::vector<std::string>{". . . . .", ". . . . a", ". . w1 X w3",
+                                                ". . O b2 .", ". x . . ."}));
   EXPECT_TRUE(canvas.shown() == canvas.master());
   EXPECT_EQ(diagram.counts().at(4, 3), 1 + 2 * 3);  // black, three neighbours
   EXPECT_EQ(diagram.counts().at(5, 3), 2 + 2 * 1);  // white 3
@@ -54,13 +49,8 @@ TEST_F(JosekiDiagramTest, CapturesRemoveStonesButGivenStonesNeverCapture) {
   // White 7 takes black 2.
   ASSERT_TRUE(diagram.Show(Joseki(
       Moves({{2, 1}, {1, 1}, {1, 2}, {4, 3}, {4, 4}, {3, 4}, {1, 5}, {5, 4}, {2, 5}, {4, 5}}), 3)));
-  EXPECT_EQ(Corner(), (std::vector<std::string>{
-                          "O X . . .",
-                          "X . . . .",
-                          ". . . w1 .",
-                          ". . w3 . w5",
-                          "b4 b6 . w7 .",
-                      }));
+  EXPECT_EQ(Corner(), (std::vector<std::string>{"O X . . .", "X . . . .", ". . . w1 .",
+                                                ". . w3 . w5", "b4 b6 . w7 ."}));
   // A stone without a liberty that takes nothing stays.
   ASSERT_TRUE(diagram.Show(Joseki(Moves({{2, 1}, {1, 1}, {1, 2}, {1, 1}}))));
   EXPECT_EQ(Corner(3), (std::vector<std::string>{"b4 w1 .", "w3 . .", ". . ."}));

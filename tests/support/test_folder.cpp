@@ -40,6 +40,13 @@ void TestFolder::WriteCollection(const std::vector<TestRow>& rows) {
   sqlite3_close(db);
 }
 
+QString TestFolder::Write(const QString& relative, const QByteArray& bytes) const {
+  QFile file(path(relative));
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << relative.toStdString();
+  file.write(bytes);
+  return file.fileName();
+}
+
 void TestFolder::Execute(const char* sql) {
   sqlite3* db = nullptr;
   ASSERT_EQ(sqlite3_open(path("fld1/goc.db").toUtf8().constData(), &db), SQLITE_OK);

@@ -30,6 +30,12 @@ struct TestRow {
   QString one = "0";
 };
 
+// A row whose commentary is the title followed by "の解説".
+inline TestRow Row(const QString& title, const QString& five, const QString& moves = "3D1",
+                   const QString& reference = {}) {
+  return {title, five, moves, "1", reference, title + u"の解説"_qs, "", "0"};
+}
+
 class TestFolder {
  public:
   TestFolder();
@@ -44,6 +50,8 @@ class TestFolder {
   // Adds the tables of games to fld1/goc.db: each game once (by heading), and
   // the joseki's games in the order given (stored in the reverse order).
   void WriteJosekiGames(const std::vector<GameOfJoseki>& games);
+  // Writes the file at relative with bytes; its path.
+  QString Write(const QString& relative, const QByteArray& bytes) const;
   // Runs sql on fld1/goc.db; fails the test on an error.
   void Execute(const char* sql);
   QString path(const QString& relative) const { return dir_.filePath(relative); }

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFile>
 #include <QIcon>
 #include <QLabel>
 #include <QListWidget>
@@ -35,21 +34,16 @@ void Click(QWidget* widget) {
 }
 
 // Answers each file dialog with the next path (none left: cancelled) and
-// keeps what was asked.
+// keeps the names offered for saving.
 struct ChosenFiles : FileChooser {
-  QString FileToOpen(QWidget*, const QString& caption, const QString&) override {
-    return Next(caption);
-  }
-  QString FileToSave(QWidget*, const QString& caption, const QString& name, const QString&,
+  QString FileToOpen(QWidget*, const QString&, const QString&) override { return Next(); }
+  QString FileToSave(QWidget*, const QString&, const QString& name, const QString&,
                      const QString&) override {
     offered << name;
-    return Next(caption);
+    return Next();
   }
-  QString Next(const QString& caption) {
-    asked << caption;
-    return paths.isEmpty() ? QString() : paths.takeFirst();
-  }
-  QStringList paths, asked, offered;
+  QString Next() { return paths.isEmpty() ? QString() : paths.takeFirst(); }
+  QStringList paths, offered;
 };
 
 void DeleteClosedWindows() {
@@ -59,17 +53,6 @@ void DeleteClosedWindows() {
 // The centre of the right board's cell of p in the display.
 QPoint RightCell(Point p) {
   return {(p.column + 19) * 22 + 11, (p.row - 1) * 23 + 11};
-}
-
-TestRow Row(const QString& title, const QString& five, const QString& moves,
-            const QString& reference = {}) {
-  TestRow row;
-  row.title = title;
-  row.five = five;
-  row.moves = moves;
-  row.gameReference = reference;
-  row.commentary = title + "の解説";
-  return row;
 }
 
 TEST(MenuWindow, SectionButtonsOpenOneBoardWindowAtATime) {
@@ -139,11 +122,10 @@ TEST(MenuWindow, HelpShowsTheChosenTopicOrWhyTheFileCannotBeRead) {
 class BoardWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder.WriteCollection({
-        Row(u"一"_qs, "2A0", Moves({{4, 3}, {3, 5}})),
-        Row(u"二"_qs, "2A1", Moves({{4, 3}, {3, 5}}), u"黒 甲　白 乙|2/3|4433342531"_qs),
-        Row(u"三"_qs, "2A2", Moves({{4, 3}, {3, 5}, {3, 4}, {4, 4}, {5, 4}, {5, 5}})),
-    });
+    folder.WriteCollection(
+        {Row(u"一"_qs, "2A0", Moves({{4, 3}, {3, 5}})),
+         Row(u"二"_qs, "2A1", Moves({{4, 3}, {3, 5}}), u"黒 甲　白 乙|2/3|4433342531"_qs),
+         Row(u"三"_qs, "2A2", Moves({{4, 3}, {3, 5}, {3, 4}, {4, 4}, {5, 4}, {5, 5}}))});
     window = std::make_unique<BoardWindow>(folder.folder(), 3, messages, files);
     window->show();
   }
@@ -326,11 +308,7 @@ TEST(MenuWindow, AGameOpenedListsItsCornersAndAChosenLineShowsItInItsSection) {
       {Row(u"小目"_qs, "2A", Moves({{4, 3}, {3, 5}, {5, 5}})), Row(u"五の五"_qs, "8A", "552")});
   MenuWindow menu(folder.folder(), messages, files);
   EXPECT_EQ(menu.gameButton()->text(), u"棋譜を読み込む"_qs);
-  QFile game(folder.path("game.sgf"));
-  ASSERT_TRUE(game.open(QIODevice::WriteOnly));
-  game.write("(;PB[Kuro]PW[Shiro];B[dc];W[ce];B[ee];W[pd])");
-  game.close();
-  files.paths = {game.fileName()};
+  files.paths = {folder.Write("game.sgf", "(;PB[Kuro]PW[Shiro];B[dc];W[ce];B[ee];W[pd])")};
   Click(menu.gameButton());
   GameReadingWindow* reading = menu.readingWindow();
   ASSERT_TRUE(reading && reading->isVisible());
