@@ -2,13 +2,13 @@
 // record encoding, game references, the game selection and the round trip
 // SGF -> collection file -> SGF.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "collection/collection_store.h"
 #include "collection/sgf_error.h"
 #include "collection/sgf_parser.h"
 #include "collection_builder/board_symmetry.h"
@@ -30,12 +30,12 @@ namespace {
 
 // A joseki tree with the required texts and the given moves ("B[dc];W[ce]...").
 QString Tree(const QString& key, const QString& moves, const QString& extra = {}) {
-  return QStringLiteral("(;FF[4]GN[題%1]JK[%1]JC[見出し]C[解説。]%2;%3)").arg(key, extra, moves);
+  return u"(;FF[4]GN[題%1]JK[%1]JC[見出し]C[解説。]%2;%3)"_qs.arg(key, extra, moves);
 }
 
 JosekiReadResult Read(const QString& text) {
   JosekiReadResult result;
-  ReadJosekiText(text, QStringLiteral("joseki/test.sgf"), result);
+  ReadJosekiText(text, u"joseki/test.sgf"_qs, result);
   return result;
 }
 
@@ -69,7 +69,7 @@ QString ReadText(const QString& path) {
 
 GameRecord Game(const std::vector<QString>& points, int s) {
   GameRecord game;
-  game.path = QStringLiteral("test.sgf");
+  game.path = u"test.sgf"_qs;
   for (const QString& point : points) {
     BoardPoint p;
     ParseSgfMove(point, p);
@@ -82,9 +82,7 @@ GameRecord Game(const std::vector<QString>& points, int s) {
 QString GameMoves(const std::vector<QString>& points, int s) {
   QString text;
   for (const BoardPoint& p : Game(points, s).moves)
-    text += QStringLiteral(";%1[%2]")
-                .arg(QChar(text.count(u'[') % 2 ? u'W' : u'B'))
-                .arg(SgfPointText(p));
+    text += u";%1[%2]"_qs.arg(QChar(text.count(u'[') % 2 ? u'W' : u'B')).arg(SgfPointText(p));
   return text;
 }
 
@@ -96,7 +94,7 @@ int RunMode(const std::function<int(QTextStream&, QTextStream&)>& mode, QString*
   return code;
 }
 
-const QString kKomoku = Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];W[ce];B[ed];W[ch]"));
+const QString kKomoku = Tree(u"2A01"_qs, u"B[dc];W[ce];B[ed];W[ch]"_qs);
 
 // --- SGF reading ---
 
@@ -105,25 +103,24 @@ TEST(SgfParser, ReadsValuesEscapesAndTheMainLine) {
       "(;C[a \\] b\\\\ c]LB[aa:a][bb:b]GN[小目\\\nの形]\n;B[dc](;W[ce];B[ed])(;W[cd]))(;B[aa])"));
   ASSERT_EQ(trees.size(), 2u);
   const SgfNode& root = trees[0].nodes[0];
-  EXPECT_EQ(root.Value(QStringLiteral("C")), QStringLiteral("a ] b\\ c"));
-  EXPECT_EQ(root.Find(QStringLiteral("LB"))->values,
-            QStringList({QStringLiteral("aa:a"), QStringLiteral("bb:b")}));
-  EXPECT_EQ(root.Value(QStringLiteral("GN")), QStringLiteral("小目の形"));
+  EXPECT_EQ(root.Value(u"C"_qs), u"a ] b\\ c"_qs);
+  EXPECT_EQ(root.Find(u"LB"_qs)->values, QStringList({u"aa:a"_qs, u"bb:b"_qs}));
+  EXPECT_EQ(root.Value(u"GN"_qs), u"小目の形"_qs);
   const auto line = MainLine(trees[0]);
   ASSERT_EQ(line.size(), 4u);
-  EXPECT_EQ(line[2].Value(QStringLiteral("W")), QStringLiteral("ce"));
-  EXPECT_EQ(line[3].Value(QStringLiteral("B")), QStringLiteral("ed"));
+  EXPECT_EQ(line[2].Value(u"W"_qs), u"ce"_qs);
+  EXPECT_EQ(line[3].Value(u"B"_qs), u"ed"_qs);
 }
 
 TEST(SgfParser, SyntaxErrorsNameTheLine) {
   const struct {
     QString text;
     const char* reason;
-  } cases[] = {{QStringLiteral("(;B[dc]\n;W[ce"), "never closed"},
-               {QStringLiteral("(;B[dc]\n;W[ce]"), "expected ')'"},
-               {QStringLiteral(";B[dc]"), "expected '('"},
-               {QStringLiteral("(B[dc])"), "must start with a node"},
-               {QStringLiteral("(;").repeated(100000), "nested more than 1000 levels"}};
+  } cases[] = {{u"(;B[dc]\n;W[ce"_qs, "never closed"},
+               {u"(;B[dc]\n;W[ce]"_qs, "expected ')'"},
+               {u";B[dc]"_qs, "expected '('"},
+               {u"(B[dc])"_qs, "must start with a node"},
+               {u"(;"_qs.repeated(100000), "nested more than 1000 levels"}};
   for (const auto& c : cases) {
     try {
       ParseSgf(c.text);
@@ -140,74 +137,56 @@ TEST(SgfParser, SyntaxErrorsNameTheLine) {
 // Each text as a whole collection: the part of the expected message, or
 // nullptr when the text must pass.
 TEST(JosekiValidation, ChecksEveryJosekiAndTheCollection) {
-  const QString reordered = Tree(QStringLiteral("2A02"), QStringLiteral("B[dc];W[ch];B[ed];W[ce]"));
+  const QString reordered = Tree(u"2A02"_qs, u"B[dc];W[ch];B[ed];W[ce]"_qs);
   QString everySection;  // a joseki on the first point of each section
   int n = 0;
   for (const char* key :
        {"0Add", "1Add", "2Adc", "2Bcd", "3Aed", "3Bde", "5Aec", "5Bce", "6Acc", "8Afc"})
     everySection += Tree(QString::fromLatin1(key, 2),
-                         QStringLiteral("B[%1];W[j%2];B[]").arg(key + 2).arg(QChar(u'a' + n++)));
+                         u"B[%1];W[j%2];B[]"_qs.arg(key + 2).arg(QChar(u'a' + n++)));
   const struct {
     const char* name;
     QString text;
     const char* reason;
   } cases[] = {
       {"occupied point, named with file, joseki and title",
-       kKomoku + Tree(QStringLiteral("2A02"), QStringLiteral("B[cd];W[dc];B[dc]")),
+       kKomoku + Tree(u"2A02"_qs, u"B[cd];W[dc];B[dc]"_qs),
        "joseki/test.sgf: joseki 2 「題2A02」: 黒2 at dc: the point is occupied"},
       {"every section's point", everySection, nullptr},
-      {"captured point played again",
-       Tree(QStringLiteral("8A01"), QStringLiteral("B[ba];W[aa];B[ab];W[jj];B[aa]")), nullptr},
-      {"uncaptured point played again",
-       Tree(QStringLiteral("8A01"), QStringLiteral("B[ba];W[aa];B[jj];W[kk];B[aa]")), "occupied"},
-      {"wrong first point", Tree(QStringLiteral("2A01"), QStringLiteral("B[dd];W[fc]")),
-       "not on the point of section 2"},
-      {"wrong 3-3 point", Tree(QStringLiteral("6A01"), QStringLiteral("B[dd];W[cc]")),
-       "not on the point of section 6"},
-      {"even JG",
-       Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];W[ce];B[ed]"), QStringLiteral("JG[2]")),
-       "must be odd"},
-      {"JG without numbered moves", Tree(QStringLiteral("2A01"), QStringLiteral("B[dc]")),
-       "leaves no numbered move"},
-      {"duplicate",
-       kKomoku + Tree(QStringLiteral("2A02"), QStringLiteral("B[dc];W[ce];B[ed];W[ch]")),
+      {"captured point played again", Tree(u"8A01"_qs, u"B[ba];W[aa];B[ab];W[jj];B[aa]"_qs),
+       nullptr},
+      {"uncaptured point played again", Tree(u"8A01"_qs, u"B[ba];W[aa];B[jj];W[kk];B[aa]"_qs),
+       "occupied"},
+      {"wrong first point", Tree(u"2A01"_qs, u"B[dd];W[fc]"_qs), "not on the point of section 2"},
+      {"wrong 3-3 point", Tree(u"6A01"_qs, u"B[dd];W[cc]"_qs), "not on the point of section 6"},
+      {"even JG", Tree(u"2A01"_qs, u"B[dc];W[ce];B[ed]"_qs, u"JG[2]"_qs), "must be odd"},
+      {"JG without numbered moves", Tree(u"2A01"_qs, u"B[dc]"_qs), "leaves no numbered move"},
+      {"duplicate", kKomoku + Tree(u"2A02"_qs, u"B[dc];W[ce];B[ed];W[ch]"_qs),
        "the same sequence as"},
-      {"diagonal mirror",
-       kKomoku + Tree(QStringLiteral("2A02"), QStringLiteral("B[cd];W[ec];B[de];W[hc]")),
+      {"diagonal mirror", kKomoku + Tree(u"2A02"_qs, u"B[cd];W[ec];B[de];W[hc]"_qs),
        "the diagonal mirror of"},
       {"same position by another order", kKomoku + reordered, "the same final position as"},
       {"same position turned and in the other colours",
-       kKomoku + Tree(QStringLiteral("8A01"), QStringLiteral("B[ec];W[cd];B[hc];W[de]")),
+       kKomoku + Tree(u"8A01"_qs, u"B[ec];W[cd];B[hc];W[de]"_qs),
        "the same final position as joseki/test.sgf: joseki 1"},
       {"move-order variant marked",
-       kKomoku + QString(reordered).replace(QStringLiteral("JC[見出し]"),
-                                            QStringLiteral("JC[2A01の手順違い]")),
-       nullptr},
+       kKomoku + QString(reordered).replace(u"JC[見出し]"_qs, u"JC[2A01の手順違い]"_qs), nullptr},
       {"same title in a section",
-       kKomoku + QStringLiteral("(;FF[4]GN[題2A01]JK[2A02]JC[見出し]C[解説。];B[dc];W[de])"),
+       kKomoku + u"(;FF[4]GN[題2A01]JK[2A02]JC[見出し]C[解説。];B[dc];W[de])"_qs,
        "the same title as"},
-      {"duplicate key", kKomoku + Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];W[de]")),
-       "already used"},
-      {"unknown section", Tree(QStringLiteral("4A01"), QStringLiteral("B[dc];W[ce]")),
-       "which is no section"},
-      {"colours out of turn", Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];B[ce]")),
-       "W is to play"},
-      {"white first", Tree(QStringLiteral("2A01"), QStringLiteral("W[dc];B[ce]")), "B is to play"},
-      {"missing caption", QStringLiteral("(;GN[題]JK[2A01]C[解説。];B[dc];W[ce])"),
+      {"duplicate key", kKomoku + Tree(u"2A01"_qs, u"B[dc];W[de]"_qs), "already used"},
+      {"unknown section", Tree(u"4A01"_qs, u"B[dc];W[ce]"_qs), "which is no section"},
+      {"colours out of turn", Tree(u"2A01"_qs, u"B[dc];B[ce]"_qs), "W is to play"},
+      {"white first", Tree(u"2A01"_qs, u"W[dc];B[ce]"_qs), "B is to play"},
+      {"missing caption", u"(;GN[題]JK[2A01]C[解説。];B[dc];W[ce])"_qs,
        "JC (small caption) is missing"},
-      {"variation", QStringLiteral("(;GN[題]JK[2A01]JC[c]C[解説。];B[dc](;W[ce])(;W[de]))"),
-       "has variations"},
-      {"bad label",
-       Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];W[ce]"), QStringLiteral("LB[ec:f]")),
-       "LB[ec:f]"},
-      {"two marks on a point",
-       Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];W[ce]"),
-            QStringLiteral("LB[ec:a]TR[ec]")),
+      {"variation", u"(;GN[題]JK[2A01]JC[c]C[解説。];B[dc](;W[ce])(;W[de]))"_qs, "has variations"},
+      {"bad label", Tree(u"2A01"_qs, u"B[dc];W[ce]"_qs, u"LB[ec:f]"_qs), "LB[ec:f]"},
+      {"two marks on a point", Tree(u"2A01"_qs, u"B[dc];W[ce]"_qs, u"LB[ec:a]TR[ec]"_qs),
        "two markers on ec"},
-      {"bad point", Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];W[zz]")), "bad point"},
-      {"suicide", Tree(QStringLiteral("8A01"), QStringLiteral("B[ba];W[jj];B[ab];W[aa]")),
-       "suicide"},
-      {"commentary on a move", QStringLiteral("(;GN[題]JK[2A01]JC[c]C[解説。];B[dc];W[ce]C[x])"),
+      {"bad point", Tree(u"2A01"_qs, u"B[dc];W[zz]"_qs), "bad point"},
+      {"suicide", Tree(u"8A01"_qs, u"B[ba];W[jj];B[ab];W[aa]"_qs), "suicide"},
+      {"commentary on a move", u"(;GN[題]JK[2A01]JC[c]C[解説。];B[dc];W[ce]C[x])"_qs,
        "root node only"},
   };
   for (const auto& c : cases) {
@@ -230,23 +209,22 @@ TEST(RecordEncoding, EncodesAKnownJosekiExactly) {
       "(;GN[小目・小ゲイマガカリ]JK[2B0120]JC[一間低バサミ]C[黒２が要点。]JG[3]JO[1]TR[ce]"
       ";B[dc];W[ce];B[ed]MA[fd]LB[ec:a];W[];B[jq];W[sp])"));
   const JosekiRow row = EncodeJoseki(j);
-  EXPECT_EQ(row.moves, QStringLiteral("342") + "531" + "452" + "???" + "HA2" + "GJ1");
-  EXPECT_EQ(row.setupCount, QStringLiteral("3"));
-  EXPECT_EQ(row.markers, QStringLiteral("35a") + "532" + "461");  // letters, TR, MA
-  EXPECT_EQ(row.title, QStringLiteral("小目・小ゲイマガカリ"));
-  EXPECT_EQ(row.five, QStringLiteral("2B0120 一間低バサミ"));
-  EXPECT_EQ(row.commentary, QStringLiteral("黒２が要点。"));
-  EXPECT_EQ(row.one, QStringLiteral("1"));
+  EXPECT_EQ(row.moves, u"342"_qs + "531" + "452" + "???" + "HA2" + "GJ1");
+  EXPECT_EQ(row.setupCount, u"3"_qs);
+  EXPECT_EQ(row.markers, u"35a"_qs + "532" + "461");  // letters, TR, MA
+  EXPECT_EQ(row.title, u"小目・小ゲイマガカリ"_qs);
+  EXPECT_EQ(row.five, u"2B0120 一間低バサミ"_qs);
+  EXPECT_EQ(row.commentary, u"黒２が要点。"_qs);
+  EXPECT_EQ(row.one, u"1"_qs);
   EXPECT_TRUE(SameContent(j, DecodeJoseki(row)));
   EXPECT_FALSE(SameContent(j, One(kKomoku)));
   // A key that is a prefix of another sorts first although the caption follows it.
-  EXPECT_LT(FiveText(QStringLiteral("2B01"), QStringLiteral("二間")), row.five);
+  EXPECT_LT(FiveText(u"2B01"_qs, u"二間"_qs), row.five);
 }
 
 // --- Game references ---
 
-const std::vector<QString> kKomokuLine = {QStringLiteral("dc"), QStringLiteral("ce"),
-                                          QStringLiteral("ed"), QStringLiteral("ch")};
+const std::vector<QString> kKomokuLine = {u"dc"_qs, u"ce"_qs, u"ed"_qs, u"ch"_qs};
 
 TEST(GameMatcher, FindsTheJosekiInEveryOrientationAndColour) {
   const Joseki j = One(kKomoku);
@@ -256,7 +234,7 @@ TEST(GameMatcher, FindsTheJosekiInEveryOrientationAndColour) {
     EXPECT_EQ(o.first, 2);
     EXPECT_EQ(o.last, 4);
     // White holds the corner stone: the joseki starts with a black move in the game.
-    std::vector<QString> whiteCorner = {QStringLiteral("jj")};
+    std::vector<QString> whiteCorner = {u"jj"_qs};
     whiteCorner.insert(whiteCorner.end(), kKomokuLine.begin(), kKomokuLine.end());
     ASSERT_TRUE(FindJosekiInGame(j, Game(whiteCorner, s), o)) << s;
     EXPECT_EQ(o.first, 3);
@@ -266,7 +244,7 @@ TEST(GameMatcher, FindsTheJosekiInEveryOrientationAndColour) {
 
 TEST(GameMatcher, FindsOnlyConsecutiveMovesFromAnEmptyCorner) {
   const Joseki komoku = One(kKomoku);
-  const Joseki tenuki = One(Tree(QStringLiteral("2A01"), QStringLiteral("B[dc];W[ce];B[];W[ch]")));
+  const Joseki tenuki = One(Tree(u"2A01"_qs, u"B[dc];W[ce];B[];W[ch]"_qs));
   const struct {
     const Joseki& joseki;
     std::vector<QString> moves;
@@ -310,9 +288,9 @@ TEST(GameOccurrences, OnePerGameTheReferenceFirstThenByYear) {
   std::vector<GameRecord> games;
   for (const auto& c : cases) {
     games.push_back(Game(c.moves, c.s));
-    games.back().path = QStringLiteral("%1.sgf").arg(games.size());
+    games.back().path = u"%1.sgf"_qs.arg(games.size());
     games.back().black = QString::fromLatin1(c.black);
-    games.back().white = QStringLiteral("Ito Showa");
+    games.back().white = u"Ito Showa"_qs;
     games.back().date = QString::fromLatin1(c.date);
   }
   Occurrence reference;
@@ -333,11 +311,10 @@ TEST(GameOccurrences, OnePerGameTheReferenceFirstThenByYear) {
 
 TEST(GameRecord, TheMainLineEndsAtSetupStonesAPassOrAMoveOutOfTurn) {
   QTemporaryDir dir;
-  const std::pair<const char*, size_t> cases[] = {
-      {"(;SZ[19];B[dc];W[ce];AB[aa]B[ed])", 2},
-      {"(;SZ[19];B[dc];B[ce])", 1},
-      {"(;SZ[19];B[dc];W[ce];B[];W[ed])", 2},
-      {"(;SZ[19];B[dc];W[ce];C[x];B[ed])", 3}};
+  const std::pair<const char*, size_t> cases[] = {{"(;SZ[19];B[dc];W[ce];AB[aa]B[ed])", 2},
+                                                  {"(;SZ[19];B[dc];B[ce])", 1},
+                                                  {"(;SZ[19];B[dc];W[ce];B[];W[ed])", 2},
+                                                  {"(;SZ[19];B[dc];W[ce];C[x];B[ed])", 3}};
   for (const auto& [text, moves] : cases) {
     QFile file(dir.filePath("g.sgf"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -353,14 +330,13 @@ TEST(GameRecord, TheMainLineEndsAtSetupStonesAPassOrAMoveOutOfTurn) {
 
 TEST(GameReference, HeadingRangeAndMoves) {
   GameRecord game = Game(kKomokuLine, 3);
-  game.black = QStringLiteral("Yasuda Shusaku");
-  game.blackRank = QStringLiteral("4d");
-  game.white = QStringLiteral("Inoue Gennan Inseki");
-  game.whiteRank = QStringLiteral("8p");
-  game.date = QStringLiteral("1846-09-11,14,15");
+  game.black = u"Yasuda Shusaku"_qs;
+  game.blackRank = u"4d"_qs;
+  game.white = u"Inoue Gennan Inseki"_qs;
+  game.whiteRank = u"8p"_qs;
+  game.date = u"1846-09-11,14,15"_qs;
   const QString reference = MakeGameReference(game, {2, 4, 3, false});
-  EXPECT_EQ(reference,
-            QStringLiteral("黒 本因坊秀策 四段　白 井上因碩 八段　1846年|2/4|") + "HGFHGFCH");
+  EXPECT_EQ(reference, u"黒 本因坊秀策 四段　白 井上因碩 八段　1846年|2/4|"_qs + "HGFHGFCH");
   EXPECT_EQ(VerifyGameReference(One(kKomoku), reference), QString());
 }
 
@@ -380,38 +356,37 @@ TEST(GameReference, PlayerNamesAndRanksInJapanese) {
     GameRecord game;
     game.black = QString::fromUtf8(c.name);
     game.blackRank = QString::fromLatin1(c.rank);
-    game.white = QStringLiteral("Honinbo Shuwa");
+    game.white = u"Honinbo Shuwa"_qs;
     if (!c.text) {
       EXPECT_THROW(GameHeading(game), BuildError) << c.name;
       continue;
     }
-    EXPECT_EQ(GameHeading(game),
-              QStringLiteral("黒 %1　白 本因坊秀和").arg(QString::fromUtf8(c.text)));
+    EXPECT_EQ(GameHeading(game), u"黒 %1　白 本因坊秀和"_qs.arg(QString::fromUtf8(c.text)));
   }
 }
 
 TEST(GameReference, VerificationRejectsARangeThatDoesNotMatch) {
-  const QString moves = QStringLiteral("|") + "34" + "53" + "45" + "83";  // dc ce ed ch
+  const QString moves = u"|"_qs + "34" + "53" + "45" + "83";  // dc ce ed ch
   const struct {
     QString reference;
     const char* reason;
     int given = 1;  // the joseki's JG
   } cases[] = {
-      {QStringLiteral("見出し|2/4") + moves, ""},
-      {QStringLiteral("見出し|1/3") + moves, "not the joseki"},
-      {QStringLiteral("見出し|2/3") + moves, "does not hold"},
-      {QStringLiteral("見出し|3/5") + moves, "does not hold"},
-      {QStringLiteral("見出し|2-4") + moves, "bad move range"},
-      {QStringLiteral("見出し|2/4|34534583K"), "not coordinate pairs"},
-      {QStringLiteral("見出し|2/4|3453458?"), "not coordinate pairs"},
-      {QStringLiteral("2/4") + moves, "heading|range|moves"},
+      {u"見出し|2/4"_qs + moves, ""},
+      {u"見出し|1/3"_qs + moves, "not the joseki"},
+      {u"見出し|2/3"_qs + moves, "does not hold"},
+      {u"見出し|3/5"_qs + moves, "does not hold"},
+      {u"見出し|2-4"_qs + moves, "bad move range"},
+      {u"見出し|2/4|34534583K"_qs, "not coordinate pairs"},
+      {u"見出し|2/4|3453458?"_qs, "not coordinate pairs"},
+      {u"2/4"_qs + moves, "heading|range|moves"},
       // The moves fit, but the corner stone is missing before them.
-      {QStringLiteral("見出し|2/4|") + "JJ" + "53" + "45" + "83", "not the joseki"},
+      {u"見出し|2/4|"_qs + "JJ" + "53" + "45" + "83", "not the joseki"},
       // A stone at ee stood next to the joseki's ed when it began (dc jj ee ce ed ch).
-      {QStringLiteral("見出し|4/6|34") + "AA" + "55" + "53" + "45" + "83", "other stones stood"},
+      {u"見出し|4/6|34"_qs + "AA" + "55" + "53" + "45" + "83", "other stones stood"},
       // A move in between: dc ce ee ed ch.
-      {QStringLiteral("見出し|2/4|34") + "53" + "55" + "45" + "83", "not the joseki"},
-      {QStringLiteral("見出し|2/1") + moves, "given stones but only", 5},
+      {u"見出し|2/4|34"_qs + "53" + "55" + "45" + "83", "not the joseki"},
+      {u"見出し|2/1"_qs + moves, "given stones but only", 5},
   };
   for (const auto& c : cases) {
     Joseki j = One(kKomoku);
@@ -427,30 +402,17 @@ TEST(GameReference, VerificationRejectsARangeThatDoesNotMatch) {
 
 // --- Whole builds ---
 
-// The game texts of one row, read with the program's query.
+// The game texts of one row, as the program reads them.
 QStringList RowGames(const QString& db, int joseki) {
-  sqlite3* raw = nullptr;
-  sqlite3_open_v2(db.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
-  sqlite3_stmt* select = nullptr;
-  sqlite3_prepare_v2(raw,
-                     "SELECT g.heading || '|' || o.first_move || '/' || o.last_move || '|' || "
-                     "g.moves FROM occurrences o JOIN games g ON g.id = o.game "
-                     "WHERE o.joseki = ? ORDER BY o.ordinal",
-                     -1, &select, nullptr);
-  sqlite3_bind_int(select, 1, joseki);
   QStringList texts;
-  while (sqlite3_step(select) == SQLITE_ROW)
-    texts << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(select, 0)));
-  sqlite3_finalize(select);
-  sqlite3_close(raw);
+  const QString id = QString::number(joseki);
+  for (int k = 0; k < CountJosekiGames(db, id); ++k) texts << ReadJosekiGame(db, id, k);
   return texts;
 }
 
 class CollectionBuild : public ::testing::Test {
  protected:
-  QString Data(const QString& path) const {
-    return QDir(dir_.path()).filePath(QStringLiteral("data/") + path);
-  }
+  QString Data(const QString& path) const { return QDir(dir_.path()).filePath(u"data/"_qs + path); }
   QString Path(const QString& path) const { return QDir(dir_.path()).filePath(path); }
   // Builds data/ (or another data folder) into db; the exit code.
   int Build(const QString& db, QString* output = nullptr, const QString& data = {}) {
@@ -465,13 +427,12 @@ class CollectionBuild : public ::testing::Test {
 };
 
 TEST_F(CollectionBuild, WritesTheTableInOrderAndRefusesBadSources) {
-  WriteText(Data(QStringLiteral("README.md")),
-            QStringLiteral("## Terms\n```terms\ntitles: 題1A01 題1A02 題2A01\n```\n題3A01\n"));
-  WriteText(Data(QStringLiteral("joseki/2-komoku.sgf")), kKomoku);
-  WriteText(Data(QStringLiteral("joseki/1-hoshi.sgf")),
-            Tree(QStringLiteral("1A01"), QStringLiteral("B[dd];W[fc];B[cf];W[ic]")) +
-                Tree(QStringLiteral("1A02"), QStringLiteral("B[dd];W[cc]")));
-  const QString db = Path(QStringLiteral("goc.db"));
+  WriteText(Data(u"README.md"_qs),
+            u"## Terms\n```terms\ntitles: 題1A01 題1A02 題2A01\n```\n題3A01\n"_qs);
+  WriteText(Data(u"joseki/2-komoku.sgf"_qs), kKomoku);
+  WriteText(Data(u"joseki/1-hoshi.sgf"_qs),
+            Tree(u"1A01"_qs, u"B[dd];W[fc];B[cf];W[ic]"_qs) + Tree(u"1A02"_qs, u"B[dd];W[cc]"_qs));
+  const QString db = Path(u"goc.db"_qs);
   QString output;
   ASSERT_EQ(Build(db, &output), 0) << output.toStdString();
   const auto rows = ReadCollection(db);
@@ -481,24 +442,8 @@ TEST_F(CollectionBuild, WritesTheTableInOrderAndRefusesBadSources) {
   EXPECT_TRUE(rows[2].five.startsWith(u"2A01"));
   EXPECT_EQ(rows[2].gameReference, QString());
 
-  sqlite3* raw = nullptr;
-  ASSERT_EQ(sqlite3_open(db.toUtf8().constData(), &raw), SQLITE_OK);
-  QString columns;
-  sqlite3_exec(
-      raw, "SELECT group_concat(name || ' ' || type, ',') FROM pragma_table_info('gocs')",
-      [](void* text, int, char** values, char**) {
-        *static_cast<QString*>(text) = QString::fromUtf8(values[0]);
-        return 0;
-      },
-      &columns, nullptr);
-  sqlite3_close(raw);
-  EXPECT_EQ(columns,
-            QStringLiteral("ID INTEGER,one TEXT,markers TEXT,setup_count TEXT,title "
-                           "TEXT,five TEXT,commentary TEXT,moves TEXT,game_reference TEXT"));
-
   // A broken source stops the build and leaves the last good file alone.
-  WriteText(Data(QStringLiteral("joseki/3-takamoku.sgf")),
-            Tree(QStringLiteral("3A01"), QStringLiteral("B[ed];W[ed]")));
+  WriteText(Data(u"joseki/3-takamoku.sgf"_qs), Tree(u"3A01"_qs, u"B[ed];W[ed]"_qs));
   EXPECT_NE(Build(db, &output), 0);
   EXPECT_TRUE(output.contains(u"joseki/3-takamoku.sgf: joseki 1")) << output.toStdString();
   EXPECT_TRUE(output.contains(u"「題3A01」 is not in the term list")) << output.toStdString();
@@ -512,18 +457,16 @@ TEST_F(CollectionBuild, RoundTripThroughTheCollectionFile) {
           "(;FF[4]GM[1]SZ[19]CA[UTF-8]GN[小目・一間高ガカリ・下ツケ]JK[2C0300]JC[下ツケ]"
           "C[黒２の下ツケ\\]から[白３\\]。\\\\ 記号付き]JG[1]LB[ch:a][ci:b]TR[gc]"
           ";B[dc];W[de];B[ce];W[cf];B[cd]MA[ee];W[df];B[ed])") +
-      Tree(QStringLiteral("8A01"), QStringLiteral("B[ba];W[aa];B[ab];W[];B[aa]"),
-           QStringLiteral("JO[1]JG[1]")) +
-      Tree(QStringLiteral("6A01"), QStringLiteral("B[cc];W[dd];B[cd];W[de]"));
-  WriteText(Data(QStringLiteral("joseki/mixed.sgf")), source);
-  const QString db = Path(QStringLiteral("goc.db"));
+      Tree(u"8A01"_qs, u"B[ba];W[aa];B[ab];W[];B[aa]"_qs, u"JO[1]JG[1]"_qs) +
+      Tree(u"6A01"_qs, u"B[cc];W[dd];B[cd];W[de]"_qs);
+  WriteText(Data(u"joseki/mixed.sgf"_qs), source);
+  const QString db = Path(u"goc.db"_qs);
   ASSERT_EQ(Build(db), 0);
-  const QString exported = Path(QStringLiteral("export"));
+  const QString exported = Path(u"export"_qs);
   ASSERT_EQ(RunMode([&](auto& out, auto& err) { return ExportCollection(db, exported, out, err); }),
             0);
-  EXPECT_TRUE(QFile::exists(QDir(exported).filePath(QStringLiteral("2-komoku.sgf"))));
-  EXPECT_TRUE(QFile::exists(QDir(exported).filePath(QStringLiteral("6-sansan.sgf"))));
-  EXPECT_TRUE(QFile::exists(QDir(exported).filePath(QStringLiteral("8-others.sgf"))));
+  EXPECT_EQ(QDir(exported).entryList(QDir::Files),
+            QStringList({"2-komoku.sgf", "6-sansan.sgf", "8-others.sgf"}));
 
   const JosekiReadResult original = Read(source);
   const JosekiReadResult back = ReadJosekiDirectory(exported, QString());
@@ -536,11 +479,11 @@ TEST_F(CollectionBuild, RoundTripThroughTheCollectionFile) {
   }
 
   // Building again from the export gives the same rows (IDs follow the section files).
-  QDir().mkpath(Path(QStringLiteral("again/joseki")));
+  QDir().mkpath(Path(u"again/joseki"_qs));
   for (const QString& name : QDir(exported).entryList(QDir::Files))
-    QFile::copy(QDir(exported).filePath(name), Path(QStringLiteral("again/joseki/") + name));
-  const QString db2 = Path(QStringLiteral("again.db"));
-  ASSERT_EQ(Build(db2, nullptr, Path(QStringLiteral("again"))), 0);
+    QFile::copy(QDir(exported).filePath(name), Path(u"again/joseki/"_qs + name));
+  const QString db2 = Path(u"again.db"_qs);
+  ASSERT_EQ(Build(db2, nullptr, Path(u"again"_qs)), 0);
   auto byKey = [](std::vector<JosekiRow> rows) {
     for (auto& r : rows) r.id = 0;
     std::sort(rows.begin(), rows.end(),
@@ -551,26 +494,23 @@ TEST_F(CollectionBuild, RoundTripThroughTheCollectionFile) {
 }
 
 TEST_F(CollectionBuild, SelectsCopiesAndReferencesTheGames) {
-  WriteText(Data(QStringLiteral("joseki/2-komoku.sgf")),
-            kKomoku + Tree(QStringLiteral("2A02"), QStringLiteral("B[dc];W[de];B[ce]")));
-  const QString shared = Path(QStringLiteral("shared"));
+  WriteText(Data(u"joseki/2-komoku.sgf"_qs), kKomoku + Tree(u"2A02"_qs, u"B[dc];W[de];B[ce]"_qs));
+  const QString shared = Path(u"shared"_qs);
   // The same joseki in three games: a castle game is preferred to an earlier
   // ordinary one; a game where the corner was crowded is no reference at all.
-  WriteText(QDir(shared).filePath(QStringLiteral("a/plain.sgf")),
-            QStringLiteral("(;PB[Ota Yuzo]PW[Honinbo Jowa]DT[1800]C[note]") +
-                GameMoves(kKomokuLine, 1) + u')');
+  WriteText(QDir(shared).filePath(u"a/plain.sgf"_qs),
+            u"(;PB[Ota Yuzo]PW[Honinbo Jowa]DT[1800]C[note]"_qs + GameMoves(kKomokuLine, 1) + u')');
   WriteText(
-      QDir(shared).filePath(QStringLiteral("b/castle.sgf")),
+      QDir(shared).filePath(u"b/castle.sgf"_qs),
       QStringLiteral("(;EV[Castle Game]PB[Honinbo Shuwa]BR[7d]PW[Ito Showa]WR[6d]DT[1850-11-17]"
                      "GC[story]") +
-          GameMoves(kKomokuLine, 2) + QStringLiteral("C[comment])"));
-  WriteText(QDir(shared).filePath(QStringLiteral("c/crowded.sgf")),
-            QStringLiteral("(;EV[Castle Game]PB[Honinbo Dosaku]PW[Yasui Santetsu]DT[1700]") +
+          GameMoves(kKomokuLine, 2) + u"C[comment])"_qs);
+  WriteText(QDir(shared).filePath(u"c/crowded.sgf"_qs),
+            u"(;EV[Castle Game]PB[Honinbo Dosaku]PW[Yasui Santetsu]DT[1700]"_qs +
                 GameMoves({"dc", "fe", "ee", "ce", "ed", "ch"}, 0) + u')');
-  WriteText(
-      QDir(shared).filePath(QStringLiteral("d/handicap.sgf")),
-      QStringLiteral("(;HA[2]AB[pd][dp]PB[X]PW[Y]DT[1600]") + GameMoves(kKomokuLine, 0) + u')');
-  WriteText(Data(QStringLiteral("games/old/stale.sgf")), QStringLiteral("(;B[aa])"));
+  WriteText(QDir(shared).filePath(u"d/handicap.sgf"_qs),
+            u"(;HA[2]AB[pd][dp]PB[X]PW[Y]DT[1600]"_qs + GameMoves(kKomokuLine, 0) + u')');
+  WriteText(Data(u"games/old/stale.sgf"_qs), u"(;B[aa])"_qs);
 
   QString output;
   ASSERT_EQ(RunMode([&](auto& out, auto& err) { return SelectGames(shared, Data({}), out, err); },
@@ -578,41 +518,39 @@ TEST_F(CollectionBuild, SelectsCopiesAndReferencesTheGames) {
             0)
       << output.toStdString();
   EXPECT_TRUE(output.contains(u"joseki with a game: 1 of 2")) << output.toStdString();
-  EXPECT_EQ(ReadText(Data(QStringLiteral("games/index.tsv"))).section(u'\n', 2),
-            QStringLiteral("2A01\tb/castle.sgf\n"));
-  EXPECT_FALSE(QFile::exists(Data(QStringLiteral("games/old/stale.sgf"))));
-  EXPECT_FALSE(QFileInfo::exists(Data(QStringLiteral("games/old"))));
-  EXPECT_TRUE(QFile::exists(Data(QStringLiteral("games/a/plain.sgf"))));  // every game played
-  EXPECT_FALSE(QFile::exists(Data(QStringLiteral("games/c/crowded.sgf"))));
-  const QString copy = ReadText(Data(QStringLiteral("games/b/castle.sgf")));
+  EXPECT_EQ(ReadText(Data(u"games/index.tsv"_qs)).section(u'\n', 2), u"2A01\tb/castle.sgf\n"_qs);
+  EXPECT_FALSE(QFile::exists(Data(u"games/old/stale.sgf"_qs)));
+  EXPECT_FALSE(QFileInfo::exists(Data(u"games/old"_qs)));
+  EXPECT_TRUE(QFile::exists(Data(u"games/a/plain.sgf"_qs)));  // every game played
+  EXPECT_FALSE(QFile::exists(Data(u"games/c/crowded.sgf"_qs)));
+  const QString copy = ReadText(Data(u"games/b/castle.sgf"_qs));
   EXPECT_TRUE(copy.contains(u"PB[Honinbo Shuwa]"));
   EXPECT_FALSE(copy.contains(u"GC[")) << copy.toStdString();
   EXPECT_FALSE(copy.contains(u"C[")) << copy.toStdString();
 
   // The build reads only data/: the shared folder may be gone.
   QDir(shared).removeRecursively();
-  const QString db = Path(QStringLiteral("goc.db"));
+  const QString db = Path(u"goc.db"_qs);
   ASSERT_EQ(Build(db, &output), 0) << output.toStdString();
   EXPECT_TRUE(output.contains(u"total: 2 rows, 1 with an honest game reference"))
       << output.toStdString();
   EXPECT_TRUE(output.contains(u"2 in all, 1 rows with at least one game")) << output.toStdString();
   const auto rows = ReadCollection(db);
   EXPECT_EQ(rows[0].gameReference,
-            QStringLiteral("黒 本因坊秀和 七段　白 伊藤松和 六段　1850年|2/4|") + "H4F3G5C3");
+            u"黒 本因坊秀和 七段　白 伊藤松和 六段　1850年|2/4|"_qs + "H4F3G5C3");
   EXPECT_EQ(rows[1].gameReference, QString());
   // The row's games as the program reads them: the reference first, each one verified.
   const QStringList games = RowGames(db, rows[0].id);
   ASSERT_EQ(games.size(), 2) << games.join(u'\n').toStdString();
   EXPECT_EQ(games[0], rows[0].gameReference);
-  EXPECT_TRUE(games[1].startsWith(QStringLiteral("黒 太田雄蔵　白 本因坊丈和　1800年|2/4|")));
+  EXPECT_TRUE(games[1].startsWith(u"黒 太田雄蔵　白 本因坊丈和　1800年|2/4|"_qs));
   const Joseki komoku = One(kKomoku);
   for (const QString& game : games) EXPECT_EQ(VerifyGameReference(komoku, game), QString());
   EXPECT_TRUE(RowGames(db, rows[1].id).isEmpty());
 
   // A pinned game that does not show the joseki stops the build.
-  WriteText(Data(QStringLiteral("joseki/2-komoku.sgf")),
-            kKomoku + Tree(QStringLiteral("2A02"), QStringLiteral("B[dc];W[de];B[ce]"),
-                           QStringLiteral("JR[b/castle.sgf]")));
+  WriteText(Data(u"joseki/2-komoku.sgf"_qs),
+            kKomoku + Tree(u"2A02"_qs, u"B[dc];W[de];B[ce]"_qs, u"JR[b/castle.sgf]"_qs));
   EXPECT_NE(Build(db, &output), 0);
   EXPECT_TRUE(output.contains(u"not played from an empty corner in games/b/castle.sgf"))
       << output.toStdString();
