@@ -222,8 +222,8 @@ TEST_F(BoardWindowTest, AClickedSequenceFindsItsJosekiOneTickLater) {
 TEST_F(BoardWindowTest, TheOtherGamesOfAJosekiAndTheKeysThatStepThem) {
   EXPECT_EQ(window->gameCount()->text(), u"実戦例なし"_qs);
   EXPECT_FALSE(Button(u"前の実戦")->isEnabled() || Button(u"次の実戦")->isEnabled());
-  folder.WriteJosekiGames({{2, u"黒 甲　白 乙"_qs, "4433342531", 2, 3},
-                           {2, u"黒 丙　白 丁"_qs, "4433342531", 1, 2}});
+  folder.WriteJosekiGames(
+      {{2, u"黒 甲　白 乙"_qs, "4433342531", 2, 3}, {2, u"黒 丙　白 丁"_qs, "4433342531", 1, 2}});
   window = std::make_unique<BoardWindow>(folder.folder(), 3, messages, files);
   window->show();
   window->activateWindow();
