@@ -218,41 +218,36 @@ TEST_F(ModelTest, TheOtherGamesOfAJosekiAreShownOneAfterAnother) {
                            {1, "heading B", later, 2, 3},
                            {1, "heading C", kGame, 1, 2},
                            {3, "heading B", later, 2, 3}});
-  BoardWindowModel withGames(folder.folder(), 3, messages);
-  withGames.Load();
-  const BoardWindowView& view = withGames.view();
-  EXPECT_EQ(view.gameCount, "実戦 3 局");
-  EXPECT_FALSE(view.previousGameEnabled);
-  EXPECT_TRUE(view.nextGameEnabled);
-
-  withGames.ForwardOneMove();
-  withGames.ShowNextGame();
-  EXPECT_EQ(view.gameHeading, "heading B");
-  EXPECT_TRUE(view.gameButtonsEnabled && view.previousGameEnabled && view.nextGameEnabled);
-  EXPECT_EQ(withGames.replay().shownMove(), 3);  // drawn up to the joseki's end
-  EXPECT_EQ(CellToken(withGames.canvas().shown(), Board::kRight, {16, 16}), "X");
-  EXPECT_EQ(CellToken(withGames.canvas().shown(), Board::kRight, {3, 5}), "b2");
-  withGames.ForwardOneMove();  // stepping as in the reference game
-  EXPECT_EQ(CellToken(withGames.canvas().shown(), Board::kRight, {4, 4}), "O");
-  withGames.ForwardOneMove();
+  BoardWindowModel games(folder.folder(), 3, messages);
+  games.Load();
+  const BoardWindowView& view = games.view();
+  // The count, the heading, and whether 前の実戦 and 次の実戦 are enabled.
+  const auto shown = [&] {
+    return u"%1 %2 %3%4"_qs.arg(view.gameCount, view.gameHeading)
+        .arg(view.previousGameEnabled)
+        .arg(view.nextGameEnabled);
+  };
+  EXPECT_EQ(shown(), "実戦 3 局 heading A 01");
+  games.ForwardOneMove();
+  games.ShowNextGame();  // drawn as the reference game is, up to the joseki's end
+  EXPECT_EQ(shown(), "実戦 3 局 heading B 11");
+  EXPECT_TRUE(view.gameButtonsEnabled);
+  EXPECT_EQ(CellToken(games.canvas().shown(), Board::kRight, {16, 16}), "X");
+  EXPECT_EQ(CellToken(games.canvas().shown(), Board::kRight, {3, 5}), "b2");
+  games.ForwardOneMove();
+  EXPECT_EQ(CellToken(games.canvas().shown(), Board::kRight, {4, 4}), "O");
+  games.ForwardOneMove();
   EXPECT_TRUE(view.rightEndNoticeShown);
-
-  withGames.ShowNextGame();
-  EXPECT_EQ(view.gameHeading, "heading C");
-  EXPECT_FALSE(view.nextGameEnabled);
-  withGames.ShowNextGame();  // the last game: nothing changes
-  EXPECT_EQ(view.gameHeading, "heading C");
-  withGames.ShowPreviousGame();
-  withGames.ShowPreviousGame();
-  EXPECT_EQ(view.gameHeading, "heading A");
-  EXPECT_FALSE(view.previousGameEnabled);
-
-  withGames.SelectLine(1);
-  EXPECT_EQ(view.gameCount, "実戦例なし");
-  EXPECT_FALSE(view.previousGameEnabled || view.nextGameEnabled);
-  withGames.SelectLine(2);  // no reference of its own: the stored game is its first
-  EXPECT_EQ(view.gameCount, "実戦 1 局");
-  EXPECT_EQ(view.gameHeading, "heading B");
+  games.ShowNextGame();
+  games.ShowNextGame();  // past the last game: nothing changes
+  EXPECT_EQ(shown(), "実戦 3 局 heading C 10");
+  games.ShowPreviousGame();
+  games.ShowPreviousGame();
+  EXPECT_EQ(shown(), "実戦 3 局 heading A 01");
+  games.SelectLine(1);
+  EXPECT_EQ(shown(), "実戦例なし   00");
+  games.SelectLine(2);  // no reference of its own: the stored game is its first
+  EXPECT_EQ(shown(), "実戦 1 局 heading B 00");
 }
 
 }  // namespace

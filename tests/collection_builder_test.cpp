@@ -35,7 +35,7 @@ QString Tree(const QString& key, const QString& moves, const QString& extra = {}
 
 JosekiReadResult Read(const QString& text) {
   JosekiReadResult result;
-  ReadJosekiText(text, u"joseki/test.sgf"_qs, result);
+  ReadJosekiText(text, "joseki/test.sgf", result);
   return result;
 }
 
@@ -69,7 +69,7 @@ QString ReadText(const QString& path) {
 
 GameRecord Game(const std::vector<QString>& points, int s) {
   GameRecord game;
-  game.path = u"test.sgf"_qs;
+  game.path = "test.sgf";
   for (const QString& point : points) {
     BoardPoint p;
     ParseSgfMove(point, p);
@@ -94,7 +94,7 @@ int RunMode(const std::function<int(QTextStream&, QTextStream&)>& mode, QString*
   return code;
 }
 
-const QString kKomoku = Tree(u"2A01"_qs, u"B[dc];W[ce];B[ed];W[ch]"_qs);
+const QString kKomoku = Tree("2A01", "B[dc];W[ce];B[ed];W[ch]");
 
 // --- SGF reading ---
 
@@ -103,23 +103,23 @@ TEST(SgfParser, ReadsValuesEscapesAndTheMainLine) {
       "(;C[a \\] b\\\\ c]LB[aa:a][bb:b]GN[小目\\\nの形]\n;B[dc](;W[ce];B[ed])(;W[cd]))(;B[aa])"));
   ASSERT_EQ(trees.size(), 2u);
   const SgfNode& root = trees[0].nodes[0];
-  EXPECT_EQ(root.Value(u"C"_qs), u"a ] b\\ c"_qs);
-  EXPECT_EQ(root.Find(u"LB"_qs)->values, QStringList({u"aa:a"_qs, u"bb:b"_qs}));
-  EXPECT_EQ(root.Value(u"GN"_qs), u"小目の形"_qs);
+  EXPECT_EQ(root.Value("C"), "a ] b\\ c");
+  EXPECT_EQ(root.Find("LB")->values, QStringList({"aa:a", "bb:b"}));
+  EXPECT_EQ(root.Value("GN"), u"小目の形"_qs);
   const auto line = MainLine(trees[0]);
   ASSERT_EQ(line.size(), 4u);
-  EXPECT_EQ(line[2].Value(u"W"_qs), u"ce"_qs);
-  EXPECT_EQ(line[3].Value(u"B"_qs), u"ed"_qs);
+  EXPECT_EQ(line[2].Value("W"), "ce");
+  EXPECT_EQ(line[3].Value("B"), "ed");
 }
 
 TEST(SgfParser, SyntaxErrorsNameTheLine) {
   const struct {
     QString text;
     const char* reason;
-  } cases[] = {{u"(;B[dc]\n;W[ce"_qs, "never closed"},
-               {u"(;B[dc]\n;W[ce]"_qs, "expected ')'"},
-               {u";B[dc]"_qs, "expected '('"},
-               {u"(B[dc])"_qs, "must start with a node"},
+  } cases[] = {{"(;B[dc]\n;W[ce", "never closed"},
+               {"(;B[dc]\n;W[ce]", "expected ')'"},
+               {";B[dc]", "expected '('"},
+               {"(B[dc])", "must start with a node"},
                {u"(;"_qs.repeated(100000), "nested more than 1000 levels"}};
   for (const auto& c : cases) {
     try {
@@ -137,7 +137,7 @@ TEST(SgfParser, SyntaxErrorsNameTheLine) {
 // Each text as a whole collection: the part of the expected message, or
 // nullptr when the text must pass.
 TEST(JosekiValidation, ChecksEveryJosekiAndTheCollection) {
-  const QString reordered = Tree(u"2A02"_qs, u"B[dc];W[ch];B[ed];W[ce]"_qs);
+  const QString reordered = Tree("2A02", "B[dc];W[ch];B[ed];W[ce]");
   QString everySection;  // a joseki on the first point of each section
   int n = 0;
   for (const char* key :
@@ -150,42 +150,38 @@ TEST(JosekiValidation, ChecksEveryJosekiAndTheCollection) {
     const char* reason;
   } cases[] = {
       {"occupied point, named with file, joseki and title",
-       kKomoku + Tree(u"2A02"_qs, u"B[cd];W[dc];B[dc]"_qs),
+       kKomoku + Tree("2A02", "B[cd];W[dc];B[dc]"),
        "joseki/test.sgf: joseki 2 「題2A02」: 黒2 at dc: the point is occupied"},
       {"every section's point", everySection, nullptr},
-      {"captured point played again", Tree(u"8A01"_qs, u"B[ba];W[aa];B[ab];W[jj];B[aa]"_qs),
-       nullptr},
-      {"uncaptured point played again", Tree(u"8A01"_qs, u"B[ba];W[aa];B[jj];W[kk];B[aa]"_qs),
-       "occupied"},
-      {"wrong first point", Tree(u"2A01"_qs, u"B[dd];W[fc]"_qs), "not on the point of section 2"},
-      {"wrong 3-3 point", Tree(u"6A01"_qs, u"B[dd];W[cc]"_qs), "not on the point of section 6"},
-      {"even JG", Tree(u"2A01"_qs, u"B[dc];W[ce];B[ed]"_qs, u"JG[2]"_qs), "must be odd"},
-      {"JG without numbered moves", Tree(u"2A01"_qs, u"B[dc]"_qs), "leaves no numbered move"},
-      {"duplicate", kKomoku + Tree(u"2A02"_qs, u"B[dc];W[ce];B[ed];W[ch]"_qs),
-       "the same sequence as"},
-      {"diagonal mirror", kKomoku + Tree(u"2A02"_qs, u"B[cd];W[ec];B[de];W[hc]"_qs),
+      {"captured point played again", Tree("8A01", "B[ba];W[aa];B[ab];W[jj];B[aa]"), nullptr},
+      {"uncaptured point played again", Tree("8A01", "B[ba];W[aa];B[jj];W[kk];B[aa]"), "occupied"},
+      {"wrong first point", Tree("2A01", "B[dd];W[fc]"), "not on the point of section 2"},
+      {"wrong 3-3 point", Tree("6A01", "B[dd];W[cc]"), "not on the point of section 6"},
+      {"even JG", Tree("2A01", "B[dc];W[ce];B[ed]", "JG[2]"), "must be odd"},
+      {"JG without numbered moves", Tree("2A01", "B[dc]"), "leaves no numbered move"},
+      {"duplicate", kKomoku + Tree("2A02", "B[dc];W[ce];B[ed];W[ch]"), "the same sequence as"},
+      {"diagonal mirror", kKomoku + Tree("2A02", "B[cd];W[ec];B[de];W[hc]"),
        "the diagonal mirror of"},
       {"same position by another order", kKomoku + reordered, "the same final position as"},
       {"same position turned and in the other colours",
-       kKomoku + Tree(u"8A01"_qs, u"B[ec];W[cd];B[hc];W[de]"_qs),
+       kKomoku + Tree("8A01", "B[ec];W[cd];B[hc];W[de]"),
        "the same final position as joseki/test.sgf: joseki 1"},
       {"move-order variant marked",
        kKomoku + QString(reordered).replace(u"JC[見出し]"_qs, u"JC[2A01の手順違い]"_qs), nullptr},
       {"same title in a section",
        kKomoku + u"(;FF[4]GN[題2A01]JK[2A02]JC[見出し]C[解説。];B[dc];W[de])"_qs,
        "the same title as"},
-      {"duplicate key", kKomoku + Tree(u"2A01"_qs, u"B[dc];W[de]"_qs), "already used"},
-      {"unknown section", Tree(u"4A01"_qs, u"B[dc];W[ce]"_qs), "which is no section"},
-      {"colours out of turn", Tree(u"2A01"_qs, u"B[dc];B[ce]"_qs), "W is to play"},
-      {"white first", Tree(u"2A01"_qs, u"W[dc];B[ce]"_qs), "B is to play"},
+      {"duplicate key", kKomoku + Tree("2A01", "B[dc];W[de]"), "already used"},
+      {"unknown section", Tree("4A01", "B[dc];W[ce]"), "which is no section"},
+      {"colours out of turn", Tree("2A01", "B[dc];B[ce]"), "W is to play"},
+      {"white first", Tree("2A01", "W[dc];B[ce]"), "B is to play"},
       {"missing caption", u"(;GN[題]JK[2A01]C[解説。];B[dc];W[ce])"_qs,
        "JC (small caption) is missing"},
       {"variation", u"(;GN[題]JK[2A01]JC[c]C[解説。];B[dc](;W[ce])(;W[de]))"_qs, "has variations"},
-      {"bad label", Tree(u"2A01"_qs, u"B[dc];W[ce]"_qs, u"LB[ec:f]"_qs), "LB[ec:f]"},
-      {"two marks on a point", Tree(u"2A01"_qs, u"B[dc];W[ce]"_qs, u"LB[ec:a]TR[ec]"_qs),
-       "two markers on ec"},
-      {"bad point", Tree(u"2A01"_qs, u"B[dc];W[zz]"_qs), "bad point"},
-      {"suicide", Tree(u"8A01"_qs, u"B[ba];W[jj];B[ab];W[aa]"_qs), "suicide"},
+      {"bad label", Tree("2A01", "B[dc];W[ce]", "LB[ec:f]"), "LB[ec:f]"},
+      {"two marks on a point", Tree("2A01", "B[dc];W[ce]", "LB[ec:a]TR[ec]"), "two markers on ec"},
+      {"bad point", Tree("2A01", "B[dc];W[zz]"), "bad point"},
+      {"suicide", Tree("8A01", "B[ba];W[jj];B[ab];W[aa]"), "suicide"},
       {"commentary on a move", u"(;GN[題]JK[2A01]JC[c]C[解説。];B[dc];W[ce]C[x])"_qs,
        "root node only"},
   };
@@ -210,21 +206,21 @@ TEST(RecordEncoding, EncodesAKnownJosekiExactly) {
       ";B[dc];W[ce];B[ed]MA[fd]LB[ec:a];W[];B[jq];W[sp])"));
   const JosekiRow row = EncodeJoseki(j);
   EXPECT_EQ(row.moves, u"342"_qs + "531" + "452" + "???" + "HA2" + "GJ1");
-  EXPECT_EQ(row.setupCount, u"3"_qs);
+  EXPECT_EQ(row.setupCount, "3");
   EXPECT_EQ(row.markers, u"35a"_qs + "532" + "461");  // letters, TR, MA
   EXPECT_EQ(row.title, u"小目・小ゲイマガカリ"_qs);
   EXPECT_EQ(row.five, u"2B0120 一間低バサミ"_qs);
   EXPECT_EQ(row.commentary, u"黒２が要点。"_qs);
-  EXPECT_EQ(row.one, u"1"_qs);
+  EXPECT_EQ(row.one, "1");
   EXPECT_TRUE(SameContent(j, DecodeJoseki(row)));
   EXPECT_FALSE(SameContent(j, One(kKomoku)));
   // A key that is a prefix of another sorts first although the caption follows it.
-  EXPECT_LT(FiveText(u"2B01"_qs, u"二間"_qs), row.five);
+  EXPECT_LT(FiveText("2B01", u"二間"_qs), row.five);
 }
 
 // --- Game references ---
 
-const std::vector<QString> kKomokuLine = {u"dc"_qs, u"ce"_qs, u"ed"_qs, u"ch"_qs};
+const std::vector<QString> kKomokuLine = {"dc", "ce", "ed", "ch"};
 
 TEST(GameMatcher, FindsTheJosekiInEveryOrientationAndColour) {
   const Joseki j = One(kKomoku);
@@ -234,7 +230,7 @@ TEST(GameMatcher, FindsTheJosekiInEveryOrientationAndColour) {
     EXPECT_EQ(o.first, 2);
     EXPECT_EQ(o.last, 4);
     // White holds the corner stone: the joseki starts with a black move in the game.
-    std::vector<QString> whiteCorner = {u"jj"_qs};
+    std::vector<QString> whiteCorner = {"jj"};
     whiteCorner.insert(whiteCorner.end(), kKomokuLine.begin(), kKomokuLine.end());
     ASSERT_TRUE(FindJosekiInGame(j, Game(whiteCorner, s), o)) << s;
     EXPECT_EQ(o.first, 3);
@@ -244,7 +240,7 @@ TEST(GameMatcher, FindsTheJosekiInEveryOrientationAndColour) {
 
 TEST(GameMatcher, FindsOnlyConsecutiveMovesFromAnEmptyCorner) {
   const Joseki komoku = One(kKomoku);
-  const Joseki tenuki = One(Tree(u"2A01"_qs, u"B[dc];W[ce];B[];W[ch]"_qs));
+  const Joseki tenuki = One(Tree("2A01", "B[dc];W[ce];B[];W[ch]"));
   const struct {
     const Joseki& joseki;
     std::vector<QString> moves;
@@ -290,7 +286,7 @@ TEST(GameOccurrences, OnePerGameTheReferenceFirstThenByYear) {
     games.push_back(Game(c.moves, c.s));
     games.back().path = u"%1.sgf"_qs.arg(games.size());
     games.back().black = QString::fromLatin1(c.black);
-    games.back().white = u"Ito Showa"_qs;
+    games.back().white = "Ito Showa";
     games.back().date = QString::fromLatin1(c.date);
   }
   Occurrence reference;
@@ -330,11 +326,11 @@ TEST(GameRecord, TheMainLineEndsAtSetupStonesAPassOrAMoveOutOfTurn) {
 
 TEST(GameReference, HeadingRangeAndMoves) {
   GameRecord game = Game(kKomokuLine, 3);
-  game.black = u"Yasuda Shusaku"_qs;
-  game.blackRank = u"4d"_qs;
-  game.white = u"Inoue Gennan Inseki"_qs;
-  game.whiteRank = u"8p"_qs;
-  game.date = u"1846-09-11,14,15"_qs;
+  game.black = "Yasuda Shusaku";
+  game.blackRank = "4d";
+  game.white = "Inoue Gennan Inseki";
+  game.whiteRank = "8p";
+  game.date = "1846-09-11,14,15";
   const QString reference = MakeGameReference(game, {2, 4, 3, false});
   EXPECT_EQ(reference, u"黒 本因坊秀策 四段　白 井上因碩 八段　1846年|2/4|"_qs + "HGFHGFCH");
   EXPECT_EQ(VerifyGameReference(One(kKomoku), reference), QString());
@@ -356,7 +352,7 @@ TEST(GameReference, PlayerNamesAndRanksInJapanese) {
     GameRecord game;
     game.black = QString::fromUtf8(c.name);
     game.blackRank = QString::fromLatin1(c.rank);
-    game.white = u"Honinbo Shuwa"_qs;
+    game.white = "Honinbo Shuwa";
     if (!c.text) {
       EXPECT_THROW(GameHeading(game), BuildError) << c.name;
       continue;
@@ -379,7 +375,7 @@ TEST(GameReference, VerificationRejectsARangeThatDoesNotMatch) {
       {u"見出し|2-4"_qs + moves, "bad move range"},
       {u"見出し|2/4|34534583K"_qs, "not coordinate pairs"},
       {u"見出し|2/4|3453458?"_qs, "not coordinate pairs"},
-      {u"2/4"_qs + moves, "heading|range|moves"},
+      {"2/4" + moves, "heading|range|moves"},
       // The moves fit, but the corner stone is missing before them.
       {u"見出し|2/4|"_qs + "JJ" + "53" + "45" + "83", "not the joseki"},
       // A stone at ee stood next to the joseki's ed when it began (dc jj ee ce ed ch).
@@ -412,7 +408,7 @@ QStringList RowGames(const QString& db, int joseki) {
 
 class CollectionBuild : public ::testing::Test {
  protected:
-  QString Data(const QString& path) const { return QDir(dir_.path()).filePath(u"data/"_qs + path); }
+  QString Data(const QString& path) const { return QDir(dir_.path()).filePath("data/" + path); }
   QString Path(const QString& path) const { return QDir(dir_.path()).filePath(path); }
   // Builds data/ (or another data folder) into db; the exit code.
   int Build(const QString& db, QString* output = nullptr, const QString& data = {}) {
@@ -427,12 +423,12 @@ class CollectionBuild : public ::testing::Test {
 };
 
 TEST_F(CollectionBuild, WritesTheTableInOrderAndRefusesBadSources) {
-  WriteText(Data(u"README.md"_qs),
+  WriteText(Data("README.md"),
             u"## Terms\n```terms\ntitles: 題1A01 題1A02 題2A01\n```\n題3A01\n"_qs);
-  WriteText(Data(u"joseki/2-komoku.sgf"_qs), kKomoku);
-  WriteText(Data(u"joseki/1-hoshi.sgf"_qs),
-            Tree(u"1A01"_qs, u"B[dd];W[fc];B[cf];W[ic]"_qs) + Tree(u"1A02"_qs, u"B[dd];W[cc]"_qs));
-  const QString db = Path(u"goc.db"_qs);
+  WriteText(Data("joseki/2-komoku.sgf"), kKomoku);
+  WriteText(Data("joseki/1-hoshi.sgf"),
+            Tree("1A01", "B[dd];W[fc];B[cf];W[ic]") + Tree("1A02", "B[dd];W[cc]"));
+  const QString db = Path("goc.db");
   QString output;
   ASSERT_EQ(Build(db, &output), 0) << output.toStdString();
   const auto rows = ReadCollection(db);
@@ -443,7 +439,7 @@ TEST_F(CollectionBuild, WritesTheTableInOrderAndRefusesBadSources) {
   EXPECT_EQ(rows[2].gameReference, QString());
 
   // A broken source stops the build and leaves the last good file alone.
-  WriteText(Data(u"joseki/3-takamoku.sgf"_qs), Tree(u"3A01"_qs, u"B[ed];W[ed]"_qs));
+  WriteText(Data("joseki/3-takamoku.sgf"), Tree("3A01", "B[ed];W[ed]"));
   EXPECT_NE(Build(db, &output), 0);
   EXPECT_TRUE(output.contains(u"joseki/3-takamoku.sgf: joseki 1")) << output.toStdString();
   EXPECT_TRUE(output.contains(u"「題3A01」 is not in the term list")) << output.toStdString();
@@ -457,12 +453,12 @@ TEST_F(CollectionBuild, RoundTripThroughTheCollectionFile) {
           "(;FF[4]GM[1]SZ[19]CA[UTF-8]GN[小目・一間高ガカリ・下ツケ]JK[2C0300]JC[下ツケ]"
           "C[黒２の下ツケ\\]から[白３\\]。\\\\ 記号付き]JG[1]LB[ch:a][ci:b]TR[gc]"
           ";B[dc];W[de];B[ce];W[cf];B[cd]MA[ee];W[df];B[ed])") +
-      Tree(u"8A01"_qs, u"B[ba];W[aa];B[ab];W[];B[aa]"_qs, u"JO[1]JG[1]"_qs) +
-      Tree(u"6A01"_qs, u"B[cc];W[dd];B[cd];W[de]"_qs);
-  WriteText(Data(u"joseki/mixed.sgf"_qs), source);
-  const QString db = Path(u"goc.db"_qs);
+      Tree("8A01", "B[ba];W[aa];B[ab];W[];B[aa]", "JO[1]JG[1]") +
+      Tree("6A01", "B[cc];W[dd];B[cd];W[de]");
+  WriteText(Data("joseki/mixed.sgf"), source);
+  const QString db = Path("goc.db");
   ASSERT_EQ(Build(db), 0);
-  const QString exported = Path(u"export"_qs);
+  const QString exported = Path("export");
   ASSERT_EQ(RunMode([&](auto& out, auto& err) { return ExportCollection(db, exported, out, err); }),
             0);
   EXPECT_EQ(QDir(exported).entryList(QDir::Files),
@@ -479,11 +475,11 @@ TEST_F(CollectionBuild, RoundTripThroughTheCollectionFile) {
   }
 
   // Building again from the export gives the same rows (IDs follow the section files).
-  QDir().mkpath(Path(u"again/joseki"_qs));
+  QDir().mkpath(Path("again/joseki"));
   for (const QString& name : QDir(exported).entryList(QDir::Files))
-    QFile::copy(QDir(exported).filePath(name), Path(u"again/joseki/"_qs + name));
-  const QString db2 = Path(u"again.db"_qs);
-  ASSERT_EQ(Build(db2, nullptr, Path(u"again"_qs)), 0);
+    QFile::copy(QDir(exported).filePath(name), Path("again/joseki/" + name));
+  const QString db2 = Path("again.db");
+  ASSERT_EQ(Build(db2, nullptr, Path("again")), 0);
   auto byKey = [](std::vector<JosekiRow> rows) {
     for (auto& r : rows) r.id = 0;
     std::sort(rows.begin(), rows.end(),
@@ -494,23 +490,23 @@ TEST_F(CollectionBuild, RoundTripThroughTheCollectionFile) {
 }
 
 TEST_F(CollectionBuild, SelectsCopiesAndReferencesTheGames) {
-  WriteText(Data(u"joseki/2-komoku.sgf"_qs), kKomoku + Tree(u"2A02"_qs, u"B[dc];W[de];B[ce]"_qs));
-  const QString shared = Path(u"shared"_qs);
+  WriteText(Data("joseki/2-komoku.sgf"), kKomoku + Tree("2A02", "B[dc];W[de];B[ce]"));
+  const QString shared = Path("shared");
   // The same joseki in three games: a castle game is preferred to an earlier
   // ordinary one; a game where the corner was crowded is no reference at all.
-  WriteText(QDir(shared).filePath(u"a/plain.sgf"_qs),
-            u"(;PB[Ota Yuzo]PW[Honinbo Jowa]DT[1800]C[note]"_qs + GameMoves(kKomokuLine, 1) + u')');
+  WriteText(QDir(shared).filePath("a/plain.sgf"),
+            "(;PB[Ota Yuzo]PW[Honinbo Jowa]DT[1800]C[note]" + GameMoves(kKomokuLine, 1) + u')');
   WriteText(
-      QDir(shared).filePath(u"b/castle.sgf"_qs),
+      QDir(shared).filePath("b/castle.sgf"),
       QStringLiteral("(;EV[Castle Game]PB[Honinbo Shuwa]BR[7d]PW[Ito Showa]WR[6d]DT[1850-11-17]"
                      "GC[story]") +
-          GameMoves(kKomokuLine, 2) + u"C[comment])"_qs);
-  WriteText(QDir(shared).filePath(u"c/crowded.sgf"_qs),
-            u"(;EV[Castle Game]PB[Honinbo Dosaku]PW[Yasui Santetsu]DT[1700]"_qs +
+          GameMoves(kKomokuLine, 2) + "C[comment])");
+  WriteText(QDir(shared).filePath("c/crowded.sgf"),
+            "(;EV[Castle Game]PB[Honinbo Dosaku]PW[Yasui Santetsu]DT[1700]" +
                 GameMoves({"dc", "fe", "ee", "ce", "ed", "ch"}, 0) + u')');
-  WriteText(QDir(shared).filePath(u"d/handicap.sgf"_qs),
-            u"(;HA[2]AB[pd][dp]PB[X]PW[Y]DT[1600]"_qs + GameMoves(kKomokuLine, 0) + u')');
-  WriteText(Data(u"games/old/stale.sgf"_qs), u"(;B[aa])"_qs);
+  WriteText(QDir(shared).filePath("d/handicap.sgf"),
+            "(;HA[2]AB[pd][dp]PB[X]PW[Y]DT[1600]" + GameMoves(kKomokuLine, 0) + u')');
+  WriteText(Data("games/old/stale.sgf"), "(;B[aa])");
 
   QString output;
   ASSERT_EQ(RunMode([&](auto& out, auto& err) { return SelectGames(shared, Data({}), out, err); },
@@ -518,19 +514,19 @@ TEST_F(CollectionBuild, SelectsCopiesAndReferencesTheGames) {
             0)
       << output.toStdString();
   EXPECT_TRUE(output.contains(u"joseki with a game: 1 of 2")) << output.toStdString();
-  EXPECT_EQ(ReadText(Data(u"games/index.tsv"_qs)).section(u'\n', 2), u"2A01\tb/castle.sgf\n"_qs);
-  EXPECT_FALSE(QFile::exists(Data(u"games/old/stale.sgf"_qs)));
-  EXPECT_FALSE(QFileInfo::exists(Data(u"games/old"_qs)));
-  EXPECT_TRUE(QFile::exists(Data(u"games/a/plain.sgf"_qs)));  // every game played
-  EXPECT_FALSE(QFile::exists(Data(u"games/c/crowded.sgf"_qs)));
-  const QString copy = ReadText(Data(u"games/b/castle.sgf"_qs));
+  EXPECT_EQ(ReadText(Data("games/index.tsv")).section(u'\n', 2), "2A01\tb/castle.sgf\n");
+  EXPECT_FALSE(QFile::exists(Data("games/old/stale.sgf")));
+  EXPECT_FALSE(QFileInfo::exists(Data("games/old")));
+  EXPECT_TRUE(QFile::exists(Data("games/a/plain.sgf")));  // every game played
+  EXPECT_FALSE(QFile::exists(Data("games/c/crowded.sgf")));
+  const QString copy = ReadText(Data("games/b/castle.sgf"));
   EXPECT_TRUE(copy.contains(u"PB[Honinbo Shuwa]"));
   EXPECT_FALSE(copy.contains(u"GC[")) << copy.toStdString();
   EXPECT_FALSE(copy.contains(u"C[")) << copy.toStdString();
 
   // The build reads only data/: the shared folder may be gone.
   QDir(shared).removeRecursively();
-  const QString db = Path(u"goc.db"_qs);
+  const QString db = Path("goc.db");
   ASSERT_EQ(Build(db, &output), 0) << output.toStdString();
   EXPECT_TRUE(output.contains(u"total: 2 rows, 1 with an honest game reference"))
       << output.toStdString();
@@ -549,8 +545,8 @@ TEST_F(CollectionBuild, SelectsCopiesAndReferencesTheGames) {
   EXPECT_TRUE(RowGames(db, rows[1].id).isEmpty());
 
   // A pinned game that does not show the joseki stops the build.
-  WriteText(Data(u"joseki/2-komoku.sgf"_qs),
-            kKomoku + Tree(u"2A02"_qs, u"B[dc];W[de];B[ce]"_qs, u"JR[b/castle.sgf]"_qs));
+  WriteText(Data("joseki/2-komoku.sgf"),
+            kKomoku + Tree("2A02", "B[dc];W[de];B[ce]", "JR[b/castle.sgf]"));
   EXPECT_NE(Build(db, &output), 0);
   EXPECT_TRUE(output.contains(u"not played from an empty corner in games/b/castle.sgf"))
       << output.toStdString();

@@ -220,8 +220,6 @@ TEST_F(BoardWindowTest, AClickedSequenceFindsItsJosekiOneTickLater) {
 }
 
 TEST_F(BoardWindowTest, TheOtherGamesOfAJosekiAndTheKeysThatStepThem) {
-  EXPECT_EQ(window->gameCount()->text(), u"実戦例なし"_qs);
-  EXPECT_FALSE(Button(u"前の実戦")->isEnabled() || Button(u"次の実戦")->isEnabled());
   folder.WriteJosekiGames(
       {{2, u"黒 甲　白 乙"_qs, "4433342531", 2, 3}, {2, u"黒 丙　白 丁"_qs, "4433342531", 1, 2}});
   window = std::make_unique<BoardWindow>(folder.folder(), 3, messages, files);
@@ -232,22 +230,21 @@ TEST_F(BoardWindowTest, TheOtherGamesOfAJosekiAndTheKeysThatStepThem) {
   EXPECT_EQ(window->gameCount()->text(), u"実戦 2 局"_qs);
   Click(Button(u"次の実戦"));
   EXPECT_EQ(window->gameHeading()->text(), u"黒 丙　白 丁"_qs);
-  EXPECT_TRUE(Button(u"前の実戦")->isEnabled());
-  EXPECT_FALSE(Button(u"次の実戦")->isEnabled());
+  EXPECT_TRUE(Button(u"前の実戦")->isEnabled() && !Button(u"次の実戦")->isEnabled());
 
   const GameReplay& replay = window->model().replay();
   const auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(window->josekiList(), k, modifiers);
   };
+  // Shift+→ goes past the game's end: nothing moves.
   const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> steps[] = {
       {Qt::Key_Home, {}, 1},
       {Qt::Key_Right, {}, 2},
       {Qt::Key_Right, {}, 3},
       {Qt::Key_Left, {}, 2},
-      {Qt::Key_Right, Qt::ShiftModifier, 2},  // past the end
+      {Qt::Key_Right, Qt::ShiftModifier, 2},
       {Qt::Key_End, {}, 2},
-      {Qt::Key_Left, Qt::ShiftModifier, 1},
-  };
+      {Qt::Key_Left, Qt::ShiftModifier, 1}};
   for (const auto& [k, modifiers, shownMove] : steps) {
     key(k, modifiers);
     EXPECT_EQ(replay.shownMove(), shownMove) << k;
