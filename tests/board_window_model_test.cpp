@@ -87,7 +87,7 @@ TEST_F(ModelTest, TheSelectionPutsItsGameReferenceIntoTheSearchTexts) {
   model.RunSearch();  // the reference is what a search now compares
   EXPECT_EQ(messages.messages,
             QStringList{"検索石を４つ減らして検索しましたが\r\n該当するものはありません。"});
-  model.SelectLine(7);  // no such line
+  model.SelectLine(3);  // no such line
   EXPECT_EQ(model.view().selectedLine, 0);
 }
 

@@ -176,6 +176,10 @@ TEST(JosekiValidation, ChecksEveryJosekiAndTheCollection) {
       {Tree("2A01", "B[dc];W[ce]", "LB[ec:a]TR[ec]"), "two markers on ec"},
       {Tree("2A01", "B[dc];W[zz]"), "bad point"},
       {Tree("8A01", "B[ba];W[jj];B[ab];W[aa]"), "suicide"},
+      // White's first numbered move captures a given stone: its point is empty again.
+      {Tree("8A01", "B[aa];W[ba];B[jj];W[ab];B[kk];W[ll];B[aa]", "JG[3]"), "suicide"},
+      {Tree("2A01", "B[dc];W[ce]", "TR[tt]"), "TR[tt]: not a point"},
+      {Tree("2A01", "B[dc];W[ce]", "AB[aa]"), "AB[] is not allowed"},
       {u"(;GN[題]JK[2A01]JC[c]C[解説。];B[dc];W[ce]C[x])"_qs, "root node only"},
   };
   for (const auto& c : cases) {
@@ -207,6 +211,9 @@ TEST(RecordEncoding, EncodesAKnownJosekiExactly) {
   EXPECT_EQ(row.one, "1");
   EXPECT_TRUE(SameContent(j, DecodeJoseki(row)));
   EXPECT_FALSE(SameContent(j, One(kKomoku)));
+  Joseki shorter = j;
+  shorter.stones.pop_back();
+  EXPECT_FALSE(SameContent(j, shorter));
   // A key that is a prefix of another sorts first although the caption follows it.
   EXPECT_LT(FiveText("2B01", u"二間"_qs), row.five);
 }
@@ -304,13 +311,13 @@ TEST(GameRecord, TheMainLineEndsAtSetupStonesAPassOrAMoveOutOfTurn) {
                                                   {"(;SZ[19];B[dc];B[ce])", 1},
                                                   {"(;SZ[19];B[dc];W[ce];B[];W[ed])", 2},
                                                   {"(;SZ[19];B[dc];W[ce];C[x];B[ed])", 3}};
-  for (const auto& [text, moves] : cases) {
-    QFile file(dir.filePath("g.sgf"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text);
-    file.close();
-    EXPECT_EQ(ReadGameRecord(dir.filePath("g.sgf"), "g.sgf").moves.size(), moves) << text;
-  }
+  const auto read = [&](const char* text) {
+    WriteText(dir.filePath("g.sgf"), text);
+    return ReadGameRecord(dir.filePath("g.sgf"), "g.sgf");
+  };
+  for (const auto& [text, moves] : cases) EXPECT_EQ(read(text).moves.size(), moves) << text;
+  EXPECT_TRUE(read("(;SZ[19];B[dc])").even);
+  EXPECT_FALSE(read("(;SZ[19]B[dc];W[ce])").even);  // a stone in the root is set up
   for (const QStringList& wrong :
        {QStringList{}, QStringList{"--check"}, QStringList{"--export", "a"},
         QStringList{"--select-games", "a", "b", "c"}, QStringList{"a"}})

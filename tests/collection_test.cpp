@@ -96,6 +96,7 @@ TEST(Collection, GameReferencePartsThatCannotBeReadStayUnset) {
       {"Head|2/2000000000|4D", true, "Head", 2, {}, 1},  // beyond 16 bits
       {"Head|-40000/5|4D", true, "Head", {}, 5, 1},
       {"Head|32767/-32768|4D", true, "Head", 32767, -32768, 1},
+      {"|2/3|4D", true, "", 2, 3, 1},  // an empty heading
   };
   for (const Case& c : cases) {
     const GameReference game = ParseGameReference(c.text);

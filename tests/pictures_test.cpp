@@ -13,6 +13,7 @@
 #include "pictures/end_notice.h"
 #include "pictures/image_catalogue.h"
 #include "pictures/image_decoding.h"
+#include "pictures/window_pictures.h"
 #include "support/board_text.h"
 #include "support/test_folder.h"
 
@@ -198,6 +199,11 @@ TEST(Pictures, TheShownPictureTakesOnlyWhatARefreshHandsOver) {
   EXPECT_TRUE(canvas.shown() == canvas.master());
   EXPECT_EQ(told, 1);
   EXPECT_EQ(canvas.refreshCount(), 1);
+}
+
+// The build's picture tool stops when it cannot write a picture.
+TEST(Pictures, AWindowPictureThatCannotBeWrittenSaysSo) {
+  EXPECT_FALSE(WriteWindowPicture(QImage(1, 1, QImage::Format_RGB32), "/nonexistent/a.pixels"));
 }
 
 TEST(Pictures, EmptyBoardsAndRepaintedPoints) {

@@ -166,6 +166,9 @@ TEST(JosekiSearch, CollectedRowsAreReorderedByTheLengthOfTheirIdentifiers) {
   results = {"", "12", "7"};
   ReorderResults(results, 2);
   EXPECT_EQ(results, (SearchResultList{"", "12", "7"}));
+  results = {"", "7", "12", "3", "4", "5", "6", "7", "8", "9", "1234"};  // ten rows: the last too
+  ReorderResults(results, 10);
+  EXPECT_EQ(results, (SearchResultList{"", "7", "3", "4", "5", "6", "7", "8", "9", "1234", "12"}));
   EXPECT_EQ(RowNumberOf({{"5", ""}, {"9", ""}}, "9"), 2);
   EXPECT_EQ(RowNumberOf({{"5", ""}}, "9"), 0);
 }
