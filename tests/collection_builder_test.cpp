@@ -176,8 +176,9 @@ TEST(JosekiValidation, ChecksEveryJosekiAndTheCollection) {
       {Tree("2A01", "B[dc];W[ce]", "LB[ec:a]TR[ec]"), "two markers on ec"},
       {Tree("2A01", "B[dc];W[zz]"), "bad point"},
       {Tree("8A01", "B[ba];W[jj];B[ab];W[aa]"), "suicide"},
-      // White's first numbered move captures a given stone: its point is empty again.
-      {Tree("8A01", "B[aa];W[ba];B[jj];W[ab];B[kk];W[ll];B[aa]", "JG[3]"), "suicide"},
+      // The first numbered move captures a given stone; the other line ends on that position.
+      {Tree("8A01", "B[aa];W[ba];B[jj];W[ab]", "JG[3]") + Tree("8A02", "B[jj];W[ba];B[];W[ab]"),
+       "the same final position as"},
       {Tree("2A01", "B[dc];W[ce]", "TR[tt]"), "TR[tt]: not a point"},
       {Tree("2A01", "B[dc];W[ce]", "AB[aa]"), "AB[] is not allowed"},
       {u"(;GN[題]JK[2A01]JC[c]C[解説。];B[dc];W[ce]C[x])"_qs, "root node only"},
