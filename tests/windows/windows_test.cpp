@@ -81,6 +81,8 @@ TEST(MenuWindow, SectionButtonsOpenOneBoardWindowAtATime) {
       }
   EXPECT_NEAR(left + right, 169, 4);
   EXPECT_EQ(help.pixel(10, 31), qRgb(0x98, 0x80, 0x50));
+  EXPECT_TRUE(help.pixel(130, 31) == help.pixel(10, 31) &&
+              help.pixel(143, 31) != help.pixel(10, 31));
   EXPECT_EQ(ProgramIcon().availableSizes(), (QList<QSize>{{48, 48}, {128, 128}}));
 
   Click(menu.sectionButton(3));
