@@ -174,7 +174,7 @@ TEST(JosekiValidation, ChecksEveryJosekiAndTheCollection) {
       {u"(;GN[題]JK[2A01]JC[c]C[解説。];B[dc](;W[ce])(;W[de]))"_qs, "has variations"},
       {Tree("2A01", "B[dc];W[ce]", "LB[ec:f]"), "LB[ec:f]"},
       {Tree("2A01", "B[dc];W[ce]", "LB[ec:a]TR[ec]"), "two markers on ec"},
-      {Tree("2A01", "B[dc];W[zz]"), "bad point"},
+      {Tree("2A01", "B[dc];W[zz]"), "stone 2: bad point"},
       {Tree("8A01", "B[ba];W[jj];B[ab];W[aa]"), "suicide"},
       // The first numbered move captures a given stone; the other line ends on that position.
       {Tree("8A01", "B[aa];W[ba];B[jj];W[ab]", "JG[3]") + Tree("8A02", "B[jj];W[ba];B[];W[ab]"),
@@ -318,6 +318,7 @@ TEST(GameRecord, TheMainLineEndsAtSetupStonesAPassOrAMoveOutOfTurn) {
   };
   for (const auto& [text, moves] : cases) EXPECT_EQ(read(text).moves.size(), moves) << text;
   EXPECT_TRUE(read("(;SZ[19];B[dc])").even);
+  EXPECT_FALSE(read("(;SZ[19]HA[2];W[dc])").even || read("(;SZ[9];B[cc])").even);
   EXPECT_FALSE(read("(;SZ[19]B[dc];W[ce])").even);  // a stone in the root is set up
   for (const QStringList& wrong :
        {QStringList{}, QStringList{"--check"}, QStringList{"--export", "a"},

@@ -97,6 +97,7 @@ TEST(Collection, GameReferencePartsThatCannotBeReadStayUnset) {
       {"Head|-40000/5|4D", true, "Head", {}, 5, 1},
       {"Head|32767/-32768|4D", true, "Head", 32767, -32768, 1},
       {"|2/3|4D", true, "", 2, 3, 1},  // an empty heading
+      {"4D", true, "", {}, {}, 1},     // two characters are a game
   };
   for (const Case& c : cases) {
     const GameReference game = ParseGameReference(c.text);

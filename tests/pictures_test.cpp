@@ -145,6 +145,8 @@ TEST(Pictures, ImagesLargerThanACellCouldBeAreRefusedAtOnce) {
   EXPECT_TRUE(DecodeGif(hugeScreen).isNull());
   EXPECT_TRUE(DecodeGif(hugeFrame).isNull());
   EXPECT_TRUE(DecodeGif(plain.left(20)).isNull());
+  EXPECT_TRUE(
+      DecodeGif(QByteArray(plain).replace(6, 2, QByteArray(2, '\0'))).isNull());  // no width
   EXPECT_TRUE(DecodeGif(FileBytes("zshiro37.gif").chopped(12)).isNull());  // pixels cut short
 
   QImage wide(kMaxImageSide + 1, 1, QImage::Format_RGB32);
