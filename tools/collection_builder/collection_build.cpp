@@ -57,8 +57,7 @@ QStringList VerifyOccurrences(const std::vector<Joseki>& joseki, const GameTable
   QStringList errors;
   for (const StoredOccurrence& o : tables.occurrences) {
     const StoredGame& game = tables.games[o.game - 1];
-    const QString text =
-        QStringLiteral("%1|%2/%3|%4").arg(game.heading).arg(o.first).arg(o.last).arg(game.moves);
+    const QString text = GameReferenceText(game.heading, o.first, o.last, game.moves);
     const QString wrong = VerifyGameReference(joseki[o.joseki - 1], text);
     if (!wrong.isEmpty())
       errors << QStringLiteral("%1: game %2 of its list: %3")

@@ -94,12 +94,13 @@ QString GameMovesText(const GameRecord& game) {
   return text;
 }
 
+QString GameReferenceText(const QString& heading, int first, int last, const QString& moves) {
+  return QStringLiteral("%1|%2/%3|%4").arg(heading).arg(first).arg(last).arg(moves);
+}
+
 QString MakeGameReference(const GameRecord& game, const Occurrence& occurrence) {
-  return QStringLiteral("%1|%2/%3|%4")
-      .arg(GameHeading(game))
-      .arg(occurrence.first)
-      .arg(occurrence.last)
-      .arg(GameMovesText(game));
+  return GameReferenceText(GameHeading(game), occurrence.first, occurrence.last,
+                           GameMovesText(game));
 }
 
 QString VerifyGameReference(const Joseki& joseki, const QString& reference) {

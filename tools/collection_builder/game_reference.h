@@ -18,6 +18,9 @@ bool HasKanjiHeading(const GameRecord& game);
 // Two coordinate characters per game move, row then column.
 QString GameMovesText(const GameRecord& game);
 
+// The field made of its parts.
+QString GameReferenceText(const QString& heading, int first, int last, const QString& moves);
+
 // The whole field for a joseki found at occurrence in game. Throws BuildError
 // like GameHeading.
 QString MakeGameReference(const GameRecord& game, const Occurrence& occurrence);
