@@ -87,7 +87,10 @@ QString ColumnText(sqlite3_stmt* statement, int column) {
 
 // A game is read only when it is shown: a joseki may have been played in
 // hundreds of games.
-constexpr const char* kCountQuery = "SELECT count(*) FROM occurrences WHERE joseki = ?1";
+// Only occurrences whose game is stored count: a file with the list of
+// occurrences but without the games shows no game that is not there.
+constexpr const char* kCountQuery =
+    "SELECT count(*) FROM occurrences o JOIN games g ON g.id = o.game WHERE o.joseki = ?1";
 constexpr const char* kGameQuery =
     "SELECT g.heading || '|' || o.first_move || '/' || o.last_move || '|' || g.moves "
     "FROM occurrences o JOIN games g ON g.id = o.game WHERE o.joseki = ?1 "

@@ -1,11 +1,13 @@
 #include "collection/help_text.h"
 
+#include "collection/file_reading.h"
+
 #include <iconv.h>
 
-#include <QFile>
+#include <QSysInfo>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <string>
 
 const QStringList& HelpTopics() {
   static const QStringList topics = {
@@ -33,34 +35,57 @@ const QStringList& HelpTopics() {
   return topics;
 }
 
-std::optional<QString> DecodeShiftJis(const QByteArray& bytes) {
-  iconv_t converter = iconv_open("UTF-8", "CP932");
+namespace {
+
+// The help text is some tens of kilobytes.
+constexpr qint64 kMaxHelpFileBytes = 4 << 20;
+
+bool NamesATopic(const QString& text) {
+  return std::any_of(HelpTopics().begin(), HelpTopics().end(),
+                     [&](const QString& topic) { return text.contains(u"■"_qs + topic); });
+}
+
+}  // namespace
+
+std::optional<QString> DecodeShiftJis(const QByteArray& bytes, qsizetype* badBytes) {
+  const char* utf16 = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
+  iconv_t converter = iconv_open(utf16, "CP932");
   if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  std::string out(bytes.size() * 3 + 4, '\0');
+  // Every character of code page 932 is one UTF-16 unit made of one or two
+  // bytes, and a bad byte becomes one: the text is never longer than the bytes.
+  QString text(bytes.size(), Qt::Uninitialized);
   char* in = const_cast<char*>(bytes.constData());
-  size_t inLeft = bytes.size();
-  char* outPtr = out.data();
-  size_t outLeft = out.size();
+  size_t inLeft = size_t(bytes.size());
+  char* out = reinterpret_cast<char*>(text.data());
+  size_t outLeft = size_t(text.size()) * sizeof(char16_t);
+  qsizetype bad = 0;
   // A byte that cannot start or end a character becomes one replacement
   // character, so that one damaged byte costs one character, not the text.
-  while (iconv(converter, &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)) {
+  while (iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<size_t>(-1)) {
     if (errno != EILSEQ && errno != EINVAL) break;
-    constexpr char kReplacement[] = "\xEF\xBF\xBD";
-    std::memcpy(outPtr, kReplacement, 3);
-    outPtr += 3;
-    outLeft -= 3;
+    constexpr char16_t kReplacement = u'\uFFFD';
+    std::memcpy(out, &kReplacement, sizeof kReplacement);
+    out += sizeof kReplacement;
+    outLeft -= sizeof kReplacement;
     ++in;
     --inLeft;
+    ++bad;
   }
   iconv_close(converter);
-  out.resize(out.size() - outLeft);
-  return QString::fromStdString(out);
+  text.truncate(text.size() - qsizetype(outLeft / sizeof(char16_t)));
+  if (badBytes) *badBytes = bad;
+  return text;
 }
 
 std::optional<QString> ReadHelpFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  return DecodeShiftJis(file.readAll());
+  const FileBytes file = ReadRegularFile(path, kMaxHelpFileBytes);
+  if (file.refusal != FileRefusal::kNone) return std::nullopt;
+  qsizetype bad = 0;
+  std::optional<QString> text = DecodeShiftJis(file.bytes, &bad);
+  // A few bad bytes are damage; many mean the file is not Shift_JIS at all,
+  // and one without a single topic is no help text.
+  if (!text || bad * 10 > file.bytes.size() || !NamesATopic(*text)) return std::nullopt;
+  return text;
 }
 
 QString HelpSection(const QString& helpText, const QString& topic) {

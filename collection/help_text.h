@@ -10,10 +10,12 @@
 const QStringList& HelpTopics();
 
 // Decodes Shift_JIS (code page 932) text, a byte that is not valid there as one
-// replacement character; nullopt only when the platform has no such decoder.
-std::optional<QString> DecodeShiftJis(const QByteArray& bytes);
+// replacement character (counted in *badBytes when given); nullopt only when
+// the platform has no such decoder.
+std::optional<QString> DecodeShiftJis(const QByteArray& bytes, qsizetype* badBytes = nullptr);
 
-// Reads the whole file and decodes it; nullopt when it cannot be read.
+// Reads the whole file and decodes it; nullopt when it cannot be read, when
+// more than a tenth of its bytes are not Shift_JIS, or when it names no topic.
 std::optional<QString> ReadHelpFile(const QString& path);
 
 // The help text of a file, or why it could not be read (a sentence naming it).

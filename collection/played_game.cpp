@@ -1,11 +1,13 @@
 #include "collection/played_game.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <bitset>
 #include <optional>
+#include <utility>
 
+#include "collection/file_reading.h"
 #include "collection/help_text.h"
 #include "collection/sgf_error.h"
 #include "collection/sgf_parser.h"
@@ -15,6 +17,8 @@ namespace {
 // A game record is a few kilobytes; anything far larger is no game record
 // and is not read into memory.
 constexpr qint64 kMaxGameFileBytes = 16 << 20;
+// The longest professional games have a few hundred moves.
+constexpr int kMaxGameMoves = 10'000;
 
 GameFile Refused(const QString& fileName, const QString& why) {
   return {{}, u"棋譜「%1」を読み込めません。\n%2"_qs.arg(fileName, why)};
@@ -31,42 +35,88 @@ std::optional<Point> SgfPoint(const QString& value) {
   return IsOnBoard(p) ? std::optional(p) : std::nullopt;
 }
 
-// The points of a setup property; "aa:cc" names a rectangle. False when a
-// value cannot be read.
+// The points of the setup properties; "aa:cc" names a rectangle. A point
+// named again is kept once, so a setup has at most one entry per point. False
+// when a value cannot be read.
 bool ReadSetup(const SgfProperty* property, std::vector<Point>& points) {
   if (!property) return true;
+  std::bitset<kBoardSize * kBoardSize> named;
+  for (const Point& p : points) named.set(size_t((p.row - 1) * kBoardSize + p.column - 1));
   for (const QString& value : property->values) {
     const QStringList corners = value.split(u':');
     const std::optional<Point> first = SgfPoint(corners.front());
     const std::optional<Point> last = SgfPoint(corners.back());
     if (!first || !last || corners.size() > 2) return false;
-    for (int column = first->column; column <= last->column; ++column)
-      for (int row = first->row; row <= last->row; ++row) points.push_back({column, row});
+    for (int column = first->column; column <= last->column; ++column) {
+      for (int row = first->row; row <= last->row; ++row) {
+        const size_t bit = size_t((row - 1) * kBoardSize + column - 1);
+        if (!named.test(bit)) points.push_back({column, row});
+        named.set(bit);
+      }
+    }
   }
   return true;
 }
 
 // The text of the file: UTF-8, else the charset its CA names, else Shift_JIS.
+// A text that fails is let go before the next is tried: a file may be 16 MB.
 QString DecodeGameFile(const QByteArray& bytes) {
   QStringDecoder utf8(QStringConverter::Utf8);
-  QString text = utf8.decode(bytes);
-  if (!utf8.hasError()) return text;
+  if (QString text = utf8.decode(bytes); !utf8.hasError()) return text;
   static const QRegularExpression charset(u"CA\\s*\\[([^\\]]*)\\]"_qs);
   const QRegularExpressionMatch match = charset.match(QString::fromLatin1(bytes.left(4096)));
   if (match.hasMatch()) {
     QStringDecoder named(match.captured(1).trimmed().toLatin1().constData());
     if (named.isValid()) {
-      text = named.decode(bytes);
+      QString text = named.decode(bytes);
       if (!named.hasError()) return text;
     }
   }
   return DecodeShiftJis(bytes).value_or(QString::fromLatin1(bytes));
 }
 
+// Why a file was not read, as the sentence after the file's name.
+QString RefusalReason(FileRefusal refusal) {
+  switch (refusal) {
+    case FileRefusal::kDirectory:
+      return u"フォルダです。棋譜のファイルを選んでください。"_qs;
+    case FileRefusal::kPipe:
+      return u"名前付きパイプです。通常のファイルではありません。"_qs;
+    case FileRefusal::kDevice:
+      return u"デバイスです。通常のファイルではありません。"_qs;
+    case FileRefusal::kSocket:
+      return u"ソケットです。通常のファイルではありません。"_qs;
+    case FileRefusal::kTooLarge:
+      return u"棋譜のファイルとしては大きすぎます（%1 MB まで）。"_qs.arg(kMaxGameFileBytes >> 20);
+    case FileRefusal::kReadError:
+      return u"ファイルを読み取れません。"_qs;
+    case FileRefusal::kCannotOpen:
+    case FileRefusal::kNone:
+      break;
+  }
+  return u"ファイルを開けません。"_qs;
+}
+
 // The line a parse error names ("line 3: ..."), counted in the whole text.
 int ErrorLine(const SgfError& error, int linesBefore) {
   static const QRegularExpression line(u"^line (\\d+)"_qs);
   return line.match(error.text()).captured(1).toInt() + linesBefore;
+}
+
+// Why a text was not parsed: damage at a line, or a limit no game reaches.
+QString ParseFailure(const SgfError& error, int linesBefore) {
+  switch (error.fault) {
+    case SgfFault::kTooManyProperties:
+      return u"一つの局面のプロパティが多すぎます（%1 種類まで）。"_qs.arg(
+          kMaxSgfPropertiesPerNode);
+    case SgfFault::kTooManyValues:
+      return u"プロパティの値が多すぎます（%1 個まで）。"_qs.arg(kMaxSgfValues);
+    case SgfFault::kTooManyNodes:
+      return u"局面の数が多すぎます（%1 まで）。"_qs.arg(kMaxSgfNodes);
+    case SgfFault::kSyntax:
+      break;
+  }
+  return u"棋譜が壊れています（%1行目）。"_qs.arg(ErrorLine(error, linesBefore));
 }
 
 void ReadHeading(const SgfNode& root, PlayedGame& game) {
@@ -94,6 +144,8 @@ QString ReadStones(const std::vector<SgfNode>& nodes, PlayedGame& game) {
         const QString named = value.size() <= 4 ? u"「%1」"_qs.arg(value) : QString();
         return u"%1手目の座標%2が読めません。"_qs.arg(game.moves.size() + 1).arg(named);
       }
+      if (game.moves.size() == kMaxGameMoves)
+        return u"手数が多すぎます（%1手まで読めます）。"_qs.arg(kMaxGameMoves);
       game.moves.push_back({colour, point.value_or(Point{})});
     }
   }
@@ -118,14 +170,15 @@ GameFile ReadGameText(const QString& text, const QString& fileName) {
   static const QRegularExpression gameStart(u"\\(\\s*;"_qs);
   const qsizetype start = text.indexOf(gameStart);
   if (start < 0) return Refused(fileName, u"SGF形式の棋譜ではありません。"_qs);
-  std::vector<SgfTree> trees;
+  SgfTree tree;
   try {
-    trees = ParseSgf(text.mid(start));  // what stands before the game is no part of it
+    // What stands before the game is no part of it; what follows it (more
+    // games of a collection) is not read.
+    tree = ParseFirstGameTree(QStringView(text).sliced(start));
   } catch (const SgfError& error) {
-    const int line = ErrorLine(error, int(text.left(start).count(u'\n')));
-    return Refused(fileName, u"棋譜が壊れています（%1行目）。"_qs.arg(line));
+    return Refused(fileName, ParseFailure(error, int(QStringView(text).first(start).count(u'\n'))));
   }
-  const std::vector<SgfNode> nodes = MainLine(trees.front());
+  const std::vector<SgfNode> nodes = MainLine(tree);
   const SgfNode& root = nodes.front();
   if (root.Value(u"GM"_qs, u"1"_qs).trimmed() != u"1")
     return Refused(fileName, u"囲碁の棋譜ではありません。"_qs);
@@ -146,11 +199,10 @@ GameFile ReadGameText(const QString& text, const QString& fileName) {
 
 GameFile ReadGameFile(const QString& path) {
   const QString fileName = QDir::toNativeSeparators(path);
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return Refused(fileName, u"ファイルを開けません。"_qs);
-  if (file.size() > kMaxGameFileBytes)
-    return Refused(fileName, u"棋譜のファイルとしては大きすぎます。"_qs);
-  return ReadGameText(DecodeGameFile(file.readAll()), fileName);
+  FileBytes file = ReadRegularFile(path, kMaxGameFileBytes);
+  if (file.refusal != FileRefusal::kNone) return Refused(fileName, RefusalReason(file.refusal));
+  const QString text = DecodeGameFile(std::exchange(file.bytes, {}));
+  return ReadGameText(text, fileName);
 }
 
 PlayedGame ReferencedGame(const GameReference& reference) {

@@ -1,35 +1,41 @@
 #include "collection/sgf_parser.h"
 
 #include <QFile>
+#include <unordered_map>
 
 #include "collection/sgf_error.h"
 
 namespace {
 
-// Deeper nesting than this is no joseki and no game record; the limit keeps
-// the recursive reader (and the trees it builds) far from the end of the stack.
-constexpr int kMaxNesting = 1000;
+// Old files spell identifiers with lower-case letters mixed in ("AddBlack");
+// no identifier, old or new, has more capitals than this.
+constexpr int kMaxIdentifierCapitals = 8;
 
 class Parser {
  public:
-  explicit Parser(const QString& text) : text_(text) {}
+  explicit Parser(QStringView text) : text_(text) {}
 
   std::vector<SgfTree> Collection() {
     std::vector<SgfTree> trees;
     SkipSpace();
     while (pos_ < text_.size()) {
-      if (text_[pos_] != u'(') Fail(QStringLiteral("expected '(' to open a game tree"));
-      trees.push_back(Tree());
+      trees.push_back(FirstTree());
       SkipSpace();
     }
     if (trees.empty()) Fail(QStringLiteral("no game tree in the file"));
     return trees;
   }
 
+  SgfTree FirstTree() {
+    SkipSpace();
+    if (Peek() != u'(') Fail(QStringLiteral("expected '(' to open a game tree"));
+    return Tree();
+  }
+
  private:
   SgfTree Tree() {
-    if (++depth_ > kMaxNesting)
-      Fail(QStringLiteral("game trees nested more than %1 levels deep").arg(kMaxNesting));
+    if (++depth_ > kMaxSgfNesting)
+      Fail(QStringLiteral("game trees nested more than %1 levels deep").arg(kMaxSgfNesting));
     ++pos_;  // '('
     SgfTree tree;
     SkipSpace();
@@ -49,10 +55,15 @@ class Parser {
   }
 
   SgfNode Node() {
+    if (++nodes_ > kMaxSgfNodes)
+      Fail(QStringLiteral("more than %1 nodes").arg(kMaxSgfNodes), SgfFault::kTooManyNodes);
     ++pos_;  // ';'
     SgfNode node;
+    // Where each property of the node stands, so that a repeated one is
+    // merged in constant time however many the node holds.
+    std::unordered_map<QString, size_t> where;
     SkipSpace();
-    while (Peek().isLetter() && Peek().unicode() < 128) {
+    while (IsIdentifierLetter(Peek())) {
       QString id = Identifier();
       SkipSpace();
       if (Peek() != u'[') Fail(QStringLiteral("property %1 has no value").arg(id));
@@ -61,47 +72,52 @@ class Parser {
         values << Value();
         SkipSpace();
       }
-      Add(node, id, values);
+      const auto [slot, isNew] = where.try_emplace(id, node.properties.size());
+      if (!isNew) {
+        node.properties[slot->second].values << values;
+      } else if (node.properties.size() == kMaxSgfPropertiesPerNode) {
+        Fail(QStringLiteral("a node with more than %1 properties").arg(kMaxSgfPropertiesPerNode),
+             SgfFault::kTooManyProperties);
+      } else {
+        node.properties.push_back({std::move(id), std::move(values)});
+      }
     }
     return node;
   }
 
-  static void Add(SgfNode& node, const QString& id, const QStringList& values) {
-    for (auto& property : node.properties) {
-      if (property.id == id) {
-        property.values << values;
-        return;
-      }
-    }
-    node.properties.push_back({id, values});
-  }
+  static bool IsIdentifierLetter(QChar c) { return c.unicode() < 128 && c.isLetter(); }
 
-  // Old files spell identifiers with lower-case letters mixed in ("AddBlack"):
-  // only the capitals count.
+  // Only the capitals of an identifier count.
   QString Identifier() {
     QString id;
-    while (Peek().isLetter() && Peek().unicode() < 128) {
+    while (IsIdentifierLetter(Peek())) {
       if (Peek().isUpper()) id += Peek();
       ++pos_;
     }
     if (id.isEmpty()) Fail(QStringLiteral("property name without capital letters"));
+    if (id.size() > kMaxIdentifierCapitals) Fail(QStringLiteral("property name too long"));
     return id;
   }
 
   QString Value() {
+    if (++values_ > kMaxSgfValues)
+      Fail(QStringLiteral("more than %1 values").arg(kMaxSgfValues), SgfFault::kTooManyValues);
     const qsizetype start = pos_++;
     QString value;
-    while (pos_ < text_.size() && text_[pos_] != u']') {
-      if (text_[pos_] == u'\\' && pos_ + 1 < text_.size()) {
-        ++pos_;
-        if (text_[pos_] == u'\n' || text_[pos_] == u'\r') {
-          SkipLineBreak();
-          continue;
-        }
-      }
-      value += text_[pos_++];
+    for (;;) {
+      // The plain run up to the next escape or the end, appended at once.
+      qsizetype end = pos_;
+      while (end < text_.size() && text_[end] != u']' && text_[end] != u'\\') ++end;
+      value += text_.sliced(pos_, end - pos_);
+      pos_ = end;
+      if (pos_ + 1 >= text_.size() || text_[pos_] == u']') break;
+      ++pos_;  // the backslash
+      if (text_[pos_] == u'\n' || text_[pos_] == u'\r')
+        SkipLineBreak();
+      else
+        value += text_[pos_++];
     }
-    if (pos_ >= text_.size()) {
+    if (pos_ >= text_.size() || text_[pos_] != u']') {
       pos_ = start;
       Fail(QStringLiteral("value '[' never closed by ']'"));
     }
@@ -123,14 +139,16 @@ class Parser {
 
   QChar Peek() const { return pos_ < text_.size() ? text_[pos_] : QChar(); }
 
-  [[noreturn]] void Fail(const QString& what) const {
-    const qsizetype line = text_.left(pos_).count(u'\n') + 1;
-    throw SgfError(QStringLiteral("line %1: %2").arg(line).arg(what));
+  [[noreturn]] void Fail(const QString& what, SgfFault fault = SgfFault::kSyntax) const {
+    const qsizetype line = text_.first(pos_).count(u'\n') + 1;
+    throw SgfError(QStringLiteral("line %1: %2").arg(line).arg(what), fault);
   }
 
-  const QString& text_;
+  QStringView text_;
   qsizetype pos_ = 0;
   int depth_ = 0;
+  int nodes_ = 0;
+  int values_ = 0;
 };
 
 }  // namespace
@@ -146,8 +164,12 @@ QString SgfNode::Value(const QString& id, const QString& fallback) const {
   return property && !property->values.isEmpty() ? property->values.first() : fallback;
 }
 
-std::vector<SgfTree> ParseSgf(const QString& text) {
+std::vector<SgfTree> ParseSgf(QStringView text) {
   return Parser(text).Collection();
+}
+
+SgfTree ParseFirstGameTree(QStringView text) {
+  return Parser(text).FirstTree();
 }
 
 std::vector<SgfNode> MainLine(const SgfTree& tree) {

@@ -28,11 +28,23 @@ struct SgfTree {
   std::vector<SgfTree> variations;
 };
 
+// Limits that no joseki source and no real game record comes near; a text
+// past one is refused as it is read, so that reading any file of the size a
+// game record may have stays bounded in time and memory.
+inline constexpr int kMaxSgfNesting = 1000;            // game trees inside one another
+inline constexpr int kMaxSgfPropertiesPerNode = 1000;  // distinct properties of one node
+inline constexpr int kMaxSgfValues = 200'000;          // property values in the whole text
+inline constexpr int kMaxSgfNodes = 100'000;           // nodes in the whole text
+
 // Parses a whole SGF text. Values come back with escapes resolved ("\]" -> "]",
 // backslash-newline removed). A property given twice in a node is merged.
-// Throws SgfError naming the line of a syntax error or of game trees nested
-// more than 1000 levels deep.
-std::vector<SgfTree> ParseSgf(const QString& text);
+// Throws SgfError naming the line of a syntax error, of game trees nested too
+// deep, or where a limit above was passed (its fault says which).
+std::vector<SgfTree> ParseSgf(QStringView text);
+
+// The first game tree of a text, with the errors and limits of ParseSgf; the
+// text after that tree is not read (a file of many games opens as its first).
+SgfTree ParseFirstGameTree(QStringView text);
 
 // The nodes of the main line: the tree's own nodes, then always the first variation.
 std::vector<SgfNode> MainLine(const SgfTree& tree);

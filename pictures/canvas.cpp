@@ -1,28 +1,14 @@
 #include "pictures/canvas.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <cstring>
 
+#include "collection/file_reading.h"
 #include "pictures/image_decoding.h"
 
 namespace {
-// The whole file, or nothing when it cannot be read. Plain system calls: a
-// QFile costs more than decoding a 23 x 23 picture, and every stone reads one.
-QByteArray ReadFile(const QString& path) {
-  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-  if (fd == -1) return {};
-  QByteArray bytes;
-  char buffer[4096];
-  ssize_t n;
-  while ((n = ::read(fd, buffer, sizeof buffer)) > 0) bytes.append(buffer, n);
-  ::close(fd);
-  return n == 0 ? bytes : QByteArray();
-}
+// A board image is one cell of a few kilobytes.
+constexpr qint64 kMaxImageFileBytes = 1 << 20;
 }  // namespace
 
 Canvas::Canvas(const QDir& imageFolder)
@@ -33,10 +19,8 @@ Canvas::Canvas(const QDir& imageFolder)
 
 void Canvas::LoadPattern(const QString& name) {
   const QString path = imageFolder_.filePath(name);
-  const QByteArray bytes = ReadFile(path);
-  // Each file's suffix is its format; naming it skips content sniffing.
-  const QByteArray format = QFileInfo(path).suffix().toLatin1().toLower();
-  const QImage image = format == "gif" ? DecodeGif(bytes) : DecodeOtherImage(bytes, format);
+  // What the bytes are decides the decoder and its size cap, not the name.
+  const QImage image = DecodeImage(ReadRegularFile(path, kMaxImageFileBytes).bytes);
   if (image.isNull()) throw ImageLoadError(path);
   SetPattern(image);
 }

@@ -109,8 +109,18 @@ QImage DecodeOtherImage(const QByteArray& data, const QByteArray& format) {
   buffer.setData(data);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer, format);
+  // Only the named format's reader: one that guessed from the content would
+  // read a picture whose size it was never asked for.
+  reader.setAutoDetectImageFormat(false);
   const QSize size = reader.size();
   if (!FitsTheCap(size.width(), size.height())) return {};
   const QImage image = reader.read();
   return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage DecodeImage(const QByteArray& data) {
+  if (data.startsWith("GIF87a") || data.startsWith("GIF89a")) return DecodeGif(data);
+  if (data.startsWith("\xFF\xD8\xFF")) return DecodeOtherImage(data, "jpeg");
+  if (data.startsWith("\x89PNG\r\n\x1A\n")) return DecodeOtherImage(data, "png");
+  return {};
 }

@@ -16,5 +16,10 @@ inline constexpr int kMaxImageSide = 512;
 QImage DecodeGif(const QByteArray& data);
 
 // An image of the named format ("jpg", "png" …) as RGB32; null when it cannot
-// be read or is too large.
+// be read, is of another format, or is too large.
 QImage DecodeOtherImage(const QByteArray& data, const QByteArray& format);
+
+// An image file's bytes as RGB32, decoded as the format its first bytes say
+// (GIF, JPEG or PNG) whatever the file is called; null when it is none of
+// them, cannot be read, or claims to be too large.
+QImage DecodeImage(const QByteArray& data);

@@ -1,6 +1,7 @@
 // Draws the board pictures into a folder: gen_images OUTDIR writes the ten
 // JPEG tiles and the GIF stones and marks the board window loads by name.
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -16,6 +17,16 @@ bool WriteImage(const QImage& image, const QString& path, QString* error) {
   if (path.endsWith(QLatin1String(".gif"))) return WriteGif(image, path, error);
   if (image.save(path, "JPEG", kJpegQuality)) return true;
   *error = path + ": cannot write JPEG";
+  return false;
+}
+
+// Every account that runs the program reads the pictures, whatever the umask
+// (giflib creates its files for their owner alone).
+bool MakeReadableByAll(const QString& path, QString* error) {
+  if (QFile::setPermissions(
+          path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther))
+    return true;
+  *error = path + ": cannot make it readable";
   return false;
 }
 
@@ -36,7 +47,8 @@ int main(int argc, char** argv) {
   }
   for (const CatalogueEntry& entry : ImageCatalogue()) {
     QString error;
-    if (!WriteImage(entry.draw(), folder.filePath(entry.fileName), &error)) {
+    const QString path = folder.filePath(entry.fileName);
+    if (!WriteImage(entry.draw(), path, &error) || !MakeReadableByAll(path, &error)) {
       std::fprintf(stderr, "gen_images: %s\n", qPrintable(error));
       return 1;
     }

@@ -37,8 +37,11 @@ int main(int argc, char** argv) {
   out.resize(out.size() - outLeft);
 
   QFile target(QString::fromLocal8Bit(argv[2]));
+  // Readable by every account that runs the program, whatever the umask.
   if (!target.open(QIODevice::WriteOnly) ||
-      target.write(out.data(), qint64(out.size())) != qint64(out.size())) {
+      target.write(out.data(), qint64(out.size())) != qint64(out.size()) ||
+      !target.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                             QFile::ReadOther)) {
     std::fprintf(stderr, "make_help: cannot write %s\n", argv[2]);
     return 1;
   }

@@ -121,7 +121,11 @@ void WriteCollection(const std::vector<JosekiRow>& rows, const GameTables& games
     QFile::remove(temporary);
     throw;
   }
-  if (std::rename(temporary.toLocal8Bit().constData(), path.toLocal8Bit().constData()) != 0) {
+  // Readable by every account that runs the program, whatever the umask.
+  const bool readable = QFile::setPermissions(
+      temporary, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+  if (!readable ||
+      std::rename(temporary.toLocal8Bit().constData(), path.toLocal8Bit().constData()) != 0) {
     QFile::remove(temporary);
     throw BuildError(QStringLiteral("%1: cannot replace the collection file").arg(path));
   }
