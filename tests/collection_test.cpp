@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <QDir>
+#include <QFile>
 
 #include "collection/collection_store.h"
 #include "collection/help_text.h"
@@ -197,7 +198,36 @@ TEST(HelpText, TheShippedFileHasEveryTopicAndAMissingFileIsNamed) {
   }
   const HelpText missing = LoadHelpText(u"/nonexistent/resume.txt"_qs);
   EXPECT_TRUE(missing.text.isEmpty());
-  EXPECT_TRUE(missing.error.contains(u"/nonexistent/resume.txt"_qs));
+  EXPECT_EQ(missing.error,
+            u"操作説明のファイル「/nonexistent/resume.txt」を読み込めませんでした。"_qs);
+}
+
+// A few bad bytes cost a character each; a file that is mostly not Shift_JIS,
+// or names no topic, is no help text and is reported as unreadable.
+TEST(HelpText, AFileThatIsNotShiftJisHelpTextIsReported) {
+  QFile shipped(BuiltProgramFolder().HelpFile());
+  ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+  const QByteArray shiftJis = shipped.readAll();
+  QByteArray damaged = shiftJis;
+  for (qsizetype i = 0; i < damaged.size(); i += 40) damaged[i] = '\x80';
+  QByteArray noise(shiftJis.size(), '\0');
+  for (qsizetype i = 0; i < noise.size(); ++i) noise[i] = char(0x80 + i * 7 % 0x7f);
+  TestFolder folder;
+  const std::pair<const char*, QByteArray> unreadable[] = {
+      {"utf8.txt", LoadHelpText(shipped.fileName()).text.toUtf8()},
+      {"noise.txt", noise},
+      {"empty.txt", {}},
+  };
+  for (const auto& [name, bytes] : unreadable) {
+    const QString path = folder.Write(name, bytes);
+    EXPECT_EQ(LoadHelpText(path).error,
+              u"操作説明のファイル「%1」を読み込めませんでした。"_qs.arg(path))
+        << name;
+  }
+  const HelpText help = LoadHelpText(folder.Write("damaged.txt", damaged));
+  EXPECT_EQ(help.error, "");
+  EXPECT_TRUE(help.text.contains(u'\uFFFD'));
+  EXPECT_FALSE(HelpSection(help.text, u"定石検索"_qs).isEmpty());
 }
 
 }  // namespace

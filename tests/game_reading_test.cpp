@@ -1,8 +1,13 @@
 // A game the user opens: read from SGF, read corner by corner against the
 // collection, shown on the boards, and what the boards show kept as PNG and SGF.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
 
 #include "collection/sgf_export.h"
+#include "collection/sgf_parser.h"
 #include "features/corner_reading.h"
 #include "model/board_window_model.h"
 #include "support/board_text.h"
@@ -52,6 +57,50 @@ TEST(GameFile, WhatIsNoReadableGameIsRefusedWithItsReason) {
   EXPECT_TRUE(ReadGameFile(folder.path("none.sgf")).error.endsWith(u"ファイルを開けません。"_qs));
   const QString shiftJis = folder.Write("sjis.sgf", "(;PB[\x8d\x95];B[dd])");  // 黒
   EXPECT_EQ(ReadGameFile(shiftJis).game.black, u"黒"_qs);
+}
+
+// Files that are no game record, or one built to cost time and memory: each is
+// refused at once with its reason, or read with its repeats collapsed.
+TEST(GameFile, FilesBuiltToExhaustTheReaderAreRefusedOrBounded) {
+  TestFolder folder;
+  const auto repeated = [](const QByteArray& head, const QByteArray& unit, int times) {
+    return head + unit.repeated(times) + ";B[dd])";
+  };
+  QByteArray distinctNames = "(;";
+  for (int n = 0; n <= kMaxSgfPropertiesPerNode; ++n)
+    distinctNames +=
+        QByteArray(1, char('A' + n / 676)) + char('A' + n / 26 % 26) + char('A' + n % 26) + "[]";
+  ASSERT_EQ(::mkfifo(QFile::encodeName(folder.path("pipe.sgf")).constData(), 0600), 0);
+  QFile sparse(folder.path("huge.sgf"));
+  ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize((16 << 20) + 1));
+  const std::pair<QString, QString> cases[] = {
+      {folder.Write("names.sgf", distinctNames + ";B[dd])"),
+       "一つの局面のプロパティが多すぎます（1000 種類まで）。"},
+      {folder.Write("values.sgf", repeated("(;AB", "[aa]", kMaxSgfValues)),
+       "プロパティの値が多すぎます（200000 個まで）。"},
+      {folder.Write("nodes.sgf", repeated("(", ";", kMaxSgfNodes)),
+       "局面の数が多すぎます（100000 まで）。"},
+      {folder.Write("moves.sgf", repeated("(;", ";W[pp]", 10'000)),
+       "手数が多すぎます（10000手まで読めます）。"},
+      {folder.path("pipe.sgf"), "名前付きパイプです。通常のファイルではありません。"},
+      {"/dev/zero", "デバイスです。通常のファイルではありません。"},
+      {folder.path("fld1"), "フォルダです。棋譜のファイルを選んでください。"},
+      {folder.path("huge.sgf"), "棋譜のファイルとしては大きすぎます（16 MB まで）。"},
+  };
+  for (const auto& [path, reason] : cases) {
+    const QString name = QDir::toNativeSeparators(path);
+    EXPECT_EQ(ReadGameFile(path).error, u"棋譜「%1」を読み込めません。\n"_qs.arg(name) + reason);
+  }
+  // 150,000 rectangles of the whole board are the 361 points once.
+  const GameFile rectangles =
+      ReadGameFile(folder.Write("rectangles.sgf", repeated("(;AB[dd]", "AB[aa:ss]", 150'000)));
+  ASSERT_EQ(rectangles.error, "");
+  EXPECT_EQ(rectangles.game.blackSetup.size(), size_t(kBoardSize * kBoardSize));
+  EXPECT_EQ(rectangles.game.blackSetup.front(), (Point{4, 4}));
+  const GameFile longest = ReadGameFile(folder.Write("long.sgf", repeated("(;", ";W[pp]", 9'999)));
+  EXPECT_EQ(longest.game.moves.size(), 10'000u);
+  // A collection of games opens as its first; the rest is not read.
+  EXPECT_EQ(ReadGameText("(;B[dd])(;W[pp]) damaged (", "c.sgf").game.moves.size(), 1u);
 }
 
 TEST(GameFile, WhatABoardShowsReadsBackFromItsSgf) {

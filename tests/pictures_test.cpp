@@ -166,6 +166,19 @@ TEST(Pictures, ImagesLargerThanACellCouldBeAreRefusedAtOnce) {
   folder.Write("fld1/huge.gif", hugeScreen);
   Canvas canvas(QDir(folder.path("fld1")));
   EXPECT_THROW(canvas.LoadPattern("huge.gif"), ImageLoadError);
+  // What the bytes are decides, not the name: a GIF called .jpg keeps the cap.
+  folder.Write("fld1/disguised.jpg", hugeScreen);
+  EXPECT_THROW(canvas.LoadPattern("disguised.jpg"), ImageLoadError);
+  folder.Write("fld1/stone.jpg", FileBytes("zshiro37.gif"));
+  canvas.LoadPattern("stone.jpg");
+  EXPECT_TRUE(canvas.pattern() == ImageFile("zshiro37.gif"));
+  QByteArray png;
+  QBuffer pngBuffer(&png);
+  pngBuffer.open(QIODevice::WriteOnly);
+  ImageFile("cross23.jpg").save(&pngBuffer, "png");
+  folder.Write("fld1/cross.gif", png);
+  canvas.LoadPattern("cross.gif");
+  EXPECT_TRUE(canvas.pattern() == ImageFile("cross23.jpg"));
   EXPECT_THROW(canvas.LoadPattern("missing.gif"), ImageLoadError);
   canvas.LoadPattern("../fld2/cross23.jpg");
   EXPECT_TRUE(canvas.pattern() == ImageFile("cross23.jpg"));
