@@ -47,7 +47,7 @@ bool NamesATopic(const QString& text) {
 
 }  // namespace
 
-std::optional<QString> DecodeShiftJis(const QByteArray& bytes, qsizetype* badBytes) {
+std::optional<QString> DecodeShiftJis(const QByteArray& bytes, qsizetype maxBadBytes) {
   const char* utf16 = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
   iconv_t converter = iconv_open(utf16, "CP932");
   if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
@@ -62,29 +62,27 @@ std::optional<QString> DecodeShiftJis(const QByteArray& bytes, qsizetype* badByt
   // A byte that cannot start or end a character becomes one replacement
   // character, so that one damaged byte costs one character, not the text.
   while (iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<size_t>(-1)) {
-    if (errno != EILSEQ && errno != EINVAL) break;
+    if ((errno != EILSEQ && errno != EINVAL) || ++bad > maxBadBytes) break;
     constexpr char16_t kReplacement = u'\uFFFD';
     std::memcpy(out, &kReplacement, sizeof kReplacement);
     out += sizeof kReplacement;
     outLeft -= sizeof kReplacement;
     ++in;
     --inLeft;
-    ++bad;
   }
   iconv_close(converter);
+  if (bad > maxBadBytes) return std::nullopt;
   text.truncate(text.size() - qsizetype(outLeft / sizeof(char16_t)));
-  if (badBytes) *badBytes = bad;
   return text;
 }
 
 std::optional<QString> ReadHelpFile(const QString& path) {
   const FileBytes file = ReadRegularFile(path, kMaxHelpFileBytes);
   if (file.refusal != FileRefusal::kNone) return std::nullopt;
-  qsizetype bad = 0;
-  std::optional<QString> text = DecodeShiftJis(file.bytes, &bad);
   // A few bad bytes are damage; many mean the file is not Shift_JIS at all,
   // and one without a single topic is no help text.
-  if (!text || bad * 10 > file.bytes.size() || !NamesATopic(*text)) return std::nullopt;
+  std::optional<QString> text = DecodeShiftJis(file.bytes, file.bytes.size() / 10);
+  if (!text || !NamesATopic(*text)) return std::nullopt;
   return text;
 }
 

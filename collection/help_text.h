@@ -4,15 +4,17 @@
 
 #include <QString>
 #include <QStringList>
+#include <limits>
 #include <optional>
 
 // The topics of the help window, in the order the window lists them.
 const QStringList& HelpTopics();
 
 // Decodes Shift_JIS (code page 932) text, a byte that is not valid there as one
-// replacement character (counted in *badBytes when given); nullopt only when
-// the platform has no such decoder.
-std::optional<QString> DecodeShiftJis(const QByteArray& bytes, qsizetype* badBytes = nullptr);
+// replacement character; nullopt when more than maxBadBytes are not valid (the
+// bytes are no Shift_JIS text) or the platform has no such decoder.
+std::optional<QString> DecodeShiftJis(
+    const QByteArray& bytes, qsizetype maxBadBytes = std::numeric_limits<qsizetype>::max());
 
 // Reads the whole file and decodes it; nullopt when it cannot be read, when
 // more than a tenth of its bytes are not Shift_JIS, or when it names no topic.

@@ -58,11 +58,23 @@ bool ReadSetup(const SgfProperty* property, std::vector<Point>& points) {
   return true;
 }
 
+// The bytes as UTF-8 text, or nullopt when they are not UTF-8. A fault in the
+// first bytes settles it without decoding them all.
+std::optional<QString> DecodeUtf8(const QByteArray& bytes) {
+  constexpr qsizetype kProbeBytes = 1 << 16;
+  QStringDecoder probe(QStringConverter::Utf8);
+  const QString start = probe(QByteArrayView(bytes).first(std::min(bytes.size(), kProbeBytes)));
+  if (probe.hasError()) return std::nullopt;
+  QStringDecoder utf8(QStringConverter::Utf8);
+  QString text = utf8(bytes);
+  if (utf8.hasError()) return std::nullopt;
+  return text;
+}
+
 // The text of the file: UTF-8, else the charset its CA names, else Shift_JIS.
 // A text that fails is let go before the next is tried: a file may be 16 MB.
 QString DecodeGameFile(const QByteArray& bytes) {
-  QStringDecoder utf8(QStringConverter::Utf8);
-  if (QString text = utf8.decode(bytes); !utf8.hasError()) return text;
+  if (std::optional<QString> text = DecodeUtf8(bytes)) return *std::move(text);
   static const QRegularExpression charset(u"CA\\s*\\[([^\\]]*)\\]"_qs);
   const QRegularExpressionMatch match = charset.match(QString::fromLatin1(bytes.left(4096)));
   if (match.hasMatch()) {
@@ -72,7 +84,9 @@ QString DecodeGameFile(const QByteArray& bytes) {
       if (!named.hasError()) return text;
     }
   }
-  return DecodeShiftJis(bytes).value_or(QString::fromLatin1(bytes));
+  // Bytes that are mostly not Shift_JIS either are no text; as Latin-1 they
+  // are refused for what they hold, at once.
+  return DecodeShiftJis(bytes, bytes.size() / 10).value_or(QString::fromLatin1(bytes));
 }
 
 // Why a file was not read, as the sentence after the file's name.

@@ -185,6 +185,8 @@ TEST(HelpText, SectionsRunToTheNextMark) {
 TEST(HelpText, ShiftJisWithABadByteCostsOneCharacter) {
   EXPECT_EQ(DecodeShiftJis(QByteArray("\x81\xa1\x92\xe8\r\n\x8c\xe9", 8)), u"■定\r\n碁"_qs);
   EXPECT_EQ(DecodeShiftJis(QByteArray("\x81\xa1\x80\x92\xe8\xff", 6)), u"■\uFFFD定\uFFFD"_qs);
+  EXPECT_EQ(DecodeShiftJis(QByteArray("\x81\xa1\x80\x92\xe8\xff", 6), 2), u"■\uFFFD定\uFFFD"_qs);
+  EXPECT_EQ(DecodeShiftJis(QByteArray("\x81\xa1\x80\x92\xe8\xff", 6), 1), std::nullopt);
   EXPECT_EQ(DecodeShiftJis(QByteArray("\x92\xe8\x81", 3)), u"定\uFFFD"_qs);
 }
 
