@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
@@ -56,4 +58,18 @@ TEST(Install, LaysOutTheProgramFolderAndTheDesktopFiles) {
   }
   EXPECT_TRUE(QFileInfo(root.filePath(u"share/icons/hicolor/scalable/apps/%1.svg"_qs.arg(id)))
                   .isReadable());
+}
+
+// Another account that runs the program folder the build made reads every
+// file of it, whatever the umask of the account that built it.
+TEST(Install, EveryFileOfTheBuiltProgramFolderIsReadableByAll) {
+  QDirIterator files(QStringLiteral(PROGRAM_DIR), QDir::Files,
+                     QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
+  int count = 0;
+  while (files.hasNext()) {
+    const QFileInfo file(files.next());
+    EXPECT_TRUE(file.permissions() & QFile::ReadOther) << file.filePath().toStdString();
+    ++count;
+  }
+  EXPECT_GT(count, 130);
 }
