@@ -106,6 +106,7 @@ TEST(SgfParser, ReadsValuesEscapesAndTheMainLine) {
   EXPECT_EQ(root.Value("C"), "a ] b\\ c");
   EXPECT_EQ(root.Find("LB")->values, QStringList({"aa:a", "bb:b"}));
   EXPECT_EQ(root.Value("GN"), u"小目の形"_qs);
+  EXPECT_EQ(ParseSgf(u"(;AddBlack[aa]ABCDEFGH[x])"_qs)[0].nodes[0].Value("ABCDEFGH"), "x");
   const auto line = MainLine(trees[0]);
   ASSERT_EQ(line.size(), 4u);
   EXPECT_EQ(line[2].Value("W"), "ce");
@@ -120,6 +121,8 @@ TEST(SgfParser, SyntaxErrorsNameTheLine) {
                {"(;B[dc]\n;W[ce]", "expected ')'"},
                {";B[dc]", "expected '('"},
                {"(B[dc])", "must start with a node"},
+               {"(;C[ends in a backslash\\", "never closed"},
+               {"(;ABCDEFGHI[x])", "name too long"},
                {u"(;"_qs.repeated(100000), "nested more than 1000 levels"}};
   for (const auto& c : cases) {
     try {
