@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <optional>
 
 #include "pictures/window_pictures.h"
 #include "windows/board_window.h"
@@ -95,9 +96,18 @@ MenuWindow::MenuWindow(const ProgramFolder& folder, MessageSink& messages, FileC
 }
 
 void MenuWindow::ShowSection(int section) {
+  // A window of another section gives way to the section pressed, in its place:
+  // what メニュー and the button would give, without the window moving.
+  std::optional<QPoint> place;
+  if (boardWindow_ && boardWindow_->model().section() != section) {
+    place = boardWindow_->pos();
+    boardWindow_->close();
+    boardWindow_ = nullptr;
+  }
   if (!boardWindow_) {
     boardWindow_ = new BoardWindow(folder_, section, messages_, files_);
     boardWindow_->onFileDropped = [this](const QString& path) { OpenGame(path); };
+    if (place) boardWindow_->move(*place);
   }
   boardWindow_->show();
   boardWindow_->raise();
@@ -134,10 +144,6 @@ void MenuWindow::OpenGame(const QString& path) {
 void MenuWindow::ShowGameCorner(int line) {
   const std::optional<CornerChoice> choice = reading_.Choice(line);
   if (!choice) return;
-  if (boardWindow_ && boardWindow_->model().section() != choice->section) {
-    boardWindow_->close();
-    boardWindow_ = nullptr;
-  }
   ShowSection(choice->section);
   boardWindow_->ShowGameCorner(*choice);
 }

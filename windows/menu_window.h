@@ -25,8 +25,9 @@ class MenuWindow : public QWidget {
   MenuWindow(const ProgramFolder& folder, MessageSink& messages, FileChooser& files,
              QWidget* parent = nullptr);
 
-  // A section button: shows the board window of section 1..7 (a window still
-  // open only comes to the front).
+  // A section button: shows the board window of section 1..7. An open window
+  // of the same section only comes to the front; one of another section is
+  // closed and the section's window opens in its place.
   void ShowSection(int section);
 
   QPushButton* sectionButton(int section) const { return sectionButtons_[size_t(section - 1)]; }
@@ -40,8 +41,8 @@ class MenuWindow : public QWidget {
   // Reads the game file and lists its corners in the reading window; a file
   // that cannot be read is reported and changes nothing.
   void OpenGame(const QString& path);
-  // Shows the corner of line in the board window of its joseki's section; a
-  // board window of another section is closed first.
+  // Shows the corner of line in the board window of its joseki's section
+  // (opened as ShowSection opens it).
   void ShowGameCorner(int line);
   QPushButton* gameButton() const { return gameButton_; }
   GameReadingWindow* readingWindow() const;

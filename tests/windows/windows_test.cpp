@@ -89,8 +89,9 @@ TEST(MenuWindow, SectionButtonsOpenOneBoardWindowAtATime) {
   ASSERT_TRUE(menu.boardWindow());
   EXPECT_TRUE(menu.boardWindow()->isVisible());
   EXPECT_EQ(menu.boardWindow()->josekiList()->item(0)->text(), u"小目・小ゲイマガカリ"_qs);
-  Click(menu.sectionButton(7));  // the open window only comes forward
-  EXPECT_EQ(menu.boardWindow()->josekiList()->item(0)->text(), u"小目・小ゲイマガカリ"_qs);
+  BoardWindow* opened = menu.boardWindow();
+  Click(menu.sectionButton(3));  // the open window of the section only comes forward
+  EXPECT_EQ(menu.boardWindow(), opened);
   Click(menu.boardWindow()->button(u"メニュー"_qs));
   DeleteClosedWindows();
   EXPECT_FALSE(menu.boardWindow());
@@ -98,6 +99,54 @@ TEST(MenuWindow, SectionButtonsOpenOneBoardWindowAtATime) {
   EXPECT_EQ(menu.boardWindow()->josekiList()->item(0)->text(), u"五の五"_qs);
   menu.boardWindow()->close();
   EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+// The board window's picture of the right board, as its tokens at the points.
+std::vector<std::string> RightBoardTokens(BoardWindow& window,
+                                          std::initializer_list<Point> points) {
+  std::vector<std::string> tokens;
+  for (Point p : points)
+    tokens.push_back(CellToken(window.model().canvas().shown(), Board::kRight, p));
+  return tokens;
+}
+
+// Pressed while the board window shows another section, a section button
+// brings that section whole: its list, its first joseki, its first-move rule
+// and marks; the window stays where it was.
+TEST(MenuWindow, ASectionButtonSwitchesTheOpenBoardWindowToItsSection) {
+  MessageRecorder messages;
+  TestFolder folder;
+  folder.WriteCollection({Row(u"小目・一"_qs, "2A", Moves({{4, 3}, {3, 5}})),
+                          Row(u"小目・二"_qs, "2B", Moves({{3, 4}, {5, 3}})),
+                          Row(u"三々・一"_qs, "6A", Moves({{3, 3}, {4, 3}})),
+                          Row(u"三々・二"_qs, "6B", Moves({{3, 3}, {3, 4}}))});
+  ChosenFiles files;
+  MenuWindow menu(folder.folder(), messages, files);
+  menu.show();
+  Click(menu.sectionButton(3));
+  QPointer<BoardWindow> smallPoint = menu.boardWindow();
+  smallPoint->move(40, 30);
+  smallPoint->josekiList()->setCurrentRow(1);
+  Click(smallPoint->button(u"検索手順の入力開始"_qs));
+  EXPECT_EQ(RightBoardTokens(*smallPoint, {{4, 3}, {3, 3}}), (std::vector<std::string>{"*", "."}));
+
+  Click(menu.sectionButton(6));
+  DeleteClosedWindows();
+  EXPECT_FALSE(smallPoint);
+  BoardWindow* threeThree = menu.boardWindow();
+  ASSERT_TRUE(threeThree && threeThree->isVisible());
+  EXPECT_EQ(threeThree->pos(), QPoint(40, 30));
+  EXPECT_EQ(threeThree->model().section(), 6);
+  ASSERT_EQ(threeThree->josekiList()->count(), 2);
+  EXPECT_EQ(threeThree->josekiList()->item(1)->text(), u"三々・二"_qs);
+  EXPECT_EQ(threeThree->josekiList()->currentRow(), 0);
+  EXPECT_EQ(threeThree->commentary()->text(), u"三々・一の解説"_qs);
+  EXPECT_EQ(CellToken(threeThree->model().canvas().shown(), Board::kLeft, {3, 3}), "X");
+  Click(threeThree->button(u"検索手順の入力開始"_qs));
+  EXPECT_EQ(RightBoardTokens(*threeThree, {{4, 3}, {3, 3}}), (std::vector<std::string>{".", "*"}));
+  QTest::mouseClick(threeThree->display(), Qt::LeftButton, {}, RightCell({4, 3}));
+  EXPECT_EQ(messages.messages, QStringList{u"一手目は三々に打ってください。"_qs});
+  threeThree->close();
 }
 
 TEST(MenuWindow, HelpShowsTheChosenTopicOrWhyTheFileCannotBeRead) {
