@@ -148,15 +148,15 @@ CornerReading ReadCorner(const PlayedGame& game, Corner corner, const std::vecto
           RowPoint(row[0], mirrored) != stones.front().point)
         continue;
       const Walk walk = Follow(stones, row, mirrored, false);
-      if (reading.row >= 0 && !Closer(walk, row.size(), best, bestSize)) continue;
+      if (reading.row && !Closer(walk, row.size(), best, bestSize)) continue;
       best = walk;
       bestSize = row.size();
       bestMirrored = mirrored;
-      reading.row = int(r);
+      reading.row = r;
     }
   }
-  if (reading.row < 0) return reading;
-  const RowStones chosen(*book[size_t(reading.row)].joseki);
+  if (!reading.row) return reading;
+  const RowStones chosen(*book[*reading.row].joseki);
   best = Follow(stones, chosen, bestMirrored, true);
   reading.followedStones = best.followed;
   Number(reading, best, chosen.given());

@@ -34,14 +34,14 @@ std::u16string_view View(const QString& text) {
 }
 }  // namespace
 
-void SearchInput::DrawInputMarks(int section) {
+void SearchInput::DrawInputMarks(Section section) {
   for (QPoint mark : kTenukiMarks) DrawMark(canvas_, TenukiMarkImage(), mark);
-  for (Point p : FirstMovePoints(section))
+  for (Point p : FactsOf(section).firstMovePoints)
     DrawMark(canvas_, FirstMoveMarkImage(), CellOrigin(Board::kRight, p));
   canvas_.Refresh();
 }
 
-SearchInput::Click SearchInput::ClickAt(double x, double y, int section, SearchTexts& texts,
+SearchInput::Click SearchInput::ClickAt(double x, double y, Section section, SearchTexts& texts,
                                         int& stoneCount) {
   // Cells of the whole picture count from 1; the right board begins at column 21.
   const Point p{PixelOf(x) / Canvas::kCellWidth + 2 - kRightBoardFirstColumn,

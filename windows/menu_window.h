@@ -7,6 +7,7 @@
 #include <array>
 
 #include "collection/program_folder.h"
+#include "collection/section.h"
 #include "model/game_reading_model.h"
 
 class BoardWindow;
@@ -25,12 +26,14 @@ class MenuWindow : public QWidget {
   MenuWindow(const ProgramFolder& folder, MessageSink& messages, FileChooser& files,
              QWidget* parent = nullptr);
 
-  // A section button: shows the board window of section 1..7. An open window
+  // A section button: shows the board window of the section. An open window
   // of the same section only comes to the front; one of another section is
   // closed and the section's window opens in its place.
-  void ShowSection(int section);
+  void ShowSection(Section section);
 
-  QPushButton* sectionButton(int section) const { return sectionButtons_[size_t(section - 1)]; }
+  QPushButton* sectionButton(Section section) const {
+    return sectionButtons_[size_t(IndexOf(section))];
+  }
   QPushButton* helpButton() const { return helpButton_; }
   QPushButton* quitButton() const { return quitButton_; }
   QLabel* titlePicture() const { return titlePicture_; }
@@ -57,7 +60,7 @@ class MenuWindow : public QWidget {
   QLabel* titlePicture_;
   QPushButton* helpButton_;
   QPushButton* quitButton_;
-  std::array<QPushButton*, 7> sectionButtons_;
+  std::array<QPushButton*, kSections.size()> sectionButtons_;
   QPointer<BoardWindow> boardWindow_;
   QPointer<HelpWindow> helpWindow_;
 };
