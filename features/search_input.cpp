@@ -6,6 +6,7 @@
 #include "features/search_texts.h"
 #include "pictures/board_pictures.h"
 #include "pictures/image_catalogue.h"
+#include "rules/board_symmetry.h"
 #include "rules/move_encoding.h"
 #include "rules/move_layout.h"
 
@@ -50,12 +51,15 @@ SearchInput::Click SearchInput::ClickAt(double x, double y, Section section, Sea
   const int number = ++stoneCount;
   if (number == 1 && !IsAllowedFirstMove(section, p)) return Click::kRefusedFirstStone;
   const bool tenuki = IsTenukiCell(p);
-  const QChar row = tenuki ? kTenuki : CoordChar(p.row);
-  const QChar column = tenuki ? kTenuki : CoordChar(p.column);
   const QChar tag = tenuki ? kTenuki : number % 2 != 0 ? u'2' : u'1';
-  const QChar sequenceStone[] = {row, column, tag}, mirrorStone[] = {column, row, tag};
-  texts.sequence.append(sequenceStone, 3);
-  texts.mirror.append(mirrorStone, 3);
+  const auto stored = [&](Point q) {
+    const QChar row = tenuki ? kTenuki : CoordChar(q.row);
+    const QChar column = tenuki ? kTenuki : CoordChar(q.column);
+    const QChar stone[] = {row, column, tag};
+    return QString(stone, 3);
+  };
+  texts.sequence += stored(p);
+  texts.mirror += stored(Symmetry::Diagonal()(p));
   DrawStone(number, p);
   return Click::kAdded;
 }
