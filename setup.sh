@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
   libgif-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic
-  fonts-motoya-l-maruberi qt6-translations-l10n qt6-svg-dev desktop-file-utils appstream xvfb xauth xdotool imagemagick)
+  fonts-motoya-l-maruberi qt6-translations-l10n qt6-svg-dev desktop-file-utils appstream xvfb xauth xdotool imagemagick python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -85,7 +85,7 @@ struct SilentMessages : MessageSink {
 void BM_OpenSectionOf1200Rows(benchmark::State& state) {
   SilentMessages messages;
   for (auto _ : state) {
-    BoardWindowModel model(Folder().folder(), 3, messages);
+    BoardWindowModel model(Folder().folder(), Section::kThreeFour, messages);
     model.Load();
     if (model.view().titles.size() != kRows) state.SkipWithError("section not loaded");
   }
@@ -95,7 +95,7 @@ BENCHMARK(BM_OpenSectionOf1200Rows)->Unit(benchmark::kMillisecond);
 // A click on the joseki whose game is drawn to its 300th move.
 void BM_SelectJosekiWith300MoveGame(benchmark::State& state) {
   SilentMessages messages;
-  BoardWindowModel model(Folder().folder(), 3, messages);
+  BoardWindowModel model(Folder().folder(), Section::kThreeFour, messages);
   model.Load();
   for (auto _ : state) model.SelectLine(kLongGame);
 }
@@ -132,7 +132,7 @@ void BM_OpenShippedKomokuSection(benchmark::State& state) {
   const ShippedFolder& shipped = state.range(0) ? withGames : withoutGames;
   SilentMessages messages;
   for (auto _ : state) {
-    BoardWindowModel model(shipped.folder(), 3, messages);
+    BoardWindowModel model(shipped.folder(), Section::kThreeFour, messages);
     model.Load();
   }
   state.SetLabel(state.range(0) ? "with games" : "without games");
@@ -143,7 +143,7 @@ BENCHMARK(BM_OpenShippedKomokuSection)->Arg(1)->Arg(0)->Unit(benchmark::kMillise
 // drawn anew with the next game up to the joseki's end.
 void BM_NextGameOfMostPlayedJoseki(benchmark::State& state) {
   SilentMessages messages;
-  BoardWindowModel model(BuiltProgramFolder(), 3, messages);
+  BoardWindowModel model(BuiltProgramFolder(), Section::kThreeFour, messages);
   model.Load();
   const auto& records = model.records();
   const auto found = std::find_if(records.begin(), records.end(), [](const JosekiRecord& r) {

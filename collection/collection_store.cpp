@@ -112,23 +112,12 @@ QString FirstColumnOfGamesQuery(const QString& path, const char* query, qint64 j
 
 }  // namespace
 
-QString SectionQuery(int sectionCode) {
-  static const char16_t* const kConditions[] = {
-      u" Left(five, 1) = '0' Order By five",
-      u" Left(five, 1) = '1' Or Left(five, 1) = '0' Order By Right(five, Len(five) - 1)",
-      u" Left(five, 1) = '2' Order By five",
-      u" Left(five, 1) = '3' Order By five",
-      u" Left(five, 1) = '5' Order By five",
-      u" Left(five, 1) = '6' Order By five",
-      u" Left(five, 1) = '8' Order By five",
-  };
-  QString query = u"SELECT * FROM gocs WHERE one = '0' And"_qs;
-  if (sectionCode >= 1 && sectionCode <= 7)
-    query += QString::fromUtf16(kConditions[sectionCode - 1]);
-  return query;
+QString SectionQuery(Section section) {
+  return u"SELECT * FROM gocs WHERE one = '0' And"_qs +
+         QString::fromUtf16(FactsOf(section).queryCondition);
 }
 
-SectionRecords ReadSection(const QString& path, int sectionCode, int maxRecords) {
+SectionRecords ReadSection(const QString& path, Section section, int maxRecords) {
   SectionRecords result;
   const auto fail = [&](const QString& what) {
     result.records.clear();
@@ -141,7 +130,7 @@ SectionRecords ReadSection(const QString& path, int sectionCode, int maxRecords)
   RegisterFunctions(db.get());
 
   sqlite3_stmt* rawStatement = nullptr;
-  const QByteArray sql = EngineText(SectionQuery(sectionCode)).toUtf8();
+  const QByteArray sql = EngineText(SectionQuery(section)).toUtf8();
   if (sqlite3_prepare_v2(db.get(), sql.constData(), -1, &rawStatement, nullptr) != SQLITE_OK) {
     const QString why = QString::fromUtf8(sqlite3_errmsg(db.get()));
     return fail(why.contains(u"no such table"_qs)
@@ -158,7 +147,7 @@ SectionRecords ReadSection(const QString& path, int sectionCode, int maxRecords)
       return fail(u"この部の定石が %1 件を超えています。"_qs.arg(maxRecords));
     StoredRow row;
     for (int i = 0; i < int(row.size()); ++i) {
-      // "one" is only named by the query (section 2 lists handicap rows whatever
+      // "one" is only named by the query (the star point section lists handicap rows whatever
       // it holds); every other field is read and must hold text.
       constexpr int kOneField = 1;
       if (i != kOneField && sqlite3_column_type(statement.get(), i) == SQLITE_NULL)

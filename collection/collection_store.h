@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "collection/joseki_record.h"
+#include "collection/section.h"
 
 // A section holds at most this many joseki.
 inline constexpr int kMaxSectionRecords = 1200;
@@ -16,15 +17,15 @@ struct SectionRecords {
   QString error;  // a Japanese sentence naming the file and the problem; empty when read
 };
 
-// The query text of a section 1..7, "SELECT * FROM gocs WHERE one = '0' And"
-// plus its condition; an unknown section code appends nothing.
-QString SectionQuery(int sectionCode);
+// The query text of a section: "SELECT * FROM gocs WHERE one = '0' And" plus
+// its condition.
+QString SectionQuery(Section section);
 
 // Runs the section's query on the collection file. More than maxRecords rows
 // is an error, as are a missing file, a file that is not a collection, a NULL
 // field and a row whose given stones outnumber its moves; an error leaves no
 // records.
-SectionRecords ReadSection(const QString& path, int sectionCode,
+SectionRecords ReadSection(const QString& path, Section section,
                            int maxRecords = kMaxSectionRecords);
 
 // How many games joseki josekiId (its ID) was played in, as the collection's

@@ -1,12 +1,13 @@
 #include "collection/sgf_export.h"
 
 #include "collection/sgf_writer.h"
+#include "rules/sgf_point.h"
 
 namespace {
 
+// Empty for a pass.
 QString SgfPoint(Point p) {
-  if (!IsOnBoard(p)) return {};  // a pass
-  return QString(QChar(u'a' + p.column - 1)) + QChar(u'a' + p.row - 1);
+  return QString::fromStdU16String(SgfLetters(p));
 }
 
 QStringList SgfPoints(const std::vector<Point>& points) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <tuple>
 
+#include "rules/board_symmetry.h"
+
 namespace {
 
 // A corner's own quarter is nine lines from each of its edges; the lines up
@@ -26,7 +28,7 @@ Point Turned(Corner corner, Point p) {
   if (!IsOnBoard(p)) return {};
   const bool right = corner == Corner::kUpperRight || corner == Corner::kLowerRight;
   const bool lower = corner == Corner::kLowerLeft || corner == Corner::kLowerRight;
-  return {right ? kBoardSize + 1 - p.column : p.column, lower ? kBoardSize + 1 - p.row : p.row};
+  return Symmetry::ToCorner(right, lower)(p);  // its own inverse: the corner to the upper left
 }
 
 CornerStone Stone(Corner corner, int move, Colour colour, Point p) {
@@ -77,7 +79,8 @@ bool IsElsewhere(const StoredMove& move) {
 }
 
 Point RowPoint(const StoredMove& move, bool mirrored) {
-  return mirrored ? Point{move.row, move.column} : Point{move.column, move.row};
+  const Point p{move.column, move.row};
+  return mirrored ? Symmetry::Diagonal()(p) : p;
 }
 
 // How far the game followed one row in one orientation.
@@ -148,15 +151,15 @@ CornerReading ReadCorner(const PlayedGame& game, Corner corner, const std::vecto
           RowPoint(row[0], mirrored) != stones.front().point)
         continue;
       const Walk walk = Follow(stones, row, mirrored, false);
-      if (reading.row >= 0 && !Closer(walk, row.size(), best, bestSize)) continue;
+      if (reading.row && !Closer(walk, row.size(), best, bestSize)) continue;
       best = walk;
       bestSize = row.size();
       bestMirrored = mirrored;
-      reading.row = int(r);
+      reading.row = r;
     }
   }
-  if (reading.row < 0) return reading;
-  const RowStones chosen(*book[size_t(reading.row)].joseki);
+  if (!reading.row) return reading;
+  const RowStones chosen(*book[*reading.row].joseki);
   best = Follow(stones, chosen, bestMirrored, true);
   reading.followedStones = best.followed;
   Number(reading, best, chosen.given());

@@ -11,10 +11,13 @@
 
 #include <QString>
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "collection/joseki_record.h"
 #include "collection/played_game.h"
+#include "collection/section.h"
 
 enum class Corner { kUpperLeft, kUpperRight, kLowerLeft, kLowerRight };
 
@@ -23,7 +26,7 @@ QString CornerName(Corner corner);
 
 // A row of the collection and the section that lists it.
 struct BookRow {
-  int section = 0;
+  Section section = Section::kHandicap;
   const JosekiRecord* joseki = nullptr;
 };
 
@@ -38,10 +41,10 @@ struct CornerReading {
   Corner corner = Corner::kUpperLeft;
   int firstMove = -1;  // the game's move number of the corner's first stone; 0 a setup stone,
                        // -1 an empty corner
-  int row = -1;        // the row followed furthest (index into the book); -1 when none begins so
-  int followedStones = 0;  // stones of that row the game played, moves elsewhere included
-  int leftBookAt = 0;      // the game's move number that no row continues; 0 when none did
-  int lastShownMove = 0;   // the game is shown up to this move
+  std::optional<size_t> row;  // the row followed furthest (index into the book), if one begins so
+  int followedStones = 0;     // stones of that row the game played, moves elsewhere included
+  int leftBookAt = 0;         // the game's move number that no row continues; 0 when none did
+  int lastShownMove = 0;      // the game is shown up to this move
   // The row's numbered moves as the game played them, numbered as in the
   // joseki, and the move that left the book with the next number.
   std::vector<NumberedStone> numbers;

@@ -15,20 +15,20 @@ SearchOutcome JosekiSearch::Search(const QString& sequence, const QString& mirro
 }
 
 // Among the collected rows, the one shown: reordered when there are several.
-int JosekiSearch::ChosenRow(SearchResultList& results, int count) const {
-  if (!results[2].isEmpty()) ReorderResults(results, count);
-  return RowNumberOf(rows_, results[1]);
+std::optional<size_t> JosekiSearch::ChosenRow(SearchResultList& results, int count) const {
+  if (!results[1].isEmpty()) ReorderResults(results, count);
+  return RowIndexOf(rows_, results[0]);
 }
 
 bool JosekiSearch::RunStages(const QString& sequence, const QString& mirror,
                              SearchOutcome& outcome) const {
   SearchResultList results;
-  if (const int row = ExactStage(rows_, sequence, mirror); row >= 0) {
-    outcome.rowNumber = row + 1;
+  if (const std::optional<size_t> row = ExactStage(rows_, sequence, mirror)) {
+    outcome.row = row;
     return true;
   }
   const PrefixScanResult scan = PrefixStage(rows_, sequence, mirror, results);
-  if (scan.found) outcome.rowNumber = ChosenRow(results, scan.count);
+  if (scan.found) outcome.row = ChosenRow(results, scan.count);
   return scan.found;
 }
 
@@ -47,7 +47,7 @@ bool JosekiSearch::Relax(const QString& sequence, const QString& mirror,
     SearchResultList results;
     const PrefixScanResult scan = RelaxedScan(*matcher, shortened, shortenedMirror, results);
     if (scan.found) {
-      outcome.rowNumber = ChosenRow(results, scan.count);
+      outcome.row = ChosenRow(results, scan.count);
       return true;
     }
   }

@@ -5,14 +5,16 @@
 // from the end of the sequence one by one while five or more remain.
 
 #include <QString>
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "features/search_stages.h"
 
 struct SearchOutcome {
   bool found = false;
-  int droppedStones = 0;  // counted also for a shortening too short to be searched
-  int rowNumber = 0;      // of the row to show, from 1; 0 when none
+  int droppedStones = 0;      // counted also for a shortening too short to be searched
+  std::optional<size_t> row;  // index of the row to show
 };
 
 class JosekiSearch {
@@ -32,7 +34,7 @@ class JosekiSearch {
  private:
   bool RunStages(const QString& sequence, const QString& mirror, SearchOutcome& outcome) const;
   bool Relax(const QString& sequence, const QString& mirror, SearchOutcome& outcome) const;
-  int ChosenRow(SearchResultList& results, int count) const;
+  std::optional<size_t> ChosenRow(SearchResultList& results, int count) const;
 
   std::vector<SearchRow> rows_;
 };

@@ -6,6 +6,7 @@
 #include "features/search_texts.h"
 #include "pictures/board_pictures.h"
 #include "pictures/image_catalogue.h"
+#include "rules/board_symmetry.h"
 #include "rules/move_encoding.h"
 #include "rules/move_layout.h"
 
@@ -34,14 +35,14 @@ std::u16string_view View(const QString& text) {
 }
 }  // namespace
 
-void SearchInput::DrawInputMarks(int section) {
+void SearchInput::DrawInputMarks(Section section) {
   for (QPoint mark : kTenukiMarks) DrawMark(canvas_, TenukiMarkImage(), mark);
-  for (Point p : FirstMovePoints(section))
+  for (Point p : FactsOf(section).firstMovePoints)
     DrawMark(canvas_, FirstMoveMarkImage(), CellOrigin(Board::kRight, p));
   canvas_.Refresh();
 }
 
-SearchInput::Click SearchInput::ClickAt(double x, double y, int section, SearchTexts& texts,
+SearchInput::Click SearchInput::ClickAt(double x, double y, Section section, SearchTexts& texts,
                                         int& stoneCount) {
   // Cells of the whole picture count from 1; the right board begins at column 21.
   const Point p{PixelOf(x) / Canvas::kCellWidth + 2 - kRightBoardFirstColumn,
@@ -50,12 +51,15 @@ SearchInput::Click SearchInput::ClickAt(double x, double y, int section, SearchT
   const int number = ++stoneCount;
   if (number == 1 && !IsAllowedFirstMove(section, p)) return Click::kRefusedFirstStone;
   const bool tenuki = IsTenukiCell(p);
-  const QChar row = tenuki ? kTenuki : CoordChar(p.row);
-  const QChar column = tenuki ? kTenuki : CoordChar(p.column);
   const QChar tag = tenuki ? kTenuki : number % 2 != 0 ? u'2' : u'1';
-  const QChar sequenceStone[] = {row, column, tag}, mirrorStone[] = {column, row, tag};
-  texts.sequence.append(sequenceStone, 3);
-  texts.mirror.append(mirrorStone, 3);
+  const auto stored = [&](Point q) {
+    const QChar row = tenuki ? kTenuki : CoordChar(q.row);
+    const QChar column = tenuki ? kTenuki : CoordChar(q.column);
+    const QChar stone[] = {row, column, tag};
+    return QString(stone, 3);
+  };
+  texts.sequence += stored(p);
+  texts.mirror += stored(Symmetry::Diagonal()(p));
   DrawStone(number, p);
   return Click::kAdded;
 }

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include "collection/section.h"
 #include "pictures/canvas.h"
 #include "rules/point.h"
 
@@ -23,13 +24,13 @@ class SearchInput {
 
   // Marks the tenuki cells and the section's allowed first points on the
   // right board as it stands (a mark that cannot be read is left out).
-  void DrawInputMarks(int section);
+  void DrawInputMarks(Section section);
 
   enum class Click { kOutsideTheRightBoard, kRefusedFirstStone, kAdded };
   // Takes the cell at (x, y) of the board picture as stone stoneCount + 1:
   // appends it to texts and draws it. Stone 1 must stand on one of the
   // section's first points (the count is then raised, the texts untouched).
-  Click ClickAt(double x, double y, int section, SearchTexts& texts, int& stoneCount);
+  Click ClickAt(double x, double y, Section section, SearchTexts& texts, int& stoneCount);
 
   // Draws the stones of sequence, numbered from stoneCount + 1; moves
   // elsewhere go to the tenuki cells from the left, whichever cell was clicked.

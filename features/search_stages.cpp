@@ -45,23 +45,24 @@ PrefixScanResult SequenceMatcher::CollectPrefixMatches(int length, int mirrorLen
     const bool asMirror = !asEntered && compared == mirrorLength && a.withMirror >= mirrorLength;
     if (!asEntered && !asMirror) continue;
     if (++scan.count > kMaxSearchResults) break;
-    results[scan.count] = (*rows_)[i].id;
+    results[size_t(scan.count - 1)] = (*rows_)[i].id;
     scan.found = true;
     if (asMirror) break;
   }
   return scan;
 }
 
-int ExactStage(const std::vector<SearchRow>& rows, const QString& sequence, const QString& mirror) {
+std::optional<size_t> ExactStage(const std::vector<SearchRow>& rows, const QString& sequence,
+                                 const QString& mirror) {
   for (size_t i = 0; i < rows.size(); ++i) {
     const QString& moves = rows[i].moves;
     // Lengths first: most rows differ there, without reading their text.
     if ((moves.size() == sequence.size() && moves == sequence) ||
         (moves.size() == mirror.size() && moves == mirror)) {
-      return int(i);
+      return i;
     }
   }
-  return -1;
+  return std::nullopt;
 }
 
 PrefixScanResult PrefixStage(const std::vector<SearchRow>& rows, const QString& sequence,
@@ -73,7 +74,7 @@ PrefixScanResult PrefixStage(const std::vector<SearchRow>& rows, const QString& 
     const bool asMirror = !asEntered && compared.size() == mirror.size() && compared == mirror;
     if (!asEntered && !asMirror) continue;
     if (++scan.count > kMaxSearchResults) break;
-    results[scan.count] = row.id;
+    results[size_t(scan.count - 1)] = row.id;
     scan.found = true;
     if (asMirror) break;
   }
@@ -82,16 +83,17 @@ PrefixScanResult PrefixStage(const std::vector<SearchRow>& rows, const QString& 
 
 void ReorderResults(SearchResultList& results, int count) {
   const int last = int(results.size()) - 1;
-  for (int i = 1; i <= count - 1 && i <= last; ++i) {
-    for (int j = i - 1; j <= last; ++j) {
-      if (results[i].size() < results[j].size()) std::swap(results[i], results[j]);
+  for (int i = 0; i <= count - 2 && i <= last; ++i) {
+    for (int j = std::max(i - 1, 0); j <= last; ++j) {
+      if (results[size_t(i)].size() < results[size_t(j)].size())
+        std::swap(results[size_t(i)], results[size_t(j)]);
     }
   }
 }
 
-int RowNumberOf(const std::vector<SearchRow>& rows, const QString& id) {
+std::optional<size_t> RowIndexOf(const std::vector<SearchRow>& rows, const QString& id) {
   for (size_t i = 0; i < rows.size(); ++i) {
-    if (rows[i].id == id) return int(i) + 1;
+    if (rows[i].id == id) return i;
   }
-  return 0;
+  return std::nullopt;
 }

@@ -8,6 +8,8 @@
 
 #include <QString>
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 // The fields of one row of the section that the search reads.
@@ -16,9 +18,9 @@ struct SearchRow {
   QString moves;  // given stones, then numbered moves, as stored
 };
 
-// Identifiers of matching rows; entries 1 to 10 are used, entry 0 stays empty.
-using SearchResultList = std::array<QString, 11>;
+// Identifiers of matching rows in the order collected.
 constexpr int kMaxSearchResults = 10;
+using SearchResultList = std::array<QString, kMaxSearchResults>;
 
 struct PrefixScanResult {
   int count = 0;       // matches met; 11 when the scan stopped at an eleventh
@@ -33,7 +35,7 @@ class SequenceMatcher {
 
   // The prefix scan with the sequence cut to length characters and the mirror
   // cut to mirrorLength: stores, in row order, the identifiers of rows whose
-  // first length characters are either text into results[1..10]; an eleventh
+  // first length characters are either text into results[0..9]; an eleventh
   // match ends the scan unstored, a match through the mirror only ends it
   // stored. Entries not written are left as they are.
   PrefixScanResult CollectPrefixMatches(int length, int mirrorLength,
@@ -52,15 +54,17 @@ class SequenceMatcher {
   std::vector<int> reach_;
 };
 
-// Exact stage: position of the first row whose moves are sequence, or else
-// mirror, character for character; -1 when none.
-int ExactStage(const std::vector<SearchRow>& rows, const QString& sequence, const QString& mirror);
+// Exact stage: index of the first row whose moves are sequence, or else
+// mirror, character for character.
+std::optional<size_t> ExactStage(const std::vector<SearchRow>& rows, const QString& sequence,
+                                 const QString& mirror);
 // Prefix stage with the whole texts: the same scan as CollectPrefixMatches,
 // comparing the texts of the rows until it ends.
 PrefixScanResult PrefixStage(const std::vector<SearchRow>& rows, const QString& sequence,
                              const QString& mirror, SearchResultList& results);
-// Reorders the collected identifiers: for i in 1..count-1 and j in i-1..10,
-// entries i and j are exchanged when entry i's text is shorter than entry j's.
+// Reorders the collected identifiers: for i in 0..count-2 and j from i-1 (0
+// for the first) to the last entry, entries i and j are exchanged when entry
+// i's text is shorter than entry j's. No sort: ARCHITECTURE.md, "Kept on purpose".
 void ReorderResults(SearchResultList& results, int count);
-// Number, counted from 1, of the first row whose identifier is id; 0 when none.
-int RowNumberOf(const std::vector<SearchRow>& rows, const QString& id);
+// Index of the first row whose identifier is id.
+std::optional<size_t> RowIndexOf(const std::vector<SearchRow>& rows, const QString& id);

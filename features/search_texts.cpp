@@ -4,12 +4,6 @@
 
 namespace {
 
-constexpr Point kStarPoint[] = {{4, 4}};
-constexpr Point kThreeFour[] = {{3, 4}, {4, 3}};
-constexpr Point kFiveFour[] = {{5, 4}, {4, 5}};
-constexpr Point kFiveThree[] = {{3, 5}, {5, 3}};
-constexpr Point kThreeThree[] = {{3, 3}};
-
 // "１" to "５": how many stones were dropped, as the messages write it.
 QString DroppedCount(int droppedStones) {
   return QString(QChar(char16_t(u'０' + droppedStones)));
@@ -17,45 +11,13 @@ QString DroppedCount(int droppedStones) {
 
 }  // namespace
 
-std::span<const Point> FirstMovePoints(int sectionCode) {
-  switch (sectionCode) {
-    case 1:
-    case 2:
-      return kStarPoint;
-    case 3:
-      return kThreeFour;
-    case 4:
-      return kFiveFour;
-    case 5:
-      return kFiveThree;
-    case 6:
-      return kThreeThree;
-    default:
-      return {};
-  }
-}
-
-bool IsAllowedFirstMove(int sectionCode, Point p) {
-  const std::span<const Point> points = FirstMovePoints(sectionCode);
+bool IsAllowedFirstMove(Section section, Point p) {
+  const std::span<const Point> points = FactsOf(section).firstMovePoints;
   return points.empty() || std::find(points.begin(), points.end(), p) != points.end();
 }
 
-QString FirstMoveMessage(int sectionCode) {
-  switch (sectionCode) {
-    case 1:
-    case 2:
-      return u"一手目は星に打ってください。"_qs;
-    case 3:
-      return u"一手目は小目に打ってください。"_qs;
-    case 4:
-      return u"一手目は高目に打ってください。"_qs;
-    case 5:
-      return u"一手目は目外しに打ってください。"_qs;
-    case 6:
-      return u"一手目は三々に打ってください。"_qs;
-    default:
-      return {};
-  }
+QString FirstMoveMessage(Section section) {
+  return QString::fromUtf16(FactsOf(section).firstMoveMessage);
 }
 
 QString NoSearchInputMessage() {

@@ -25,7 +25,7 @@ QImage BoardWindowModel::BoardPicture(Board board) const {
 }
 
 bool BoardWindowModel::HasBoardRecord(Board board) const {
-  if (board == Board::kLeft) return shownRecord_ > 0;
+  if (board == Board::kLeft) return shownRecord_.has_value();
   return shownGame_ || view_.gameButtonsEnabled;
 }
 

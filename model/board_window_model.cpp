@@ -19,12 +19,13 @@ std::vector<SearchRow> SearchRows(const std::vector<JosekiRecord>& records) {
 }
 }  // namespace
 
-BoardWindowModel::BoardWindowModel(const ProgramFolder& folder, int section, MessageSink& messages)
+BoardWindowModel::BoardWindowModel(const ProgramFolder& folder, Section section,
+                                   MessageSink& messages)
     : folder_(folder), section_(section), messages_(messages), canvas_(folder.ImageFolder()) {}
 
 const JosekiRecord& BoardWindowModel::Shown() const {
   static const JosekiRecord kNone;
-  return shownRecord_ > 0 ? records_[size_t(shownRecord_ - 1)] : kNone;
+  return shownRecord_ ? records_[*shownRecord_] : kNone;
 }
 
 // ---- loading and selection -------------------------------------------------
@@ -46,7 +47,7 @@ void BoardWindowModel::Load() {
 void BoardWindowModel::SelectLine(int index) {
   if (index < 0 || index >= int(records_.size())) return;
   view_.selectedLine = index;
-  shownRecord_ = index + 1;
+  shownRecord_ = size_t(index);
   const JosekiRecord& joseki = Shown();
   view_.caption = joseki.caption;
   view_.commentary = joseki.commentary;
@@ -275,7 +276,7 @@ void BoardWindowModel::ReportSearchResult() {
   view_.searchReportPending = false;
   if (!pendingReport_) return;
   const SearchOutcome outcome = *std::exchange(pendingReport_, std::nullopt);
-  SelectLine(outcome.rowNumber - 1);
+  if (outcome.row) SelectLine(int(*outcome.row));
   messages_.ShowMessage(FoundMessage(outcome.droppedStones));
 }
 

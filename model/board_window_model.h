@@ -12,6 +12,7 @@
 
 #include "collection/joseki_record.h"
 #include "collection/program_folder.h"
+#include "collection/section.h"
 #include "features/game_replay.h"
 #include "features/joseki_diagram.h"
 #include "features/joseki_games.h"
@@ -27,7 +28,7 @@ struct BoardWindowView {
   static constexpr double kNormalTextSize = 11.25;
 
   QStringList titles;  // the list: one line per joseki of the section
-  int selectedLine = -1;
+  std::optional<int> selectedLine;
   QString gameHeading;                // right of the list: the players and year of the game
   QString commentary;                 // below the left board
   QString caption;                    // at the foot of the window
@@ -44,8 +45,8 @@ struct BoardWindowView {
 
 class BoardWindowModel {
  public:
-  // A window for section 1..7 of the collection in folder.
-  BoardWindowModel(const ProgramFolder& folder, int section, MessageSink& messages);
+  // A window for a section of the collection in folder.
+  BoardWindowModel(const ProgramFolder& folder, Section section, MessageSink& messages);
 
   // Opening the window: reads the section, lists it and shows its first
   // joseki; the search input stays closed. A collection that cannot be read
@@ -92,7 +93,7 @@ class BoardWindowModel {
   const JosekiDiagram& diagram() const { return diagram_; }
   const GameReplay& replay() const { return replay_; }
   const std::vector<JosekiRecord>& records() const { return records_; }
-  int section() const { return section_; }
+  Section section() const { return section_; }
 
   // ---- A game the user opened; keeping what a board shows ------------------
   // Shows a corner of a game read for joseki: its joseki selected and drawn on
@@ -125,12 +126,12 @@ class BoardWindowModel {
   void RedrawSearchInput(SearchTexts texts);
 
   ProgramFolder folder_;
-  int section_;
+  Section section_;
   MessageSink& messages_;
   Canvas canvas_;
   std::vector<JosekiRecord> records_;
   JosekiSearch search_;
-  int shownRecord_ = 0;  // from 1; 0 before any selection
+  std::optional<size_t> shownRecord_;  // index into records_; none before any selection
   BoardWindowView view_;
 
   JosekiDiagram diagram_{canvas_};

@@ -6,8 +6,6 @@
 #include "collection/collection_store.h"
 
 namespace {
-constexpr int kSections = 7;
-
 QString MoveName(int move) {
   return move == 0 ? u"置石"_qs : u"%1手目"_qs.arg(move);
 }
@@ -18,9 +16,9 @@ GameReadingModel::GameReadingModel(const ProgramFolder& folder, MessageSink& mes
 
 bool GameReadingModel::ReadBook() {
   std::vector<JosekiRecord> records;
-  std::vector<int> sections;
+  std::vector<Section> sections;
   QSet<QString> ids;
-  for (int section = 1; section <= kSections; ++section) {
+  for (Section section : kSections) {
     SectionRecords read = ReadSection(folder_.CollectionFile(), section);
     if (!read.error.isEmpty()) {
       messages_.ShowMessage(read.error);
@@ -57,27 +55,27 @@ bool GameReadingModel::OpenGame(const QString& path) {
 // A corner where the game played no numbered move of any row yet (a lone
 // corner stone) has no joseki to show.
 bool GameReadingModel::HasJoseki(const CornerReading& reading) const {
-  if (reading.row < 0) return false;
-  const size_t given = book_[size_t(reading.row)].joseki->givenStones.size();
+  if (!reading.row) return false;
+  const size_t given = book_[*reading.row].joseki->givenStones.size();
   return reading.leftBookAt > 0 || size_t(reading.followedStones) > given;
 }
 
 QString GameReadingModel::Line(const CornerReading& reading) const {
   const QString corner = CornerName(reading.corner) + u"　"_qs;
   if (reading.firstMove < 0) return corner + u"着手がありません"_qs;
-  if (reading.row < 0) return corner + u"該当する定石はありません"_qs;
+  if (!reading.row) return corner + u"該当する定石はありません"_qs;
   if (!HasJoseki(reading)) return corner + u"定石はまだ始まっていません"_qs;
   const QString verdict = reading.leftBookAt > 0
                               ? u"%1手目で定石を外れました"_qs.arg(reading.leftBookAt)
                               : u"定石どおり"_qs;
-  return corner + book_[size_t(reading.row)].joseki->title + u"　"_qs + verdict;
+  return corner + book_[*reading.row].joseki->title + u"　"_qs + verdict;
 }
 
 std::optional<CornerChoice> GameReadingModel::Choice(int line) const {
   if (line < 0 || line >= int(lines_.size())) return std::nullopt;
   const CornerReading& reading = readings_[size_t(line)];
   if (!HasJoseki(reading)) return std::nullopt;
-  const BookRow& row = book_[size_t(reading.row)];
+  const BookRow& row = book_[*reading.row];
   const QString shown = u"%1：%2～%3"_qs.arg(
       CornerName(reading.corner), MoveName(reading.firstMove), MoveName(reading.lastShownMove));
   const QString heading = game_.Heading();

@@ -17,7 +17,7 @@
 
 // What choosing a corner shows, in the board window of the joseki's section.
 struct CornerChoice {
-  int section = 0;
+  Section section = Section::kHandicap;
   QString josekiId;
   const PlayedGame* game = nullptr;  // held by the reading
   CornerReading reading;

@@ -32,7 +32,7 @@ class ModelTest : public ::testing::Test {
 
   TestFolder folder;
   MessageRecorder messages;
-  BoardWindowModel model{folder.folder(), 3, messages};
+  BoardWindowModel model{folder.folder(), Section::kThreeFour, messages};
 };
 
 TEST_F(ModelTest, LoadingShowsTheFirstJosekiWithItsGameAndClosesTheInput) {
@@ -57,13 +57,13 @@ TEST_F(ModelTest, LoadingShowsTheFirstJosekiWithItsGameAndClosesTheInput) {
 
 TEST_F(ModelTest, ACollectionThatCannotBeReadIsReportedOnce) {
   TestFolder empty;
-  BoardWindowModel broken(empty.folder(), 3, messages);
+  BoardWindowModel broken(empty.folder(), Section::kThreeFour, messages);
   broken.Load();
   ASSERT_EQ(messages.messages.size(), 1);
   EXPECT_TRUE(messages.messages[0].contains(empty.path("fld1/goc.db")));
   EXPECT_TRUE(broken.view().titles.isEmpty());
   EXPECT_EQ(broken.canvas().refreshCount(), 0);
-  BoardWindowModel emptySection(folder.folder(), 7, messages);
+  BoardWindowModel emptySection(folder.folder(), Section::kOther, messages);
   emptySection.Load();
   EXPECT_EQ(messages.messages.size(), 1);
   EXPECT_EQ(emptySection.canvas().refreshCount(), 0);
@@ -175,7 +175,7 @@ TEST_F(ModelTest, SearchInputCommands) {
 // opens and closes as the commands say.
 TEST_F(ModelTest, WithoutPicturesTheInputStillFollowsItsCommands) {
   QFile::remove(folder.path("fld2"));
-  BoardWindowModel bare(folder.folder(), 3, messages);
+  BoardWindowModel bare(folder.folder(), Section::kThreeFour, messages);
   bare.Load();
   EXPECT_TRUE(bare.inputClosed());
   bare.EndSearchInput();
@@ -203,7 +203,7 @@ TEST_F(ModelTest, GameButtonsAndTheirEndNotice) {
 
 TEST_F(ModelTest, AGameThatBreaksOffLosesItsHeadingAndKeepsItsButtonsOff) {
   folder.WriteCollection({Row("A", "2A", Moves({{4, 3}}), "heading|1/3|4C0J4D")});
-  BoardWindowModel broken(folder.folder(), 3, messages);
+  BoardWindowModel broken(folder.folder(), Section::kThreeFour, messages);
   broken.Load();
   EXPECT_TRUE(broken.view().gameHeading.isEmpty());
   EXPECT_FALSE(broken.view().gameButtonsEnabled);
@@ -218,7 +218,7 @@ TEST_F(ModelTest, TheOtherGamesOfAJosekiAreShownOneAfterAnother) {
                            {1, "heading B", later, 2, 3},
                            {1, "heading C", kGame, 1, 2},
                            {3, "heading B", later, 2, 3}});
-  BoardWindowModel games(folder.folder(), 3, messages);
+  BoardWindowModel games(folder.folder(), Section::kThreeFour, messages);
   games.Load();
   const BoardWindowView& view = games.view();
   // The count, the heading, and whether 前の実戦 and 次の実戦 are enabled.

@@ -40,13 +40,12 @@ TEST(Collection, EachSectionListsItsRowsInItsOrder) {
   const QString expected[] = {
       "handicap b", "4-4 a|handicap b|4-4 c|handicap d, one 1", "3-4 a|3-4 b", "5-4", "5-3", "3-3",
       "others"};
-  for (int section = 1; section <= 7; ++section) {
+  for (Section section : kSections) {
     const SectionRecords read = ReadSection(folder.folder().CollectionFile(), section);
     EXPECT_TRUE(read.error.isEmpty()) << read.error.toStdString();
-    EXPECT_EQ(Titles(read), expected[section - 1]) << "section " << section;
+    EXPECT_EQ(Titles(read), expected[IndexOf(section)]) << "section " << IndexOf(section);
   }
-  EXPECT_EQ(ReadSection(folder.folder().CollectionFile(), 2).records[0].id, "3");
-  EXPECT_EQ(SectionQuery(9), "SELECT * FROM gocs WHERE one = '0' And");
+  EXPECT_EQ(ReadSection(folder.folder().CollectionFile(), Section::kStarPoint).records[0].id, "3");
 }
 
 TEST(Collection, ARowBecomesATypedRecord) {
@@ -129,7 +128,7 @@ TEST(Collection, AFileThatCannotBeReadIsNamedInOneMessage) {
   for (const auto& damage : damages) {
     TestFolder folder;
     damage(folder);
-    const SectionRecords read = ReadSection(folder.folder().CollectionFile(), 3);
+    const SectionRecords read = ReadSection(folder.folder().CollectionFile(), Section::kThreeFour);
     EXPECT_TRUE(read.error.contains(folder.path("fld1/goc.db"))) << read.error.toStdString();
     EXPECT_TRUE(read.records.empty());
   }
@@ -144,7 +143,7 @@ TEST(Collection, LimitAndNullsOutsideTheSectionDoNotCount) {
   folder.Execute(
       "UPDATE gocs SET commentary = NULL WHERE ID = 1202; "
       "UPDATE gocs SET one = NULL WHERE ID = 1");
-  const SectionRecords read = ReadSection(folder.folder().CollectionFile(), 3);
+  const SectionRecords read = ReadSection(folder.folder().CollectionFile(), Section::kThreeFour);
   EXPECT_TRUE(read.error.isEmpty()) << read.error.toStdString();
   EXPECT_EQ(read.records.size(), 1200u);  // the row without "one" is not listed
 }
@@ -158,7 +157,7 @@ TEST(Collection, WalModeOrLockedFileReadsAndNothingIsWrittenBesideIt) {
   folder.WriteCollection({Titled("t", "2a")});
   folder.Execute("PRAGMA journal_mode=WAL");
   QStringList before = files();
-  EXPECT_EQ(Titles(ReadSection(file, 3)), "t");
+  EXPECT_EQ(Titles(ReadSection(file, Section::kThreeFour)), "t");
   EXPECT_EQ(files(), before);
 
   folder.WriteCollection({Titled("u", "2a")});
@@ -168,7 +167,7 @@ TEST(Collection, WalModeOrLockedFileReadsAndNothingIsWrittenBesideIt) {
                          nullptr),
             SQLITE_OK);
   before = files();
-  EXPECT_EQ(Titles(ReadSection(file, 3)), "u");
+  EXPECT_EQ(Titles(ReadSection(file, Section::kThreeFour)), "u");
   EXPECT_EQ(files(), before);
   sqlite3_close(writer);
 }

@@ -137,7 +137,7 @@ struct CornerWant {
 
 TEST(CornerReading, EachCornerFollowsItsRowUntilTheGameLeavesTheBook) {
   std::vector<BookRow> book;
-  for (const JosekiRecord& row : kRows) book.push_back({2, &row});
+  for (const JosekiRecord& row : kRows) book.push_back({Section::kStarPoint, &row});
   struct Case {
     const char* name;
     PlayedGame game;
@@ -163,7 +163,8 @@ TEST(CornerReading, EachCornerFollowsItsRowUntilTheGameLeavesTheBook) {
     const std::array<CornerReading, 4> read = ReadCorners(c.game, book);
     for (size_t k = 0; k < 4; ++k) {
       SCOPED_TRACE(std::string(c.name) + ", corner " + std::to_string(k));
-      EXPECT_EQ(read[k].row, std::max(c.corners[k].row, -1));
+      const int row = c.corners[k].row;
+      EXPECT_EQ(read[k].row, row >= 0 ? std::optional(size_t(row)) : std::nullopt);
       EXPECT_EQ(read[k].firstMove < 0, c.corners[k].row == -2);
       EXPECT_EQ(read[k].leftBookAt, c.corners[k].leftBookAt);
     }
@@ -200,13 +201,13 @@ TEST_F(ReadingModelTest, ACornerChosenShowsItsJosekiAndTheGameUpToWhereItLeftThe
             QStringList({"左上隅　小目　6手目で定石を外れました", "右上隅　置碁　定石どおり",
                          "左下隅　定石はまだ始まっていません", "右下隅　五の五　定石どおり"}));
   const CornerChoice choice = *reading.Choice(0);
-  EXPECT_EQ(choice.section, 3);
+  EXPECT_EQ(choice.section, Section::kThreeFour);
   EXPECT_EQ(choice.heading, "左上隅：1手目～6手目");
-  EXPECT_EQ(reading.Choice(1)->section, 1);  // listed by sections 1 and 2, read once
-  EXPECT_EQ(reading.Choice(3)->section, 7);
+  EXPECT_EQ(reading.Choice(1)->section, Section::kHandicap);  // listed by two sections, read once
+  EXPECT_EQ(reading.Choice(3)->section, Section::kOther);
   EXPECT_FALSE(reading.Choice(2));
 
-  BoardWindowModel model(folder.folder(), 3, messages);
+  BoardWindowModel model(folder.folder(), Section::kThreeFour, messages);
   model.Load();
   model.ShowGameCorner(choice);
   EXPECT_EQ(BoardRows(model.canvas().shown(), Board::kLeft, 5, 5),

@@ -1,15 +1,20 @@
 // The Go rules: captures on the count board (ASCII boards and a randomized
-// comparison with a plain flood fill), move encoding and the tenuki layout.
+// comparison with a plain flood fill), move encoding and the tenuki layout,
+// the board's symmetries and SGF's points.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "rules/board_symmetry.h"
 #include "rules/captures.h"
 #include "rules/move_encoding.h"
 #include "rules/move_layout.h"
+#include "rules/sgf_point.h"
 
 namespace {
 
@@ -171,6 +176,50 @@ TEST(MoveEncoding, MoveStringsAndGameMoves) {
   EXPECT_EQ(ParseMoveString(u"3D1???4x2G"),
             (std::vector<StoredMove>{{3, 13}, {kElsewhere, kElsewhere}, {4, 0}, {16, 0}}));
   EXPECT_EQ(ParseGameMoves(u"4D3C0Jx"), (std::vector<Point>{{13, 4}, {12, 3}, {19, 0}}));
+}
+
+// The code of a symmetry is what the collection stores as a game's
+// orientation: each code must keep its meaning.
+TEST(BoardSymmetry, EachCodeTurnsTheThreeFourPointToItsOwnPlace) {
+  const Point images[Symmetry::kCount] = {{3, 4}, {17, 4}, {3, 16}, {17, 16},
+                                          {4, 3}, {16, 3}, {4, 17}, {16, 17}};
+  for (int code = 0; code < Symmetry::kCount; ++code)
+    EXPECT_EQ(Symmetry(code)({3, 4}), images[code]) << "code " << code;
+  EXPECT_EQ(Symmetry::Diagonal()({3, 4}), Symmetry(4)({3, 4}));
+  for (bool right : {false, true})
+    for (bool lower : {false, true})
+      EXPECT_EQ(Symmetry::ToCorner(right, lower)({3, 4}), images[int(right) + 2 * int(lower)]);
+}
+
+TEST(BoardSymmetry, EverySymmetryMovesTheWholeBoardKeepingNeighbours) {
+  for (int code = 0; code < Symmetry::kCount; ++code) {
+    const Symmetry symmetry(code);
+    std::set<std::pair<int, int>> images;
+    for (int column = 1; column <= kBoardSize; ++column) {
+      for (int row = 1; row <= kBoardSize; ++row) {
+        const Point image = symmetry({column, row});
+        ASSERT_TRUE(IsOnBoard(image)) << "code " << code;
+        images.insert({image.column, image.row});
+        const Point right = symmetry({column + 1, row}), below = symmetry({column, row + 1});
+        EXPECT_EQ(std::abs(right.column - image.column) + std::abs(right.row - image.row), 1);
+        EXPECT_EQ(std::abs(below.column - image.column) + std::abs(below.row - image.row), 1);
+      }
+    }
+    EXPECT_EQ(images.size(), size_t(kBoardSize * kBoardSize)) << "code " << code;
+  }
+}
+
+TEST(SgfPoint, TwoLettersNameColumnThenRowOfAPointOnTheBoard) {
+  EXPECT_EQ(SgfLetters({1, 1}), u"aa");
+  EXPECT_EQ(SgfLetters({19, 1}), u"sa");
+  EXPECT_EQ(SgfLetters({4, 3}), u"dc");
+  for (Point off : {Point{}, Point{20, 1}, Point{1, 20}, Point{-1, 3}})
+    EXPECT_EQ(SgfLetters(off), u"");  // a pass
+  for (int column = 1; column <= kBoardSize; ++column)
+    for (int row = 1; row <= kBoardSize; ++row)
+      EXPECT_EQ(PointOfSgfLetters(SgfLetters({column, row})), (Point{column, row}));
+  for (std::u16string_view other : {u"", u"tt", u"ta", u"at", u"a", u"aaa", u"AA", u"a`"})
+    EXPECT_EQ(PointOfSgfLetters(other), std::nullopt);
 }
 
 struct LayoutCase {

@@ -15,7 +15,7 @@ namespace {
 
 class SearchInputTest : public ::testing::Test {
  protected:
-  SearchInput::Click ClickAt(Point p, int section = 3) {
+  SearchInput::Click ClickAt(Point p, Section section = Section::kThreeFour) {
     return input.ClickAt((p.column + 19) * 22 + 5.4, (p.row - 1) * 23 + 22.4, section, texts,
                          stones);
   }
@@ -42,29 +42,31 @@ TEST_F(SearchInputTest, EachClickAddsAStoneToBothTextsAndDrawsItNumbered) {
 TEST_F(SearchInputTest, OnlyTheRightBoardTakesStonesAndStoneOneMustSuitTheSection) {
   for (QPointF outside :
        {QPointF(100, 50), QPointF(430, 50), QPointF(900, 50), QPointF(500, 440), QPointF(-30, 5)}) {
-    EXPECT_EQ(input.ClickAt(outside.x(), outside.y(), 3, texts, stones),
+    EXPECT_EQ(input.ClickAt(outside.x(), outside.y(), Section::kThreeFour, texts, stones),
               SearchInput::Click::kOutsideTheRightBoard);
   }
   const struct {
-    int section;
+    Section section;
     Point refused, allowed;
-  } sections[] = {{1, {3, 4}, {4, 4}}, {2, {3, 3}, {4, 4}}, {3, {4, 4}, {4, 3}},
-                  {4, {4, 4}, {5, 4}}, {5, {4, 4}, {3, 5}}, {6, {4, 4}, {3, 3}}};
+  } sections[] = {{Section::kHandicap, {3, 4}, {4, 4}},  {Section::kStarPoint, {3, 3}, {4, 4}},
+                  {Section::kThreeFour, {4, 4}, {4, 3}}, {Section::kFiveFour, {4, 4}, {5, 4}},
+                  {Section::kFiveThree, {4, 4}, {3, 5}}, {Section::kThreeThree, {4, 4}, {3, 3}}};
   for (const auto& s : sections) {
+    SCOPED_TRACE(IndexOf(s.section));
     stones = 0;
     EXPECT_EQ(ClickAt(s.refused, s.section), SearchInput::Click::kRefusedFirstStone);
     EXPECT_FALSE(FirstMoveMessage(s.section).isEmpty());
     stones = 0;
-    EXPECT_EQ(ClickAt(s.allowed, s.section), SearchInput::Click::kAdded) << s.section;
-    EXPECT_EQ(ClickAt(s.refused, s.section), SearchInput::Click::kAdded) << s.section;
+    EXPECT_EQ(ClickAt(s.allowed, s.section), SearchInput::Click::kAdded);
+    EXPECT_EQ(ClickAt(s.refused, s.section), SearchInput::Click::kAdded);
   }
   stones = 0;
-  EXPECT_EQ(ClickAt({10, 10}, 7), SearchInput::Click::kAdded);
-  EXPECT_TRUE(FirstMoveMessage(7).isEmpty());
+  EXPECT_EQ(ClickAt({10, 10}, Section::kOther), SearchInput::Click::kAdded);
+  EXPECT_TRUE(FirstMoveMessage(Section::kOther).isEmpty());
 }
 
 TEST_F(SearchInputTest, MarksAndARedrawnSequence) {
-  input.DrawInputMarks(3);
+  input.DrawInputMarks(Section::kThreeFour);
   EXPECT_EQ(At({3, 4}), "*");
   EXPECT_EQ(At({4, 3}), "*");
   const QImage& mark = ImageFile("newcross.gif");
@@ -94,24 +96,25 @@ TEST(JosekiSearch, ExactThenPrefixThenFewerStones) {
   const struct {
     QString sequence;
     bool found;
-    int dropped, row;
+    int dropped;
+    std::optional<size_t> row;
   } cases[] = {
-      {"432351542381", true, 0, 2},                // exact
-      {Mirror("432351542381"), true, 0, 2},        // exact, the other orientation
-      {"432351542", true, 0, 3},                   // prefix of four rows, reordered
-      {Mirror("432351542381462361"), true, 0, 4},  // prefix, the other orientation
-      {"999999", false, 0, 0},                     // too short to relax
-      {"432351542381462361FF2", true, 1, 4},       // one stone too many
-      {"432351542381462361FF2FF1", true, 2, 4},
-      {"9999999999999999", false, 1, 0},  // 15 characters left: not searched
-      {"432351542381FF2FF1FF2FF1FF2FF1FF2", false, 7, 0},
-      {"4423", true, 0, 6},
+      {"432351542381", true, 0, 1u},                // exact
+      {Mirror("432351542381"), true, 0, 1u},        // exact, the other orientation
+      {"432351542", true, 0, 2u},                   // prefix of four rows, reordered
+      {Mirror("432351542381462361"), true, 0, 3u},  // prefix, the other orientation
+      {"999999", false, 0, std::nullopt},           // too short to relax
+      {"432351542381462361FF2", true, 1, 3u},       // one stone too many
+      {"432351542381462361FF2FF1", true, 2, 3u},
+      {"9999999999999999", false, 1, std::nullopt},  // 15 characters left: not searched
+      {"432351542381FF2FF1FF2FF1FF2FF1FF2", false, 7, std::nullopt},
+      {"4423", true, 0, 5u},
   };
   for (const auto& c : cases) {
     const SearchOutcome outcome = search.Search(c.sequence, Mirror(c.sequence));
     EXPECT_EQ(outcome.found, c.found) << c.sequence.toStdString();
     EXPECT_EQ(outcome.droppedStones, c.dropped) << c.sequence.toStdString();
-    EXPECT_EQ(outcome.rowNumber, c.row) << c.sequence.toStdString();
+    EXPECT_EQ(outcome.row, c.row) << c.sequence.toStdString();
   }
   EXPECT_FALSE(JosekiSearch().Search("432351542", "342531452").found);
 }
@@ -122,13 +125,13 @@ TEST(JosekiSearch, AMirrorMatchEndsThePrefixScanAndEleventhMatchesAreNotKept) {
   SearchResultList results;
   PrefixScanResult scan = PrefixStage(rows, "432", "342", results);
   EXPECT_EQ(scan.count, 11);
-  EXPECT_EQ(results[10], "10");
+  EXPECT_EQ(results[9], "10");
   rows.insert(rows.begin() + 2, {"m", "342999"});
   results = {};
   scan = PrefixStage(rows, "432", "342", results);
   EXPECT_EQ(scan.count, 3);
-  EXPECT_EQ(results[3], "m");
-  EXPECT_EQ(results[4], "");
+  EXPECT_EQ(results[2], "m");
+  EXPECT_EQ(results[3], "");
 }
 
 TEST(JosekiSearch, OneMeasureAnswersEveryShorteningAsAFullScanWould) {
@@ -160,17 +163,20 @@ TEST(JosekiSearch, OneMeasureAnswersEveryShorteningAsAFullScanWould) {
 }
 
 TEST(JosekiSearch, CollectedRowsAreReorderedByTheLengthOfTheirIdentifiers) {
-  SearchResultList results = {"", "7", "12", "123"};
+  SearchResultList results = {"7", "12", "123"};
   ReorderResults(results, 3);
-  EXPECT_EQ(results, (SearchResultList{"", "7", "123", "12"}));
-  results = {"", "12", "7"};
+  EXPECT_EQ(results, (SearchResultList{"7", "123", "12"}));
+  results = {"12", "7"};
   ReorderResults(results, 2);
-  EXPECT_EQ(results, (SearchResultList{"", "12", "7"}));
-  results = {"", "7", "12", "3", "4", "5", "6", "7", "8", "9", "1234"};  // ten rows: the last too
+  EXPECT_EQ(results, (SearchResultList{"12", "7"}));
+  results = {"7", "12", "3", "4", "5", "6", "7", "8", "9", "1234"};  // ten rows: the last too
   ReorderResults(results, 10);
-  EXPECT_EQ(results, (SearchResultList{"", "7", "3", "4", "5", "6", "7", "8", "9", "1234", "12"}));
-  EXPECT_EQ(RowNumberOf({{"5", ""}, {"9", ""}}, "9"), 2);
-  EXPECT_EQ(RowNumberOf({{"5", ""}}, "9"), 0);
+  EXPECT_EQ(results, (SearchResultList{"7", "3", "4", "5", "6", "7", "8", "9", "1234", "12"}));
+  results = {"1", "22", "333"};  // no sort: the first is shown
+  ReorderResults(results, 3);
+  EXPECT_EQ(results[0], "1");
+  EXPECT_EQ(RowIndexOf({{"5", ""}, {"9", ""}}, "9"), 1u);
+  EXPECT_EQ(RowIndexOf({{"5", ""}}, "9"), std::nullopt);
 }
 
 TEST(SearchMessages, SayHowManyStonesWereDropped) {

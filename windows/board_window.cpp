@@ -41,7 +41,7 @@ QLabel* AddEndNotice(QWidget* parent, QPoint position) {
 }
 }  // namespace
 
-BoardWindow::BoardWindow(const ProgramFolder& folder, int section, MessageSink& messages,
+BoardWindow::BoardWindow(const ProgramFolder& folder, Section section, MessageSink& messages,
                          FileChooser& files, QWidget* parent)
     : QWidget(parent, Qt::Window),
       messages_(*this, messages),
@@ -194,8 +194,8 @@ void BoardWindow::Sync() {
       josekiList_->clear();
       josekiList_->addItems(view.titles);
     }
-    if (josekiList_->currentRow() != view.selectedLine)
-      josekiList_->setCurrentRow(view.selectedLine);
+    const int line = view.selectedLine.value_or(-1);
+    if (josekiList_->currentRow() != line) josekiList_->setCurrentRow(line);
   }
   gameHeading_->setText(view.gameHeading);
   commentary_->setText(view.commentary);

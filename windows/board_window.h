@@ -20,10 +20,10 @@ class QPushButton;
 class BoardWindow : public QWidget {
   Q_OBJECT
  public:
-  // Opens section 1..7 of the collection in folder; messages go to messages,
+  // Opens a section of the collection in folder; messages go to messages,
   // files to keep are asked of files.
-  BoardWindow(const ProgramFolder& folder, int section, MessageSink& messages, FileChooser& files,
-              QWidget* parent = nullptr);
+  BoardWindow(const ProgramFolder& folder, Section section, MessageSink& messages,
+              FileChooser& files, QWidget* parent = nullptr);
 
   BoardWindowModel& model() { return model_; }
   BoardDisplay* display() const { return display_; }

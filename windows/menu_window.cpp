@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <optional>
 
 #include "pictures/window_pictures.h"
 #include "windows/board_window.h"
@@ -12,17 +13,6 @@
 #include "windows/help_window.h"
 
 namespace {
-struct SectionButton {
-  const char16_t* caption;
-  QColor backColour;
-};
-const SectionButton kSections[] = {
-    {u"置碁の部", QColor(255, 255, 153)},   {u"星 の 部", QColor(255, 255, 153)},
-    {u"小目の部", QColor(204, 255, 153)},   {u"高目の部", QColor(153, 255, 153)},
-    {u"目外シの部", QColor(102, 255, 153)}, {u"三々の部", QColor(51, 255, 153)},
-    {u"その他の部", QColor(0, 255, 153)},
-};
-
 // The menu's pictures are drawn at build time (tools/draw_window_pictures) and
 // compiled in: drawing them here would load their fonts at every start.
 QPixmap MenuPicture(const QString& name) {
@@ -71,15 +61,17 @@ MenuWindow::MenuWindow(const ProgramFolder& folder, MessageSink& messages, FileC
   // The face holds every glyph of the captions; without merging it is loaded
   // once, not once more for each script (kanji, hiragana, katakana).
   font.setStyleStrategy(QFont::NoFontMerging);
-  for (int k = 0; k < 7; ++k) {
-    auto* button = new QPushButton(QString::fromUtf16(kSections[k].caption), this);
+  for (Section section : kSections) {
+    const SectionFacts& facts = FactsOf(section);
+    const int k = IndexOf(section);
+    auto* button = new QPushButton(QString::fromUtf16(facts.menuCaption), this);
     button->setGeometry(352, 32 + 32 * k, 137, 25);
     button->setFont(font);
     QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, kSections[k].backColour);
+    palette.setColor(QPalette::Button, QColor::fromRgb(QRgb(facts.menuColour)));
     button->setPalette(palette);
     button->setAutoFillBackground(true);
-    connect(button, &QPushButton::clicked, this, [this, k] { ShowSection(k + 1); });
+    connect(button, &QPushButton::clicked, this, [this, section] { ShowSection(section); });
     sectionButtons_[size_t(k)] = button;
   }
 
@@ -94,10 +86,19 @@ MenuWindow::MenuWindow(const ProgramFolder& folder, MessageSink& messages, FileC
   });
 }
 
-void MenuWindow::ShowSection(int section) {
+void MenuWindow::ShowSection(Section section) {
+  // A window of another section gives way to the section pressed, in its place:
+  // what メニュー and the button would give, without the window moving.
+  std::optional<QPoint> place;
+  if (boardWindow_ && boardWindow_->model().section() != section) {
+    place = boardWindow_->pos();
+    boardWindow_->close();
+    boardWindow_ = nullptr;
+  }
   if (!boardWindow_) {
     boardWindow_ = new BoardWindow(folder_, section, messages_, files_);
     boardWindow_->onFileDropped = [this](const QString& path) { OpenGame(path); };
+    if (place) boardWindow_->move(*place);
   }
   boardWindow_->show();
   boardWindow_->raise();
@@ -134,10 +135,6 @@ void MenuWindow::OpenGame(const QString& path) {
 void MenuWindow::ShowGameCorner(int line) {
   const std::optional<CornerChoice> choice = reading_.Choice(line);
   if (!choice) return;
-  if (boardWindow_ && boardWindow_->model().section() != choice->section) {
-    boardWindow_->close();
-    boardWindow_ = nullptr;
-  }
   ShowSection(choice->section);
   boardWindow_->ShowGameCorner(*choice);
 }

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "collection/program_folder.h"
+#include "collection/section.h"
 #include "model/game_reading_model.h"
 
 class BoardWindow;
@@ -25,11 +26,14 @@ class MenuWindow : public QWidget {
   MenuWindow(const ProgramFolder& folder, MessageSink& messages, FileChooser& files,
              QWidget* parent = nullptr);
 
-  // A section button: shows the board window of section 1..7 (a window still
-  // open only comes to the front).
-  void ShowSection(int section);
+  // A section button: shows the board window of the section. An open window
+  // of the same section only comes to the front; one of another section is
+  // closed and the section's window opens in its place.
+  void ShowSection(Section section);
 
-  QPushButton* sectionButton(int section) const { return sectionButtons_[size_t(section - 1)]; }
+  QPushButton* sectionButton(Section section) const {
+    return sectionButtons_[size_t(IndexOf(section))];
+  }
   QPushButton* helpButton() const { return helpButton_; }
   QPushButton* quitButton() const { return quitButton_; }
   QLabel* titlePicture() const { return titlePicture_; }
@@ -40,8 +44,8 @@ class MenuWindow : public QWidget {
   // Reads the game file and lists its corners in the reading window; a file
   // that cannot be read is reported and changes nothing.
   void OpenGame(const QString& path);
-  // Shows the corner of line in the board window of its joseki's section; a
-  // board window of another section is closed first.
+  // Shows the corner of line in the board window of its joseki's section
+  // (opened as ShowSection opens it).
   void ShowGameCorner(int line);
   QPushButton* gameButton() const { return gameButton_; }
   GameReadingWindow* readingWindow() const;
@@ -56,7 +60,7 @@ class MenuWindow : public QWidget {
   QLabel* titlePicture_;
   QPushButton* helpButton_;
   QPushButton* quitButton_;
-  std::array<QPushButton*, 7> sectionButtons_;
+  std::array<QPushButton*, kSections.size()> sectionButtons_;
   QPointer<BoardWindow> boardWindow_;
   QPointer<HelpWindow> helpWindow_;
 };

@@ -65,9 +65,10 @@ TEST(MenuWindow, SectionButtonsOpenOneBoardWindowAtATime) {
   menu.show();
   const QStringList captions = {u"置碁の部"_qs,   u"星 の 部"_qs, u"小目の部"_qs,  u"高目の部"_qs,
                                 u"目外シの部"_qs, u"三々の部"_qs, u"その他の部"_qs};
-  for (int section = 1; section <= 7; ++section)
-    EXPECT_EQ(menu.sectionButton(section)->text(), captions[section - 1]);
-  EXPECT_EQ(QColor(menu.sectionButton(3)->grab().toImage().pixel(0, 0)), QColor(204, 255, 153));
+  for (Section section : kSections)
+    EXPECT_EQ(menu.sectionButton(section)->text(), captions[IndexOf(section)]);
+  EXPECT_EQ(QColor(menu.sectionButton(Section::kThreeFour)->grab().toImage().pixel(0, 0)),
+            QColor(204, 255, 153));
   EXPECT_EQ(menu.titlePicture()->pixmap().size(), QSize(321, 233));
   EXPECT_EQ(menu.helpButton()->icon().availableSizes(), QList<QSize>{QSize(144, 33)});
   // The caption stands in the middle of the space right of the badge, over a bevel.
@@ -85,19 +86,69 @@ TEST(MenuWindow, SectionButtonsOpenOneBoardWindowAtATime) {
               help.pixel(143, 31) != help.pixel(10, 31));
   EXPECT_EQ(ProgramIcon().availableSizes(), (QList<QSize>{{48, 48}, {128, 128}}));
 
-  Click(menu.sectionButton(3));
+  Click(menu.sectionButton(Section::kThreeFour));
   ASSERT_TRUE(menu.boardWindow());
   EXPECT_TRUE(menu.boardWindow()->isVisible());
   EXPECT_EQ(menu.boardWindow()->josekiList()->item(0)->text(), u"小目・小ゲイマガカリ"_qs);
-  Click(menu.sectionButton(7));  // the open window only comes forward
-  EXPECT_EQ(menu.boardWindow()->josekiList()->item(0)->text(), u"小目・小ゲイマガカリ"_qs);
+  BoardWindow* opened = menu.boardWindow();
+  Click(menu.sectionButton(
+      Section::kThreeFour));  // the open window of the section only comes forward
+  EXPECT_EQ(menu.boardWindow(), opened);
   Click(menu.boardWindow()->button(u"メニュー"_qs));
   DeleteClosedWindows();
   EXPECT_FALSE(menu.boardWindow());
-  Click(menu.sectionButton(7));
+  Click(menu.sectionButton(Section::kOther));
   EXPECT_EQ(menu.boardWindow()->josekiList()->item(0)->text(), u"五の五"_qs);
   menu.boardWindow()->close();
   EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+// The board window's picture of the right board, as its tokens at the points.
+std::vector<std::string> RightBoardTokens(BoardWindow& window,
+                                          std::initializer_list<Point> points) {
+  std::vector<std::string> tokens;
+  for (Point p : points)
+    tokens.push_back(CellToken(window.model().canvas().shown(), Board::kRight, p));
+  return tokens;
+}
+
+// Pressed while the board window shows another section, a section button
+// brings that section whole: its list, its first joseki, its first-move rule
+// and marks; the window stays where it was.
+TEST(MenuWindow, ASectionButtonSwitchesTheOpenBoardWindowToItsSection) {
+  MessageRecorder messages;
+  TestFolder folder;
+  folder.WriteCollection({Row(u"小目・一"_qs, "2A", Moves({{4, 3}, {3, 5}})),
+                          Row(u"小目・二"_qs, "2B", Moves({{3, 4}, {5, 3}})),
+                          Row(u"三々・一"_qs, "6A", Moves({{3, 3}, {4, 3}})),
+                          Row(u"三々・二"_qs, "6B", Moves({{3, 3}, {3, 4}}))});
+  ChosenFiles files;
+  MenuWindow menu(folder.folder(), messages, files);
+  menu.show();
+  Click(menu.sectionButton(Section::kThreeFour));
+  QPointer<BoardWindow> smallPoint = menu.boardWindow();
+  smallPoint->move(40, 30);
+  smallPoint->josekiList()->setCurrentRow(1);
+  Click(smallPoint->button(u"検索手順の入力開始"_qs));
+  EXPECT_EQ(RightBoardTokens(*smallPoint, {{4, 3}, {3, 3}}), (std::vector<std::string>{"*", "."}));
+
+  Click(menu.sectionButton(Section::kThreeThree));
+  DeleteClosedWindows();
+  EXPECT_FALSE(smallPoint);
+  BoardWindow* threeThree = menu.boardWindow();
+  ASSERT_TRUE(threeThree && threeThree->isVisible());
+  EXPECT_EQ(threeThree->pos(), QPoint(40, 30));
+  EXPECT_EQ(threeThree->model().section(), Section::kThreeThree);
+  ASSERT_EQ(threeThree->josekiList()->count(), 2);
+  EXPECT_EQ(threeThree->josekiList()->item(1)->text(), u"三々・二"_qs);
+  EXPECT_EQ(threeThree->josekiList()->currentRow(), 0);
+  EXPECT_EQ(threeThree->commentary()->text(), u"三々・一の解説"_qs);
+  EXPECT_EQ(CellToken(threeThree->model().canvas().shown(), Board::kLeft, {3, 3}), "X");
+  Click(threeThree->button(u"検索手順の入力開始"_qs));
+  EXPECT_EQ(RightBoardTokens(*threeThree, {{4, 3}, {3, 3}}), (std::vector<std::string>{".", "*"}));
+  QTest::mouseClick(threeThree->display(), Qt::LeftButton, {}, RightCell({4, 3}));
+  EXPECT_EQ(messages.messages, QStringList{u"一手目は三々に打ってください。"_qs});
+  threeThree->close();
 }
 
 TEST(MenuWindow, HelpShowsTheChosenTopicOrWhyTheFileCannotBeRead) {
@@ -139,7 +190,7 @@ class BoardWindowTest : public ::testing::Test {
         {Row(u"一"_qs, "2A0", Moves({{4, 3}, {3, 5}})),
          Row(u"二"_qs, "2A1", Moves({{4, 3}, {3, 5}}), u"黒 甲　白 乙|2/3|4433342531"_qs),
          Row(u"三"_qs, "2A2", Moves({{4, 3}, {3, 5}, {3, 4}, {4, 4}, {5, 4}, {5, 5}}))});
-    window = std::make_unique<BoardWindow>(folder.folder(), 3, messages, files);
+    window = std::make_unique<BoardWindow>(folder.folder(), Section::kThreeFour, messages, files);
     window->show();
   }
   QPushButton* Button(const char16_t* caption) {
@@ -235,7 +286,7 @@ TEST_F(BoardWindowTest, AClickedSequenceFindsItsJosekiOneTickLater) {
 TEST_F(BoardWindowTest, TheOtherGamesOfAJosekiAndTheKeysThatStepThem) {
   folder.WriteJosekiGames(
       {{2, u"黒 甲　白 乙"_qs, "4433342531", 2, 3}, {2, u"黒 丙　白 丁"_qs, "4433342531", 1, 2}});
-  window = std::make_unique<BoardWindow>(folder.folder(), 3, messages, files);
+  window = std::make_unique<BoardWindow>(folder.folder(), Section::kThreeFour, messages, files);
   window->show();
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -326,7 +377,7 @@ TEST(MenuWindow, AGameOpenedListsItsCornersAndAChosenLineShowsItInItsSection) {
   EXPECT_EQ(reading->corners()->item(0)->text(), u"左上隅　小目　定石どおり"_qs);
   EXPECT_FALSE(reading->corners()->item(1)->flags() & Qt::ItemIsEnabled);
 
-  Click(menu.sectionButton(7));
+  Click(menu.sectionButton(Section::kOther));
   const QRect line = reading->corners()->visualItemRect(reading->corners()->item(0));
   QTest::mouseClick(reading->corners()->viewport(), Qt::LeftButton, {}, line.center());
   DeleteClosedWindows();

@@ -6,17 +6,16 @@
 
 #include "collection_builder/joseki.h"
 #include "rules/board_state.h"
+#include "rules/board_symmetry.h"
 
-inline constexpr int kSymmetries = 8;
+inline constexpr int kSymmetries = Symmetry::kCount;
 
-// Symmetry s: bit 0 mirrors the columns, bit 1 the rows, bit 2 exchanges
-// column and row (applied first). A tenuki stays a tenuki.
+// Symmetry s (its code, rules/board_symmetry.h) applied to a point of a
+// joseki or a game. A tenuki stays a tenuki.
 inline BoardPoint Transform(const BoardPoint& p, int s) {
   if (p.IsTenuki()) return p;
-  BoardPoint t = (s & 4) ? BoardPoint{p.row, p.column} : p;
-  if (s & 1) t.column = kBoardSize + 1 - t.column;
-  if (s & 2) t.row = kBoardSize + 1 - t.row;
-  return t;
+  const Point t = Symmetry(s)({p.column, p.row});
+  return {t.column, t.row};
 }
 
 // A rectangle of points, bounds included.
