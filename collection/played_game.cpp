@@ -11,6 +11,7 @@
 #include "collection/help_text.h"
 #include "collection/sgf_error.h"
 #include "collection/sgf_parser.h"
+#include "rules/sgf_point.h"
 
 namespace {
 
@@ -28,11 +29,8 @@ bool IsPass(const QString& value) {
   return value.isEmpty() || value == u"tt";
 }
 
-// A point "aa".."ss" (column, then row, from the upper left).
 std::optional<Point> SgfPoint(const QString& value) {
-  if (value.size() != 2) return std::nullopt;
-  const Point p{value[0].unicode() - u'a' + 1, value[1].unicode() - u'a' + 1};
-  return IsOnBoard(p) ? std::optional(p) : std::nullopt;
+  return PointOfSgfLetters(std::u16string_view(QStringView(value).utf16(), size_t(value.size())));
 }
 
 // The points of the setup properties; "aa:cc" names a rectangle. A point

@@ -249,7 +249,7 @@ TEST_F(ModelTest, TheOtherGamesOfAJosekiAreShownOneAfterAnother) {
   games.SelectLine(2);  // no reference of its own: the stored game is its first
   EXPECT_EQ(shown(), "実戦 1 局 heading B 00");
   folder.Execute("DROP TABLE games");  // an older file: the list of occurrences alone
-  BoardWindowModel older(folder.folder(), 3, messages);
+  BoardWindowModel older(folder.folder(), Section::kThreeFour, messages);
   older.Load();
   EXPECT_EQ(older.view().gameCount, "実戦 1 局");
   EXPECT_FALSE(older.view().previousGameEnabled || older.view().nextGameEnabled);
