@@ -14,6 +14,7 @@
 #include "collection_builder/game_tables.h"
 #include "collection_builder/joseki_reader.h"
 #include "collection_builder/joseki_validator.h"
+#include "collection_builder/move_words.h"
 #include "collection_builder/title_terms.h"
 
 namespace {
@@ -23,8 +24,9 @@ void PrintAll(const QStringList& lines, const QString& prefix, QTextStream& stre
   stream.flush();
 }
 
-// Every title against the term list of DATA_DIR/README.md; a data folder
-// without a README (a scratch collection) is only warned about.
+// Every title against the term list of DATA_DIR/README.md, and every text's
+// move names and shape words against the moves (the shape terms listed there);
+// a data folder without a README (a scratch collection) is only warned about.
 void CheckTitles(const QString& dataDir, const std::vector<Joseki>& joseki,
                  LoadedCollection& loaded) {
   QFile readme(QDir(dataDir).filePath(QStringLiteral("README.md")));
@@ -32,12 +34,20 @@ void CheckTitles(const QString& dataDir, const std::vector<Joseki>& joseki,
     loaded.warnings << QStringLiteral("README.md: cannot read the term list; titles not checked");
     return;
   }
-  const auto terms = ReadTermList(QString::fromUtf8(readme.readAll()));
+  const QByteArray text = readme.readAll();
+  const auto terms = ReadTermList(QString::fromUtf8(text));
   if (!terms) {
     loaded.errors << QStringLiteral("README.md: no term list (a block opened by ```terms)");
     return;
   }
   for (const Joseki& j : joseki) loaded.errors << CheckTitleTerms(j, *terms);
+  const auto shapes = ReadShapeTerms(QString::fromUtf8(text));
+  if (!shapes) {
+    loaded.errors << QStringLiteral("README.md: no list of shape terms (a block opened by ```shapes)");
+    return;
+  }
+  loaded.errors << CheckShapeTermList(*shapes);
+  for (const Joseki& j : joseki) loaded.errors << CheckMoveWords(j, *shapes);
 }
 
 // Every game each joseki was played in, its reference game first.
