@@ -26,6 +26,7 @@
 #include "collection_builder/joseki_validator.h"
 #include "collection_builder/move_words.h"
 #include "collection_builder/record_encoding.h"
+#include "collection_builder/term_spelling.h"
 #include "rules/shape_names.h"
 
 namespace {
@@ -445,6 +446,35 @@ TEST(MoveWords, MoveNamesAndShapeWordsMustFitTheMoves) {
             (QSet<QString>{u"ハネ"_qs, u"ノビ"_qs}));
 }
 
+TEST(TermSpelling, OneSpellingPerTermInCaptionsAndCommentary) {
+  const auto spellings = ReadTermSpellings(
+      u"```spellings\nハサミ: 挟\nオサエ: 押さえ\nオシ: 押し 押さ\nタチ: 立っ\nほかの語: 押し込 孤立\n```\n"_qs);
+  ASSERT_TRUE(spellings);
+  const struct {
+    const char16_t* commentary;
+    const char* fault;  // the spelling stopped on, "" for none
+  } cases[] = {
+      {u"黒２と三間にハサんで白を攻め、白は隅にオサえ込まれる。", ""},
+      {u"黒２と三間に挟んで白を攻める。", "「挟」"},
+      {u"黒４の押さえ。", "「押さえ」"},  // not 押さ (オシ): the longer spelling wins
+      {u"白を隅に押し込んで孤立させる。", ""},  // other words
+      {u"黒２と立って。", "「立っ」"},
+  };
+  for (const auto& c : cases) {
+    Joseki j = One(Tree("2A01", "B[cd];W[ec];B[de]"));
+    j.commentary = QString::fromUtf16(c.commentary);
+    const QStringList reasons = CheckTermSpelling(j, *spellings);
+    if (std::string(c.fault).empty())
+      EXPECT_TRUE(reasons.isEmpty()) << reasons.join(u'\n').toStdString();
+    else
+      EXPECT_TRUE(reasons.size() == 1 && reasons[0].contains(QString::fromUtf8(c.fault)))
+          << c.fault << ": " << reasons.join(u'\n').toStdString();
+  }
+  EXPECT_EQ(CheckSpellingTerms(*spellings, {u"ハサミ"_qs, u"オサエ"_qs, u"オシ"_qs, u"タチ"_qs}),
+            QStringList());
+  EXPECT_EQ(CheckSpellingTerms(*spellings, {u"ハサミ"_qs}).size(), 3);
+}
+
 // --- Whole builds ---
 
 // The game texts of one row, as the program reads them.
@@ -473,7 +503,8 @@ class CollectionBuild : public ::testing::Test {
 
 TEST_F(CollectionBuild, WritesTheTableInOrderAndRefusesBadSources) {
   WriteText(Data("README.md"),
-            u"## Terms\n```terms\ntitles: 題1A01 題1A02 題2A01\n```\n題3A01\n```shapes\nツケ ハネ\n```\n"_qs);
+            u"## Terms\n```terms\ntitles: 題1A01 題1A02 題2A01\n```\n題3A01\n```shapes\nツケ ハネ\n```\n"
+            u"```spellings\nハネ: 跳ね\n```\n"_qs);
   WriteText(Data("joseki/2-komoku.sgf"), kKomoku);
   WriteText(Data("joseki/1-hoshi.sgf"),
             Tree("1A01", "B[dd];W[fc];B[cf];W[ic]") + Tree("1A02", "B[dd];W[cc]"));

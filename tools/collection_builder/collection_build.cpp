@@ -15,6 +15,7 @@
 #include "collection_builder/joseki_reader.h"
 #include "collection_builder/joseki_validator.h"
 #include "collection_builder/move_words.h"
+#include "collection_builder/term_spelling.h"
 #include "collection_builder/title_terms.h"
 
 namespace {
@@ -48,6 +49,13 @@ void CheckTitles(const QString& dataDir, const std::vector<Joseki>& joseki,
   }
   loaded.errors << CheckShapeTermList(*shapes);
   for (const Joseki& j : joseki) loaded.errors << CheckMoveWords(j, *shapes);
+  const auto spellings = ReadTermSpellings(QString::fromUtf8(text));
+  if (!spellings) {
+    loaded.errors << QStringLiteral("README.md: no list of spellings (a block opened by ```spellings)");
+    return;
+  }
+  loaded.errors << CheckSpellingTerms(*spellings, *terms + *shapes);
+  for (const Joseki& j : joseki) loaded.errors << CheckTermSpelling(j, *spellings);
 }
 
 // Every game each joseki was played in, its reference game first.
