@@ -16,6 +16,7 @@
 #include "collection_builder/collection_build.h"
 #include "collection_builder/collection_db.h"
 #include "collection_builder/collection_export.h"
+#include "collection_builder/ending_evidence.h"
 #include "collection_builder/command_line.h"
 #include "collection_builder/game_matcher.h"
 #include "collection_builder/game_occurrences.h"
@@ -473,6 +474,36 @@ TEST(TermSpelling, OneSpellingPerTermInCaptionsAndCommentary) {
   EXPECT_EQ(CheckSpellingTerms(*spellings, {u"ハサミ"_qs, u"オサエ"_qs, u"オシ"_qs, u"タチ"_qs}),
             QStringList());
   EXPECT_EQ(CheckSpellingTerms(*spellings, {u"ハサミ"_qs}).size(), 3);
+}
+
+TEST(EndingEvidence, EngineAndGamesSayWherePlayLeavesTheCorner) {
+  // A tree in the upper right: 4-4 pd; after the 3-3 qc 100 games, 90 go on with pc; after
+  // pc, 30 games, 5 with a tenuki and 25 that never come back.
+  QTemporaryDir dir;
+  WriteText(dir.filePath("engine/tree.sgf"),
+            u"(;FF[4]SZ[19](;B[pd]C[{\"count\": 200}];C[{\"count\": 100}]W[qc];"
+            u"C[{\"count\": 90}]B[pc](;C[{\"count\": 5}]W[tt])(;C[{\"count\": 3}]W[qd])))"_qs);
+  QStringList problems;
+  const EngineTrees engine = ReadEngineTrees(dir.filePath("engine"), problems);
+  EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
+  // The same lines in the upper left, mirrored, with the colours the same.
+  std::vector<Joseki> rows = {One(Tree("1A01", "B[dd];W[cc]")), One(Tree("1A02", "B[dd];W[cc];B[dc]"))};
+  rows[1].commentary = u"ここで一段落。"_qs;
+  const auto evidence = MeasureEndings(rows, engine, GameTables{});
+  ASSERT_EQ(evidence.size(), 2u);
+  EXPECT_EQ(evidence[0].engineGames, 100);
+  EXPECT_EQ(evidence[0].engineElsewhere, 10);  // 90 go on locally
+  EXPECT_TRUE(evidence[0].evidenceAgainst);
+  EXPECT_FALSE(evidence[0].saysWhy);
+  EXPECT_EQ(evidence[1].engineGames, 90);
+  EXPECT_EQ(evidence[1].engineElsewhere, 87);  // only the 3 of qd stay
+  EXPECT_FALSE(evidence[1].evidenceAgainst);
+  EXPECT_TRUE(evidence[1].saysWhy);
+  // A line that ends with a group in atari.
+  const auto atari = MeasureEndings({One(Tree("1A03", "B[dd];W[dc];B[ec];W[];B[cc]"))}, engine,
+                                    GameTables{});
+  EXPECT_TRUE(atari[0].endsInAtari);
+  EXPECT_FALSE(atari[0].saysGivenUp);
 }
 
 // --- Whole builds ---

@@ -7,6 +7,7 @@
 #include "collection_builder/build_error.h"
 #include "collection_builder/collection_db.h"
 #include "collection_builder/collection_measure.h"
+#include "collection_builder/ending_evidence.h"
 #include "collection_builder/game_folder.h"
 #include "collection_builder/game_occurrences.h"
 #include "collection_builder/game_reference.h"
@@ -101,6 +102,16 @@ GameTables MakeCheckedGameTables(const std::vector<Joseki>& joseki, const GameFo
   }
 }
 
+// The evidence for the rows' endings from the engine trees of DATA_DIR/engine/ and the games.
+void PrintEndings(const QString& dataDir, const std::vector<Joseki>& joseki,
+                  const GameTables& tables, QTextStream& out, QTextStream& err) {
+  QStringList problems;
+  const EngineTrees engine =
+      ReadEngineTrees(QDir(dataDir).filePath(QStringLiteral("engine")), problems);
+  PrintAll(problems, QStringLiteral("warning: "), err);
+  PrintEndingMeasure(joseki, MeasureEndings(joseki, engine, tables), out);
+}
+
 }  // namespace
 
 LoadedCollection LoadCollection(const QString& dataDir) {
@@ -135,6 +146,7 @@ int CheckCollection(const QString& dataDir, QTextStream& out, QTextStream& err) 
   PrintAll(loaded.warnings, QStringLiteral("warning: "), err);
   PrintAll(loaded.errors, QStringLiteral("error: "), err);
   PrintMeasure(loaded.joseki, nullptr, out);
+  PrintEndings(dataDir, loaded.joseki, GameTables{}, out, err);
   if (!loaded.errors.isEmpty()) {
     err << loaded.errors.size() << " error(s)\n";
     err.flush();
@@ -179,6 +191,7 @@ int BuildCollection(const QString& dataDir, const QString& outDb, QTextStream& o
   }
   PrintMeasure(loaded.joseki, &references.references, out);
   PrintGameMeasure(tables, out);
+  PrintEndings(dataDir, loaded.joseki, tables, out, err);
   out << "wrote " << rows.size() << " joseki to " << outDb << " in " << timer.elapsed() << " ms\n";
   out.flush();
   return 0;
