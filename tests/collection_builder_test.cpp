@@ -16,6 +16,7 @@
 #include "collection_builder/collection_build.h"
 #include "collection_builder/collection_db.h"
 #include "collection_builder/collection_export.h"
+#include "collection_builder/ending_evidence.h"
 #include "collection_builder/command_line.h"
 #include "collection_builder/game_matcher.h"
 #include "collection_builder/game_occurrences.h"
@@ -24,7 +25,10 @@
 #include "collection_builder/game_selection.h"
 #include "collection_builder/joseki_reader.h"
 #include "collection_builder/joseki_validator.h"
+#include "collection_builder/move_words.h"
 #include "collection_builder/record_encoding.h"
+#include "collection_builder/term_spelling.h"
+#include "rules/shape_names.h"
 
 namespace {
 
@@ -401,6 +405,110 @@ TEST(GameReference, VerificationRejectsARangeThatDoesNotMatch) {
   }
 }
 
+// --- Words against moves ---
+
+TEST(MoveWords, MoveNamesAndShapeWordsMustFitTheMoves) {
+  // 小目 cd; 白１ ec 小ゲイマガカリ, 黒２ de コスミ, 白３ tenuki, 黒４ dc コスミツケ.
+  QSet<QString> shapes{u"手抜き"_qs};
+  for (const std::string& name : AllShapeNames()) shapes.insert(QString::fromStdString(name));
+  const struct {
+    const char16_t* title;
+    const char16_t* commentary;
+    const char* fault;  // part of the one reason expected, "" for none
+  } cases[] = {
+      {u"小目・小ゲイマガカリ・コスミ・白手抜き・コスミツケ", u"黒２のコスミに白３と手を抜くと、黒４とコスミツけて白１の根拠を奪う。", ""},
+      {u"小目・小ゲイマガカリ・コスミ", u"白１の上辺のカカリに黒２と隅を守る。白は３で手を抜く。", ""},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒は４とツけて白を攻める。", ""},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒５のハネで隅を守る。", "names move 5, but the line has 4"},
+      {u"小目・小ゲイマガカリ・コスミ", u"白２のコスミで隅を守る。", "move 2 is 黒２"},
+      {u"小目・小ゲイマガカリ・コスミ", u"白は４と手を抜く。", "move 4 is 黒４"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒２のハネで隅を守る。", "黒２ is not a ハネ"},
+      {u"小目・小ゲイマガカリ・コスミ", u"白１と手を抜く。", "白１ is not a 手抜き"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒４と二間に挟んで攻める。", "黒４ is not a 二間バサミ"},
+      {u"小目・小ゲイマガカリ・コスミ", u"白１の左辺のカカリ。", "白１ is not a 左辺カカリ"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒４の左辺のツケ。", "黒４ is not on the 左辺 side"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒２と挟み石を守る。", ""},  // a stone named by its role
+      {u"小目・小ゲイマガカリ・コスミ・白手抜き・ハネ", u"黒４で隅を守る。", "the last term 「ハネ」 fits no"},
+      {u"小目・小ゲイマガカリ・コスミ・黒手抜き", u"黒４で隅を守る。", "the last term 「黒手抜き」"},
+  };
+  for (const auto& c : cases) {
+    Joseki j = One(Tree("2A01", "B[cd];W[ec];B[de];W[];B[dc]"));
+    j.title = QString::fromUtf16(c.title);
+    j.commentary = QString::fromUtf16(c.commentary);
+    const QStringList reasons = CheckMoveWords(j, shapes);
+    if (std::string(c.fault).empty()) {
+      EXPECT_TRUE(reasons.isEmpty()) << reasons.join(u'\n').toStdString();
+    } else {
+      EXPECT_EQ(reasons.size(), 1) << reasons.join(u'\n').toStdString();
+      EXPECT_TRUE(reasons.join(u'\n').contains(QString::fromUtf8(c.fault)))
+          << c.fault << " in " << reasons.join(u'\n').toStdString();
+    }
+  }
+  EXPECT_EQ(CheckShapeTermList({u"ハネ"_qs, u"手抜き"_qs}), QStringList());
+  EXPECT_EQ(CheckShapeTermList({u"ハネル"_qs}).size(), 1);
+  EXPECT_EQ(ReadShapeTerms(u"x\n```shapes\n形: ハネ ノビ\n```\n"_qs),
+            (QSet<QString>{u"ハネ"_qs, u"ノビ"_qs}));
+}
+
+TEST(TermSpelling, OneSpellingPerTermInCaptionsAndCommentary) {
+  const auto spellings = ReadTermSpellings(
+      u"```spellings\nハサミ: 挟\nオサエ: 押さえ\nオシ: 押し 押さ\nタチ: 立っ\nほかの語: 押し込 孤立\n```\n"_qs);
+  ASSERT_TRUE(spellings);
+  const struct {
+    const char16_t* commentary;
+    const char* fault;  // the spelling stopped on, "" for none
+  } cases[] = {
+      {u"黒２と三間にハサんで白を攻め、白は隅にオサえ込まれる。", ""},
+      {u"黒２と三間に挟んで白を攻める。", "「挟」"},
+      {u"黒４の押さえ。", "「押さえ」"},  // not 押さ (オシ): the longer spelling wins
+      {u"白を隅に押し込んで孤立させる。", ""},  // other words
+      {u"黒２と立って。", "「立っ」"},
+  };
+  for (const auto& c : cases) {
+    Joseki j = One(Tree("2A01", "B[cd];W[ec];B[de]"));
+    j.commentary = QString::fromUtf16(c.commentary);
+    const QStringList reasons = CheckTermSpelling(j, *spellings);
+    if (std::string(c.fault).empty())
+      EXPECT_TRUE(reasons.isEmpty()) << reasons.join(u'\n').toStdString();
+    else
+      EXPECT_TRUE(reasons.size() == 1 && reasons[0].contains(QString::fromUtf8(c.fault)))
+          << c.fault << ": " << reasons.join(u'\n').toStdString();
+  }
+  EXPECT_EQ(CheckSpellingTerms(*spellings, {u"ハサミ"_qs, u"オサエ"_qs, u"オシ"_qs, u"タチ"_qs}),
+            QStringList());
+  EXPECT_EQ(CheckSpellingTerms(*spellings, {u"ハサミ"_qs}).size(), 3);
+}
+
+TEST(EndingEvidence, EngineAndGamesSayWherePlayLeavesTheCorner) {
+  // A tree in the upper right: 4-4 pd; after the 3-3 qc 100 games, 90 go on with pc; after
+  // pc, 30 games, 5 with a tenuki and 25 that never come back.
+  QTemporaryDir dir;
+  WriteText(dir.filePath("engine/tree.sgf"),
+            u"(;FF[4]SZ[19](;B[pd]C[{\"count\": 200}];C[{\"count\": 100}]W[qc];"
+            u"C[{\"count\": 90}]B[pc](;C[{\"count\": 5}]W[tt])(;C[{\"count\": 3}]W[qd])))"_qs);
+  QStringList problems;
+  const EngineTrees engine = ReadEngineTrees(dir.filePath("engine"), problems);
+  EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
+  // The same lines in the upper left, mirrored, with the colours the same.
+  std::vector<Joseki> rows = {One(Tree("1A01", "B[dd];W[cc]")), One(Tree("1A02", "B[dd];W[cc];B[dc]"))};
+  rows[1].commentary = u"ここで一段落。"_qs;
+  const auto evidence = MeasureEndings(rows, engine, GameTables{});
+  ASSERT_EQ(evidence.size(), 2u);
+  EXPECT_EQ(evidence[0].engineGames, 100);
+  EXPECT_EQ(evidence[0].engineElsewhere, 10);  // 90 go on locally
+  EXPECT_TRUE(evidence[0].evidenceAgainst);
+  EXPECT_FALSE(evidence[0].saysWhy);
+  EXPECT_EQ(evidence[1].engineGames, 90);
+  EXPECT_EQ(evidence[1].engineElsewhere, 87);  // only the 3 of qd stay
+  EXPECT_FALSE(evidence[1].evidenceAgainst);
+  EXPECT_TRUE(evidence[1].saysWhy);
+  // A line that ends with a group in atari.
+  const auto atari = MeasureEndings({One(Tree("1A03", "B[dd];W[dc];B[ec];W[];B[cc]"))}, engine,
+                                    GameTables{});
+  EXPECT_TRUE(atari[0].endsInAtari);
+  EXPECT_FALSE(atari[0].saysGivenUp);
+}
+
 // --- Whole builds ---
 
 // The game texts of one row, as the program reads them.
@@ -429,7 +537,8 @@ class CollectionBuild : public ::testing::Test {
 
 TEST_F(CollectionBuild, WritesTheTableInOrderAndRefusesBadSources) {
   WriteText(Data("README.md"),
-            u"## Terms\n```terms\ntitles: 題1A01 題1A02 題2A01\n```\n題3A01\n"_qs);
+            u"## Terms\n```terms\ntitles: 題1A01 題1A02 題2A01\n```\n題3A01\n```shapes\nツケ ハネ\n```\n"
+            u"```spellings\nハネ: 跳ね\n```\n"_qs);
   WriteText(Data("joseki/2-komoku.sgf"), kKomoku);
   WriteText(Data("joseki/1-hoshi.sgf"),
             Tree("1A01", "B[dd];W[fc];B[cf];W[ic]") + Tree("1A02", "B[dd];W[cc]"));

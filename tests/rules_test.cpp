@@ -3,6 +3,7 @@
 // the board's symmetries and SGF's points.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <random>
@@ -15,6 +16,7 @@
 #include "rules/move_encoding.h"
 #include "rules/move_layout.h"
 #include "rules/sgf_point.h"
+#include "rules/shape_names.h"
 
 namespace {
 
@@ -248,6 +250,150 @@ TEST(MoveLayout, EachRulePlacesTenukiWhereItsDisplayWantsThem) {
   TenukiPlacer plain(TenukiRule::kRecord);
   EXPECT_EQ(plain.Place({4, 13}), (Point{13, 4}));
   EXPECT_EQ(plain.count(), 0);
+}
+
+// A board drawn as ReadBoard reads it with the move marked '*': the board before the move
+// and the move's point.
+std::pair<BoardState, Point> ReadMove(const std::string& drawing) {
+  std::string stones = drawing;
+  Point move{};
+  for (auto [p, c] : Points(drawing))
+    if (c == '*') move = p;
+  std::replace(stones.begin(), stones.end(), '*', '.');
+  return {ReadBoard(stones), move};
+}
+
+struct ShapeCase {
+  const char* name;
+  Colour colour;
+  std::string drawing;  // rows from the top, '|' between them; '*' the move
+  bool fits = true;     // false: the name must not be given
+};
+
+TEST(ShapeNames, EachNameFitsItsShapes) {
+  using enum Colour;
+  const ShapeCase cases[] = {
+      // Contact with the opponent.
+      {"ツケ", kBlack, "........|........|.....O..|...X.*.."},
+      {"上ツケ", kBlack, "........|........|.....O..|...X.*.."},
+      {"ツケ", kWhite, "........|........|........|...X....|...*...."},
+      {"下ツケ", kWhite, "........|........|.....*..|...X.X.."},
+      {"ツケ", kBlack, "....|...*|..XO|....", false},  // a ハネ is no ツケ
+      {"ハネ", kBlack, "....|...*|..XO|...."},
+      {"二線ハネ", kBlack, "....|...*|..XO|...."},
+      {"ハネ", kWhite, "......|......|..O...|..X*..|......"},
+      {"ハネ", kBlack, "....|..O*|..XO|....", false},  // across a cut: no ハネ
+      {"二段バネ", kBlack, "......|....*.|...XO.|..XO..|......"},
+      {"コスミツケ", kBlack, "......|......|...*O.|..X...|......"},
+      {"コスミツケ", kBlack, "......|......|...*..|..X...|......", false},
+      {"三々ツケ", kWhite, "......|......|..*X..|...X..|......"},
+      // Extending one's own stone.
+      {"ノビ", kBlack, "....|..O.|..X*|...."},
+      {"ノビ", kWhite, ".......|.......|...X...|..XO*..|...X..."},
+      {"オシ", kBlack, "....|...O|..X*|...."},
+      {"オシ", kWhite, "......|......|......|..XX..|.O*...|......"},
+      {"ヒキ", kBlack, "....|....|.*XO|...."},
+      {"ヒキ", kWhite, "......|......|..XO*.|..X...|......"},
+      {"サガリ", kBlack, "..*.|..XO|...O"},
+      {"サガリ", kWhite, "......|......|......|......|.*O...|..OX..|..X..."},
+      {"タチ", kBlack, "....|..XO|..*O"},
+      {"タチ", kWhite, "......|.OX...|.*X...|......"},
+      {"ハイ", kBlack, "......|.X*...|.OO...|......"},
+      {"二線ハイ", kWhite, "......|..X...|.OX...|.*....|......"},
+      {"ハイ", kBlack, "......|......|..OO..|..X*..|......", false},  // above the stones
+      {"マガリ", kBlack, "....|..O.|..X*|..X."},
+      {"マガリ", kWhite, "......|......|.XX...|.O*...|.O....|......"},
+      {"マガリ", kBlack, "....|..O.|..X*|....", false},
+      {"デ", kBlack, "......|.O....|..*O..|..X...|......"},
+      {"キリ", kBlack, "....|....|..OX|..*O"},
+      {"キリ", kWhite, "......|...X..|..X*O.|..O...|......"},
+      {"キリ", kBlack, "....|....|..OO|..*O", false},  // one group
+      {"ワリコミ", kBlack, "......|......|..O*O.|...X..|......"},
+      {"ツギ", kBlack, "....|..O.|..X*|...X"},
+      {"ツギ", kWhite, "......|..X...|.XOX..|..*...|......"},  // out of atari
+      {"カタツギ", kBlack, "....|..O.|..X*|...X"},
+      {"カケツギ", kBlack, "......|......|..X...|.*.X..|......"},
+      {"カケツギ", kWhite, "......|......|..O.*.|...O..|......"},
+      {"アテ", kBlack, "......|..X...|.XO*..|......"},
+      {"アテ", kWhite, "......|..O...|.OX*..|......"},
+      {"アテ", kBlack, "......|......|.XO...|..*...|......", false},  // two liberties left
+      {"ノゾキ", kBlack, "......|......|..O...|...*..|..O...|......"},
+      {"オサエ", kBlack, "......|......|..O*..|...X..|......"},
+      {"オサエ", kWhite, "......|......|..XX..|..O*..|......"},
+      // At a distance from one's own stones.
+      {"コスミ", kBlack, "......|......|..X...|...*..|......"},
+      {"コスミ", kBlack, "......|......|..XO..|...*..|......", false},  // a ハネ
+      {"一間トビ", kBlack, "......|......|......|...X..|......|...*..|......"},
+      {"一間トビ", kWhite, "......|......|..O.*.|......"},
+      {"一間トビ", kBlack, "......|......|......|...X..|...O..|...*..|......", false},
+      {"二間トビ", kBlack, "........|........|........|...X....|........|........|...*...."},
+      {"ケイマ", kBlack, "......|......|......|..X...|....*.|......"},
+      {"ケイマ", kWhite, "......|......|..*...|......|...O..|......"},
+      {"ケイマ", kBlack, "......|......|......|..X*..|....X.|......", false},  // touches
+      {"大ゲイマ", kBlack, "........|........|........|..X.....|.....*..|........"},
+      {"大ゲイマ", kWhite, "........|........|....O...|........|........|...*....|........"},
+      {"スベリ", kWhite, "........|..*.....|....O...|..X.....|........"},
+      // At a distance from the opponent's stones.
+      {"カタツキ", kBlack, "......|......|..O...|...*..|......"},
+      {"カタツキ", kWhite, "........|........|.....X..|....*...|........"},
+      {"ボウシ", kBlack, "........|........|.....O..|........|.....*..|........"},
+      {"ボウシ", kWhite, "........|........|........|.....X..|........|.....*..|........"},
+      {"三々入り", kWhite, "......|......|..*...|...X..|......"},
+      {"三々入り", kBlack, "......|......|..*...|......|..O...|......"},  // under a 5-3 stone
+      {"大斜", kWhite, "........|........|....O...|..X.....|........|...*....|........"},
+      // The approaches of a corner stone.
+      {"小ゲイマガカリ", kWhite, "........|........|.....*..|...X....|........"},
+      {"小ゲイマガカリ", kWhite, "........|........|...X....|........|..*.....|........"},
+      {"一間高ガカリ", kWhite, "........|........|........|..X.*...|........"},
+      {"一間高ガカリ", kBlack, "........|........|........|...O.*..|........"},
+      {"大ゲイマガカリ", kWhite, "........|........|.....*..|..X.....|........"},
+      {"大ゲイマガカリ", kBlack, "........|........|......*.|...O....|........"},
+      {"二間高ガカリ", kWhite, "........|........|........|..X..*..|........"},
+      {"二間高ガカリ", kBlack, "........|........|........|...O..*.|........"},
+      {"両ガカリ", kWhite, "........|........|.....O..|...X....|........|..*.....|........"},
+      // The enclosures.
+      {"小ゲイマジマリ", kBlack, "........|........|....*...|..X.....|........"},
+      {"小ゲイマジマリ", kWhite, "........|........|.....*..|...O....|........"},
+      {"一間ジマリ", kBlack, "........|........|........|..X.*...|........"},
+      {"一間ジマリ", kWhite, "........|........|........|...O.*..|........"},
+      {"大ゲイマジマリ", kBlack, "........|........|.....*..|..X.....|........"},
+      {"大ゲイマジマリ", kWhite, "........|........|........|...O....|........|........|..*....."},
+      {"二間ジマリ", kBlack, "........|........|........|...X..*.|........"},
+      {"二間ジマリ", kWhite, "........|........|........|...O....|........|........|...*...."},
+      // Pincers and extensions by distance.
+      {"一間高バサミ", kBlack, "..........|..........|.....O....|...X...*..|.........."},
+      {"一間低バサミ", kBlack, "..........|..........|....O.*...|..X.......|.........."},
+      {"二間高バサミ", kBlack, "..........|..........|....O.....|..X....*..|.........."},
+      {"二間低バサミ", kBlack, "..........|..........|....O..*..|..X.......|.........."},
+      {"三間低バサミ", kBlack, "..........|..........|....O...*.|..X.......|.........."},
+      {"三間高バサミ", kBlack, "...........|...........|....O......|..X.....*..|..........."},
+      {"三間低バサミ", kBlack, "..........|..........|....O...*.|..........|..........", false},
+      {"ハサミ返し", kWhite, "............|............|....O...X.*.|..X.........|............"},
+      {"一間ビラキ", kWhite, "..........|..........|....O.*...|..X.......|.........."},
+      {"二間ビラキ", kWhite, "..........|..........|....O..*..|..X.......|.........."},
+      {"三間ビラキ", kBlack, "...|...|...|..X|...|...|...|..*|..."},
+      {"三間高ビラキ", kBlack, "....|....|....|....|...X|....|....|....|...*|...."},
+      {"二間ビラキ", kBlack, "..........|..........|....X..*..|..........", },
+      {"ツメ", kBlack, "..............|..............|.........*...O|...X..........|.............."},
+  };
+  for (const ShapeCase& c : cases) {
+    const auto [board, move] = ReadMove(c.drawing);
+    const std::vector<std::string> names = ShapeNames(board, move, c.colour);
+    std::string all;
+    for (const std::string& name : names) all += name + " ";
+    const bool given = std::find(names.begin(), names.end(), c.name) != names.end();
+    EXPECT_EQ(given, c.fits) << c.name << (c.colour == kBlack ? " (black) " : " (white) ")
+                             << c.drawing << " gives: " << all;
+  }
+}
+
+TEST(ShapeNames, EveryNameGivenIsListedAndAnEmptyCornerGivesNone) {
+  const auto [board, move] = ReadMove("....|....|..*.|....");
+  EXPECT_EQ(ShapeNames(board, move, Colour::kBlack), std::vector<std::string>{"三々"});
+  EXPECT_TRUE(ShapeNames(BoardState{}, Point{10, 10}, Colour::kWhite).empty());
+  EXPECT_TRUE(ShapeNames(BoardState{}, Point{0, 3}, Colour::kWhite).empty());
+  const auto& all = AllShapeNames();
+  EXPECT_EQ(std::set<std::string>(all.begin(), all.end()).size(), all.size());
 }
 
 }  // namespace

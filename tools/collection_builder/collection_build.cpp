@@ -7,6 +7,7 @@
 #include "collection_builder/build_error.h"
 #include "collection_builder/collection_db.h"
 #include "collection_builder/collection_measure.h"
+#include "collection_builder/ending_evidence.h"
 #include "collection_builder/game_folder.h"
 #include "collection_builder/game_occurrences.h"
 #include "collection_builder/game_reference.h"
@@ -14,6 +15,8 @@
 #include "collection_builder/game_tables.h"
 #include "collection_builder/joseki_reader.h"
 #include "collection_builder/joseki_validator.h"
+#include "collection_builder/move_words.h"
+#include "collection_builder/term_spelling.h"
 #include "collection_builder/title_terms.h"
 
 namespace {
@@ -23,8 +26,9 @@ void PrintAll(const QStringList& lines, const QString& prefix, QTextStream& stre
   stream.flush();
 }
 
-// Every title against the term list of DATA_DIR/README.md; a data folder
-// without a README (a scratch collection) is only warned about.
+// Every title against the term list of DATA_DIR/README.md, and every text's
+// move names and shape words against the moves (the shape terms listed there);
+// a data folder without a README (a scratch collection) is only warned about.
 void CheckTitles(const QString& dataDir, const std::vector<Joseki>& joseki,
                  LoadedCollection& loaded) {
   QFile readme(QDir(dataDir).filePath(QStringLiteral("README.md")));
@@ -32,12 +36,27 @@ void CheckTitles(const QString& dataDir, const std::vector<Joseki>& joseki,
     loaded.warnings << QStringLiteral("README.md: cannot read the term list; titles not checked");
     return;
   }
-  const auto terms = ReadTermList(QString::fromUtf8(readme.readAll()));
+  const QByteArray text = readme.readAll();
+  const auto terms = ReadTermList(QString::fromUtf8(text));
   if (!terms) {
     loaded.errors << QStringLiteral("README.md: no term list (a block opened by ```terms)");
     return;
   }
   for (const Joseki& j : joseki) loaded.errors << CheckTitleTerms(j, *terms);
+  const auto shapes = ReadShapeTerms(QString::fromUtf8(text));
+  if (!shapes) {
+    loaded.errors << QStringLiteral("README.md: no list of shape terms (a block opened by ```shapes)");
+    return;
+  }
+  loaded.errors << CheckShapeTermList(*shapes);
+  for (const Joseki& j : joseki) loaded.errors << CheckMoveWords(j, *shapes);
+  const auto spellings = ReadTermSpellings(QString::fromUtf8(text));
+  if (!spellings) {
+    loaded.errors << QStringLiteral("README.md: no list of spellings (a block opened by ```spellings)");
+    return;
+  }
+  loaded.errors << CheckSpellingTerms(*spellings, *terms + *shapes);
+  for (const Joseki& j : joseki) loaded.errors << CheckTermSpelling(j, *spellings);
 }
 
 // Every game each joseki was played in, its reference game first.
@@ -83,6 +102,16 @@ GameTables MakeCheckedGameTables(const std::vector<Joseki>& joseki, const GameFo
   }
 }
 
+// The evidence for the rows' endings from the engine trees of DATA_DIR/engine/ and the games.
+void PrintEndings(const QString& dataDir, const std::vector<Joseki>& joseki,
+                  const GameTables& tables, QTextStream& out, QTextStream& err) {
+  QStringList problems;
+  const EngineTrees engine =
+      ReadEngineTrees(QDir(dataDir).filePath(QStringLiteral("engine")), problems);
+  PrintAll(problems, QStringLiteral("warning: "), err);
+  PrintEndingMeasure(joseki, MeasureEndings(joseki, engine, tables), out);
+}
+
 }  // namespace
 
 LoadedCollection LoadCollection(const QString& dataDir) {
@@ -117,6 +146,7 @@ int CheckCollection(const QString& dataDir, QTextStream& out, QTextStream& err) 
   PrintAll(loaded.warnings, QStringLiteral("warning: "), err);
   PrintAll(loaded.errors, QStringLiteral("error: "), err);
   PrintMeasure(loaded.joseki, nullptr, out);
+  PrintEndings(dataDir, loaded.joseki, GameTables{}, out, err);
   if (!loaded.errors.isEmpty()) {
     err << loaded.errors.size() << " error(s)\n";
     err.flush();
@@ -161,6 +191,7 @@ int BuildCollection(const QString& dataDir, const QString& outDb, QTextStream& o
   }
   PrintMeasure(loaded.joseki, &references.references, out);
   PrintGameMeasure(tables, out);
+  PrintEndings(dataDir, loaded.joseki, tables, out, err);
   out << "wrote " << rows.size() << " joseki to " << outDb << " in " << timer.elapsed() << " ms\n";
   out.flush();
   return 0;

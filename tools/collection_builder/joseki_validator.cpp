@@ -161,7 +161,7 @@ std::vector<BoardPoint> DiagonalMirror(const std::vector<BoardPoint>& stones) {
   return mirror;
 }
 
-QByteArray FinalPositionKey(const Joseki& joseki) {
+BoardState FinalBoard(const Joseki& joseki) {
   BoardState board;
   for (int i = 0; i < static_cast<int>(joseki.stones.size()); ++i) {
     const BoardPoint p = joseki.stones[i];
@@ -171,6 +171,10 @@ QByteArray FinalPositionKey(const Joseki& joseki) {
     AddStoneCounts(board, Point{p.column, p.row}, Colour(colour));
     if (i >= joseki.given) CaptureCheck(board, Point{p.column, p.row}, Colour(colour), nullptr);
   }
+  return board;
+}
+
+QByteArray PositionKey(const BoardState& board) {
   QByteArray best;
   for (int s = 0; s < kSymmetries; ++s) {
     for (const bool swapColours : {false, true}) {
@@ -188,6 +192,8 @@ QByteArray FinalPositionKey(const Joseki& joseki) {
   }
   return best;
 }
+
+QByteArray FinalPositionKey(const Joseki& joseki) { return PositionKey(FinalBoard(joseki)); }
 
 QStringList ValidateCollection(const std::vector<Joseki>& joseki) {
   QStringList errors;

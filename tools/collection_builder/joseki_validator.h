@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "collection_builder/joseki.h"
+#include "rules/board_state.h"
 
 // The section digits of the collection: 0, 1, 2, 3, 5, 6, 8.
 bool IsSectionDigit(QChar digit);
@@ -30,6 +31,12 @@ QStringList ValidateCollection(const std::vector<Joseki>& joseki);
 // The stones after the whole line (captures applied), the same for all eight
 // orientations and both colourings of one position.
 QByteArray FinalPositionKey(const Joseki& joseki);
+
+// The board after the whole line: given stones never capture, numbered moves do.
+BoardState FinalBoard(const Joseki& joseki);
+
+// The stones of a board, the same for all eight orientations and both colourings.
+QByteArray PositionKey(const BoardState& board);
 
 // The stones reflected in the diagonal (column and row exchanged).
 std::vector<BoardPoint> DiagonalMirror(const std::vector<BoardPoint>& stones);

@@ -49,7 +49,10 @@ const QHash<QString, QString>& Names() {
       {QStringLiteral("Mizutani Nuiji"), QStringLiteral("水谷縫次")},
       {QStringLiteral("Osawa Ginjiro"), QStringLiteral("大沢銀次郎")},
       {QStringLiteral("Sakai Yasujiro"), QStringLiteral("酒井安次郎")},
-      {QStringLiteral("Iwasaki Kenzo"), QStringLiteral("岩崎健造")},
+      // 巌崎健造 (born 海老沢健造; "Ebizawa Kenzo" in the older records), the Hoensha player
+      // of the games in data/games/Hoensha: 5-dan in 1883, 6-dan by 1892, later its third
+      // president. The records' "Iwasaki" reads 巌 as iwa; there was no 岩崎健造.
+      {QStringLiteral("Iwasaki Kenzo"), QStringLiteral("巌崎健造")},
       {QStringLiteral("Sekiyama Sendayu"), QStringLiteral("関山仙太夫")},
       {QStringLiteral("Hattori Rittetsu"), QStringLiteral("服部立徹")},
       {QStringLiteral("Nakagawa Junsetsu"), QStringLiteral("中川順節")},
