@@ -15,6 +15,7 @@ constexpr const char* kContinuationQuery =
 constexpr const char* kRowQuery =
     "SELECT joseki, stone FROM corner_rows WHERE position = ? ORDER BY joseki, stone";
 constexpr const char* kCountQuery = "SELECT count(*) FROM corner_positions";
+constexpr const char* kRowLineQuery = "SELECT title, five, moves FROM gocs WHERE ID = ?";
 
 struct FinalizeStatement {
   void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
@@ -45,13 +46,14 @@ void ForEachRow(sqlite3_stmt* statement, int position, Read read) {
 
 struct CornerIndexReader::State {
   sqlite3* db = nullptr;
-  Statement position, continuations, rows, count;
+  Statement position, continuations, rows, count, rowLine;
 
   ~State() {
     position.reset();
     continuations.reset();
     rows.reset();
     count.reset();
+    rowLine.reset();
     sqlite3_close(db);
   }
 };
@@ -65,9 +67,10 @@ CornerIndexReader::CornerIndexReader(const QString& path) {
     state->continuations = Prepare(state->db, kContinuationQuery);
     state->rows = Prepare(state->db, kRowQuery);
     state->count = Prepare(state->db, kCountQuery);
+    state->rowLine = Prepare(state->db, kRowLineQuery);
   }
   if (opened != SQLITE_OK || !state->position || !state->continuations || !state->rows ||
-      !state->count) {
+      !state->count || !state->rowLine) {
     error_ = QStringLiteral("形の索引を読めません（%1）。").arg(path);
     return;
   }
@@ -122,4 +125,23 @@ int CornerIndexReader::PositionCount() const {
   return sqlite3_step(state_->count.get()) == SQLITE_ROW
              ? sqlite3_column_int(state_->count.get(), 0)
              : 0;
+}
+
+std::optional<RowLineRecord> CornerIndexReader::ReadRow(int josekiId) const {
+  if (!state_) return std::nullopt;
+  std::optional<RowLineRecord> row;
+  ForEachRow(state_->rowLine.get(), josekiId, [&](sqlite3_stmt* s) {
+    const auto text = [s](int column) {
+      return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, column)),
+                               sqlite3_column_bytes(s, column));
+    };
+    const QString five = text(1);
+    const QString moves = text(2);
+    row = RowLineRecord{
+        .title = text(0),
+        .key = five.section(u' ', 0, 0),
+        .stones = ParseMoveString(std::u16string_view(
+            reinterpret_cast<const char16_t*>(moves.utf16()), size_t(moves.size())))};
+  });
+  return row;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "rules/corner_position.h"
+#include "rules/move_encoding.h"
 
 // What was played next at a position.
 struct ContinuationRecord {
@@ -38,6 +39,13 @@ struct CornerPositionRecord {
   std::vector<RowPassageRecord> rows;             // by joseki, then stone
 };
 
+// A row of the collection as the index replays it.
+struct RowLineRecord {
+  QString title;                   // gocs.title
+  QString key;                     // the sort key, the first word of gocs.five
+  std::vector<StoredMove> stones;  // given stones included; a tenuki as kElsewhere
+};
+
 // The index, opened immutable once; every lookup reuses its prepared queries.
 class CornerIndexReader {
  public:
@@ -55,6 +63,8 @@ class CornerIndexReader {
   std::optional<CornerPositionRecord> Lookup(const CornerKey& key) const;
   // Every row that passes through the position.
   std::vector<RowPassageRecord> RowsThrough(const CornerKey& key) const;
+  // Row josekiId (gocs.ID), or nothing when the file has no such row.
+  std::optional<RowLineRecord> ReadRow(int josekiId) const;
   // How many positions the index holds.
   int PositionCount() const;
 

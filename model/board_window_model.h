@@ -93,6 +93,11 @@ class BoardWindowModel {
   const GameReplay& replay() const { return replay_; }
   const std::vector<JosekiRecord>& records() const { return records_; }
   int section() const { return section_; }
+  const ProgramFolder& folder() const { return folder_; }
+  // The shown joseki (an empty record before any selection), and how many of
+  // its stones, given stones included, the left board shows.
+  const JosekiRecord& shownRecord() const { return Shown(); }
+  int leftBoardStones() const { return leftBoardStones_; }
 
   // ---- A game the user opened; keeping what a board shows ------------------
   // Shows a corner of a game read for joseki: its joseki selected and drawn on
@@ -149,6 +154,9 @@ class BoardWindowModel {
   // its number. Drawing the joseki or its game, and the walk's start, set it
   // to 0; a walk step sets it to the colour code of its move (1 black, 2 white).
   int inputStoneCount_ = 0;
+  // The stones of the shown joseki on the left board: all of them once it is
+  // drawn whole, the given stones and the walked moves during a walk.
+  int leftBoardStones_ = 0;
   // Clicks on the board are ignored while set: after loading and after every
   // search. The input commands clear it, and so does every completed reset
   // of the right board, whichever feature made it.

@@ -9,6 +9,7 @@
 
 #include "pictures/end_notice.h"
 #include "windows/board_display.h"
+#include "windows/explorer_window.h"
 #include "windows/fonts.h"
 
 namespace {
@@ -111,6 +112,13 @@ BoardWindow::BoardWindow(const ProgramFolder& folder, int section, MessageSink& 
       ->setToolTip(u"該当する定石等を検索"_qs);
   AddButton(u"検索中止・終了"_qs, {528, 576, 130, 23}, &BoardWindowModel::EndSearchInput);
 
+  // 次の一手, in the free strip below the search buttons.
+  auto* explore = new QPushButton(u"次の一手"_qs, this);
+  explore->setGeometry(528, 600, 130, 22);
+  explore->setToolTip(u"この形の次に打たれた手（プロの実戦・AI の対局・定石）"_qs);
+  connect(explore, &QPushButton::clicked, this,
+          [this] { OpenExplorer(ExplorerSource::kLeftBoard); });
+
   auto* menu = new QPushButton(u"メニュー"_qs, this);
   menu->setGeometry(528, 624, 66, 25);
   connect(menu, &QPushButton::clicked, this, &QWidget::close);
@@ -148,6 +156,7 @@ void BoardWindow::AddKeys() {
       {Qt::Key_Return, u"検 索 実 行"},
       {Qt::Key_Enter, u"検 索 実 行"},
       {Qt::Key_Escape, u"検索中止・終了"},
+      {Qt::CTRL | Qt::Key_N, u"次の一手"},
   };
   for (const auto& [key, caption] : keys) {
     QPushButton* target = button(QString::fromUtf16(caption));
@@ -213,4 +222,5 @@ void BoardWindow::Sync() {
     if (running && !timer->isActive()) timer->start();
     if (!running && timer->isActive()) timer->stop();
   }
+  if (explorer_) explorer_->Follow();
 }

@@ -291,8 +291,9 @@ TEST_F(BoardWindowTest, EachBoardsMenuSavesItsPictureAndRecordOrCopiesThePicture
   window->josekiList()->setCurrentRow(1);
   QMenu* menu = window->BoardMenu(Board::kRight);
   const QList<QAction*> actions = menu->actions();
-  ASSERT_EQ(actions.size(), 3);
+  ASSERT_EQ(actions.size(), 4);
   EXPECT_EQ(actions[1]->text(), u"棋譜を保存（SGF）…"_qs);
+  EXPECT_EQ(actions[3]->text(), u"次の一手…"_qs);
   files.paths = {folder.path("right.png"), folder.path("right.sgf")};
   actions[0]->trigger();
   EXPECT_TRUE(QImage(folder.path("right.png")).convertToFormat(QImage::Format_RGB32) ==
