@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <algorithm>
 
 #include "windows/board_window.h"
 #include "windows/fonts.h"
@@ -32,9 +33,15 @@ int FirstLine(bool farSide) {
   return farSide ? kBoardSize - kCornerSize + 1 : 1;
 }
 
+// The line of the list: the letter, both sources' counts, and the first
+// book rows that go on with it (the rest counted, so a long family stays one line or three).
 QString LineText(const ExplorerLine& line) {
+  constexpr int kTitlesShown = 2;
   QString text = QStringLiteral("%1　%2　%3").arg(line.label, line.professional, line.engine);
-  for (const QString& title : line.rowTitles) text += QStringLiteral("\n　　定石：") + title;
+  for (int i = 0; i < std::min<int>(kTitlesShown, line.rowTitles.size()); ++i)
+    text += QStringLiteral("\n　　定石：") + line.rowTitles[i];
+  if (line.rowTitles.size() > kTitlesShown)
+    text += QStringLiteral("\n　　ほか %1 定石").arg(line.rowTitles.size() - kTitlesShown);
   return text;
 }
 
@@ -93,7 +100,7 @@ ExplorerWindow::ExplorerWindow(BoardWindow& boardWindow, MessageSink& messages,
       model_(boardWindow.model(), messages) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(u"次の一手"_qs);
-  setFixedSize(640, 420);
+  setFixedSize(780, 420);
 
   leftBoard_ = new QRadioButton(u"左の盤（定石）"_qs, this);
   leftBoard_->setGeometry(10, 8, 140, 22);
@@ -109,13 +116,13 @@ ExplorerWindow::ExplorerWindow(BoardWindow& boardWindow, MessageSink& messages,
     });
   }
 
-  heading_ = AddText(this, {10, 34, 620, 20}, 10);
+  heading_ = AddText(this, {10, 34, 760, 20}, 10);
   diagram_ = new CornerDiagramView(this);
   diagram_->setGeometry(10, 60, 2 * kMargin + (kCornerSize - 1) * kCell,
                         2 * kMargin + (kCornerSize - 1) * kCell);
-  summary_ = AddText(this, {250, 60, 380, 48}, 9);
+  summary_ = AddText(this, {250, 60, 520, 48}, 9);
   list_ = new QListWidget(this);
-  list_->setGeometry(250, 110, 380, 230);
+  list_->setGeometry(250, 110, 520, 230);
   list_->setFont(QFont(QString::fromUtf16(kProportionalGothic), 10));
   endingRows_ = AddText(this, {10, 300, 230, 110}, 9);
 
@@ -125,7 +132,7 @@ ExplorerWindow::ExplorerWindow(BoardWindow& boardWindow, MessageSink& messages,
   connect(list_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { Choose(list_->row(item)); });
   auto* close = new QPushButton(u"閉じる"_qs, this);
-  close->setGeometry(550, 388, 80, 25);
+  close->setGeometry(690, 388, 80, 25);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
 
