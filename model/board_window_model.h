@@ -33,7 +33,7 @@ struct BoardWindowView {
   QString caption;                    // at the foot of the window
   double textSize = kNormalTextSize;  // of the heading and the commentary
   bool gameButtonsEnabled = false;    // the six buttons that step through the game
-  QString gameCount;                  // 「実戦 N 局」 or 「実戦例なし」
+  QString gameCount;                  // 「実戦 3 / 254 局」 or 「実戦例なし」
   bool previousGameEnabled = false;   // 前の実戦
   bool nextGameEnabled = false;       // 次の実戦
   bool leftEndNoticeShown = false;    // 手順終了 under a board, for a moment

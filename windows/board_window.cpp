@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 
 #include "pictures/end_notice.h"
 #include "windows/board_display.h"
@@ -86,7 +87,8 @@ BoardWindow::BoardWindow(const ProgramFolder& folder, int section, MessageSink& 
       AddButton(u"５手戻る"_qs, {760, 624, 73, 25}, &BoardWindowModel::BackFiveMoves),
   };
   // The other games of the joseki, below the game buttons.
-  gameCount_ = AddLabel(this, {598, 656, 78, 20}, 9);
+  gameCount_ = AddLabel(this, {520, 656, 156, 20}, 9);
+  gameCount_->setAlignment(Qt::AlignRight | Qt::AlignTop);
   previousGame_ =
       AddButton(u"前の実戦"_qs, {680, 653, 73, 25}, &BoardWindowModel::ShowPreviousGame);
   nextGame_ = AddButton(u"次の実戦"_qs, {760, 653, 73, 25}, &BoardWindowModel::ShowNextGame);
@@ -202,6 +204,7 @@ void BoardWindow::Sync() {
     if (josekiList_->count() != view.titles.size()) {
       josekiList_->clear();
       josekiList_->addItems(view.titles);
+      ShowCutTitlesAsTooltips();
     }
     if (josekiList_->currentRow() != view.selectedLine)
       josekiList_->setCurrentRow(view.selectedLine);
@@ -223,4 +226,18 @@ void BoardWindow::Sync() {
     if (!running && timer->isActive()) timer->stop();
   }
   if (explorer_) explorer_->Follow();
+}
+
+void BoardWindow::ShowCutTitlesAsTooltips() {
+  const QFontMetrics metrics(josekiList_->font());
+  // The list's own width, as the window lays it out before it is shown: its
+  // frame, the vertical scroll bar and the line's text margin take their share.
+  constexpr int kTextMargin = 4;
+  const int room = josekiList_->width() - 2 * josekiList_->frameWidth() -
+                   josekiList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - kTextMargin;
+  for (int i = 0; i < josekiList_->count(); ++i) {
+    QListWidgetItem* line = josekiList_->item(i);
+    const bool cut = metrics.horizontalAdvance(line->text()) > room;
+    line->setToolTip(cut ? line->text() : QString());
+  }
 }

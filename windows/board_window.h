@@ -86,6 +86,8 @@ class BoardWindow : public QWidget {
   QPushButton* AddButton(const QString& caption, QRect geometry,
                          void (BoardWindowModel::*handler)());
   void Sync();
+  // A line the list's width cuts shows its whole title as a tooltip.
+  void ShowCutTitlesAsTooltips();
 
   SyncBeforeMessages messages_;
   FileChooser& files_;
