@@ -12,6 +12,7 @@
 #include <unordered_map>
 
 #include "collection/corner_index_reader.h"
+#include "collection/sgf_parser.h"
 #include "collection_builder/collection_build.h"
 #include "collection_builder/corner_sources.h"
 #include "rules/captures.h"
@@ -256,6 +257,98 @@ TEST(CornerLookup, SearchByPositionFindsEveryRowFromRandomMoveOrders) {
     }
   }
   EXPECT_GT(orders, 801 * 15);
+}
+
+// The engine trees walked with their own replay: at every node whose
+// position is target (read through either symmetry of the upper-right
+// corner; target is not its own mirror image, so one at most matches), its
+// count, and each child's count by the child's point.
+struct EngineCounts {
+  int64_t games = 0;
+  std::map<std::pair<int, int>, int64_t> followed;  // (row, column) -> count
+};
+
+int NodeCount(const SgfNode& node) {
+  const QString comment = node.Value(QStringLiteral("C"));
+  const qsizetype at = comment.indexOf(QStringLiteral("\"count\":"));
+  return at < 0 ? 0 : comment.mid(at + 8).section(u',', 0, 0).trimmed().toInt();
+}
+
+void WalkEngine(const SgfTree& tree, BoardState board, Colour toMove, const std::string& target,
+                EngineCounts& counts) {
+  // The children of the position a node leaves: the next node, or the first node of each variation.
+  const auto children = [&](size_t i) {
+    std::vector<const SgfNode*> next;
+    if (i + 1 < tree.nodes.size()) {
+      next.push_back(&tree.nodes[i + 1]);
+    } else {
+      for (const SgfTree& v : tree.variations)
+        if (!v.nodes.empty()) next.push_back(&v.nodes.front());
+    }
+    return next;
+  };
+  for (size_t i = 0; i < tree.nodes.size(); ++i) {
+    const SgfNode& node = tree.nodes[i];
+    const bool black = node.Has(QStringLiteral("B"));
+    if (!black && !node.Has(QStringLiteral("W"))) continue;
+    const QString value = node.Value(black ? QStringLiteral("B") : QStringLiteral("W"));
+    const Colour mover = black ? Colour::kBlack : Colour::kWhite;
+    if (value.size() == 2 && value != u"tt")
+      PlayWithCaptures(board, {value[0].unicode() - 'a' + 1, value[1].unicode() - 'a' + 1}, mover);
+    toMove = Other(mover);
+    bool matched = false;
+    for (int s : {1, 5}) {
+      if (Region(board, s, toMove) != target) continue;
+      matched = true;
+      for (const SgfNode* child : children(i)) {
+        const bool childBlack = child->Has(QStringLiteral("B"));
+        const QString move = child->Value(childBlack ? QStringLiteral("B") : QStringLiteral("W"));
+        const Point p =
+            move.size() == 2 && move != u"tt"
+                ? FramePoint({move[0].unicode() - 'a' + 1, move[1].unicode() - 'a' + 1}, s)
+                : Point{0, 0};
+        counts.followed[{p.row, p.column}] += NodeCount(*child);
+      }
+      break;
+    }
+    if (matched) counts.games += NodeCount(node);
+  }
+  for (const SgfTree& v : tree.variations) WalkEngine(v, board, toMove, target, counts);
+}
+
+TEST(CornerLookup, TheBooksFirstKomokuRowCountsAsItsGamesAndTheTreesDo) {
+  const CornerIndexReader index(CollectionFile());
+  const LoadedCollection loaded = LoadCollection(QStringLiteral(SOURCE_DIR "/data"));
+  const auto row = std::find_if(loaded.joseki.begin(), loaded.joseki.end(),
+                                [](const Joseki& j) { return j.key == u"20010"; });
+  ASSERT_NE(row, loaded.joseki.end());
+  BoardState board;
+  for (size_t k = 0; k < row->stones.size(); ++k)
+    PlayWithCaptures(board, {row->stones[k].column, row->stones[k].row}, ColourOfNth(int(k) + 1));
+  const CornerPosition final = ReadCorner(board, 0, ColourOfNth(int(row->stones.size()) + 1));
+  const auto record = index.Lookup(final.key);
+  ASSERT_TRUE(record);
+  ASSERT_FALSE(final.symmetric);
+
+  std::vector<Expected> expected(1);
+  ReplayAll({{KeyText(final.key), 0}}, expected);
+  EXPECT_EQ(record->games, int(expected[0].games.size()));
+  EngineCounts engine;
+  const QString engineDir = QStringLiteral(SOURCE_DIR "/data/engine");
+  for (const QString& file : QDir(engineDir).entryList({QStringLiteral("*.sgf")}))
+    for (const SgfTree& tree : ParseSgfFile(QDir(engineDir).filePath(file)))
+      WalkEngine(tree, BoardState{}, Colour::kBlack, KeyText(final.key), engine);
+  EXPECT_EQ(record->engineGames, engine.games);
+  for (const ContinuationRecord& c : record->continuations) {
+    const std::pair<int, int> at{c.point.row, c.point.column};
+    const int games =
+        expected[0].followed.contains(at) ? int(expected[0].followed.at(at).size()) : 0;
+    EXPECT_EQ(c.games, games) << "at column " << c.point.column << ", row " << c.point.row;
+    EXPECT_EQ(c.engineGames, engine.followed.contains(at) ? engine.followed.at(at) : 0)
+        << "at column " << c.point.column << ", row " << c.point.row;
+  }
+  EXPECT_GT(record->games, 100);
+  EXPECT_GT(record->engineGames, 1000);
 }
 
 TEST(CornerLookup, TwoMoveOrdersReachOneKeyAndOneList) {
