@@ -119,7 +119,7 @@ void CornerExplorer::AddRowTitles(const CornerPosition& position,
     BoardState rowBoard;
     for (int k = 0; k < passage.stone; ++k) {
       const StoredMove& m = row->stones[k];
-      if (m.column > 0 && m.row > 0)
+      if (IsOnBoard({m.column, m.row}))
         PlayWithCaptures(rowBoard, {m.column, m.row}, ColourOfNth(k + 1));
     }
     const CornerPosition rowPosition = ReadCorner(rowBoard, 0, ColourOfNth(passage.stone + 1));
