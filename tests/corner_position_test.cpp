@@ -46,6 +46,9 @@ const KeyCase kKeyCases[] = {
     {"stones on the tenth line", ".........X|..........|..O"},
 };
 
+// Test names and failures show the drawing's name, not its bytes.
+void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
+
 class CornerKeyTest : public ::testing::TestWithParam<KeyCase> {};
 
 TEST_P(CornerKeyTest, EveryOrientationAndColourSwapGivesOneKey) {
