@@ -49,6 +49,7 @@ class GameReplay {
 
   int shownMove() const { return shownMove_; }
   const BoardState& counts() const { return counts_; }
+  const std::vector<Point>& moves() const { return moves_; }
 
  private:
   bool ResetBoard();

@@ -32,6 +32,8 @@ class JosekiDiagram {
   WalkStep NextWalkMove(const JosekiRecord& joseki);
 
   const BoardState& counts() const { return counts_; }
+  // The walk's moves placed since its start; 0 again once its last move is placed.
+  int walkedMoves() const { return walkedMoves_; }
 
  private:
   void DrawFreshBoard();

@@ -33,5 +33,5 @@ bool JosekiGames::ShowNext() {
 }
 
 QString JosekiGames::CountText() const {
-  return count_ == 0 ? u"実戦例なし"_qs : u"実戦 %1 局"_qs.arg(count_);
+  return count_ == 0 ? u"実戦例なし"_qs : u"実戦 %1 / %2 局"_qs.arg(shown_ + 1).arg(count_);
 }

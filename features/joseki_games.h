@@ -25,7 +25,7 @@ class JosekiGames {
   bool ShowPrevious();
   bool ShowNext();
 
-  // 「実戦 N 局」, or 「実戦例なし」 without a game.
+  // 「実戦 3 / 254 局」: the game shown of all the games; 「実戦例なし」 without a game.
   QString CountText() const;
 
  private:

@@ -63,6 +63,7 @@ void BoardWindowModel::SelectLine(int index) {
 // that cannot be drawn whole leaves the right board as it was.
 void BoardWindowModel::ShowJoseki() {
   if (!diagram_.Show(Shown())) return;
+  leftBoardStones_ = int(Shown().givenStones.size() + Shown().numberedMoves.size());
   ReadGameReference();
   inputStoneCount_ = 0;
 }
@@ -160,6 +161,7 @@ void BoardWindowModel::ShowWholeJoseki() {
 
 void BoardWindowModel::StartWalk() {
   diagram_.StartWalk(Shown());
+  leftBoardStones_ = int(Shown().givenStones.size());
   inputStoneCount_ = 0;
 }
 
@@ -167,6 +169,8 @@ void BoardWindowModel::ShowNextMove() {
   const JosekiDiagram::WalkStep step = diagram_.NextWalkMove(Shown());
   if (!step.placed) return;
   inputStoneCount_ = int(step.colour);
+  leftBoardStones_ = int(Shown().givenStones.size()) +
+                     (step.lastMove ? int(Shown().numberedMoves.size()) : diagram_.walkedMoves());
   if (step.lastMove) {
     view_.leftEndNoticeShown = true;
     view_.endNoticeTimerRunning = true;

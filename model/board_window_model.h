@@ -34,7 +34,7 @@ struct BoardWindowView {
   QString caption;                    // at the foot of the window
   double textSize = kNormalTextSize;  // of the heading and the commentary
   bool gameButtonsEnabled = false;    // the six buttons that step through the game
-  QString gameCount;                  // 「実戦 N 局」 or 「実戦例なし」
+  QString gameCount;                  // 「実戦 3 / 254 局」 or 「実戦例なし」
   bool previousGameEnabled = false;   // 前の実戦
   bool nextGameEnabled = false;       // 次の実戦
   bool leftEndNoticeShown = false;    // 手順終了 under a board, for a moment
@@ -94,6 +94,11 @@ class BoardWindowModel {
   const GameReplay& replay() const { return replay_; }
   const std::vector<JosekiRecord>& records() const { return records_; }
   Section section() const { return section_; }
+  const ProgramFolder& folder() const { return folder_; }
+  // The shown joseki (an empty record before any selection), and how many of
+  // its stones, given stones included, the left board shows.
+  const JosekiRecord& shownRecord() const { return Shown(); }
+  int leftBoardStones() const { return leftBoardStones_; }
 
   // ---- A game the user opened; keeping what a board shows ------------------
   // Shows a corner of a game read for joseki: its joseki selected and drawn on
@@ -150,6 +155,9 @@ class BoardWindowModel {
   // its number. Drawing the joseki or its game, and the walk's start, set it
   // to 0; a walk step sets it to the colour code of its move (1 black, 2 white).
   int inputStoneCount_ = 0;
+  // The stones of the shown joseki on the left board: all of them once it is
+  // drawn whole, the given stones and the walked moves during a walk.
+  int leftBoardStones_ = 0;
   // Clicks on the board are ignored while set: after loading and after every
   // search. The input commands clear it, and so does every completed reset
   // of the right board, whichever feature made it.

@@ -212,7 +212,7 @@ TEST_F(ModelTest, AGameThatBreaksOffLosesItsHeadingAndKeepsItsButtonsOff) {
 // A joseki's games come from the tables of games, which list its reference
 // first; without the tables it has its reference alone.
 TEST_F(ModelTest, TheOtherGamesOfAJosekiAreShownOneAfterAnother) {
-  EXPECT_EQ(model.view().gameCount, "実戦 1 局");  // a collection without the tables
+  EXPECT_EQ(model.view().gameCount, "実戦 1 / 1 局");  // a collection without the tables
   const QString later = GameMoves({{16, 16}, {4, 3}, {3, 5}, {4, 4}});
   folder.WriteJosekiGames({{1, "heading A", kGame, 2, 3},
                            {1, "heading B", later, 2, 3},
@@ -227,10 +227,10 @@ TEST_F(ModelTest, TheOtherGamesOfAJosekiAreShownOneAfterAnother) {
         .arg(view.previousGameEnabled)
         .arg(view.nextGameEnabled);
   };
-  EXPECT_EQ(shown(), "実戦 3 局 heading A 01");
+  EXPECT_EQ(shown(), "実戦 1 / 3 局 heading A 01");
   games.ForwardOneMove();
   games.ShowNextGame();  // drawn as the reference game is, up to the joseki's end
-  EXPECT_EQ(shown(), "実戦 3 局 heading B 11");
+  EXPECT_EQ(shown(), "実戦 2 / 3 局 heading B 11");
   EXPECT_TRUE(view.gameButtonsEnabled);
   EXPECT_EQ(CellToken(games.canvas().shown(), Board::kRight, {16, 16}), "X");
   EXPECT_EQ(CellToken(games.canvas().shown(), Board::kRight, {3, 5}), "b2");
@@ -240,18 +240,18 @@ TEST_F(ModelTest, TheOtherGamesOfAJosekiAreShownOneAfterAnother) {
   EXPECT_TRUE(view.rightEndNoticeShown);
   games.ShowNextGame();
   games.ShowNextGame();  // past the last game: nothing changes
-  EXPECT_EQ(shown(), "実戦 3 局 heading C 10");
+  EXPECT_EQ(shown(), "実戦 3 / 3 局 heading C 10");
   games.ShowPreviousGame();
   games.ShowPreviousGame();
-  EXPECT_EQ(shown(), "実戦 3 局 heading A 01");
+  EXPECT_EQ(shown(), "実戦 1 / 3 局 heading A 01");
   games.SelectLine(1);
   EXPECT_EQ(shown(), "実戦例なし   00");
   games.SelectLine(2);  // no reference of its own: the stored game is its first
-  EXPECT_EQ(shown(), "実戦 1 局 heading B 00");
+  EXPECT_EQ(shown(), "実戦 1 / 1 局 heading B 00");
   folder.Execute("DROP TABLE games");  // an older file: the list of occurrences alone
   BoardWindowModel older(folder.folder(), Section::kThreeFour, messages);
   older.Load();
-  EXPECT_EQ(older.view().gameCount, "実戦 1 局");
+  EXPECT_EQ(older.view().gameCount, "実戦 1 / 1 局");
   EXPECT_FALSE(older.view().previousGameEnabled || older.view().nextGameEnabled);
 }
 

@@ -6,9 +6,11 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 
 #include "pictures/end_notice.h"
 #include "windows/board_display.h"
+#include "windows/explorer_window.h"
 #include "windows/fonts.h"
 
 namespace {
@@ -85,7 +87,8 @@ BoardWindow::BoardWindow(const ProgramFolder& folder, Section section, MessageSi
       AddButton(u"５手戻る"_qs, {760, 624, 73, 25}, &BoardWindowModel::BackFiveMoves),
   };
   // The other games of the joseki, below the game buttons.
-  gameCount_ = AddLabel(this, {598, 656, 78, 20}, 9);
+  gameCount_ = AddLabel(this, {520, 656, 156, 20}, 9);
+  gameCount_->setAlignment(Qt::AlignRight | Qt::AlignTop);
   previousGame_ =
       AddButton(u"前の実戦"_qs, {680, 653, 73, 25}, &BoardWindowModel::ShowPreviousGame);
   nextGame_ = AddButton(u"次の実戦"_qs, {760, 653, 73, 25}, &BoardWindowModel::ShowNextGame);
@@ -110,6 +113,13 @@ BoardWindow::BoardWindow(const ProgramFolder& folder, Section section, MessageSi
   AddButton(u"検 索 実 行"_qs, {528, 552, 130, 23}, &BoardWindowModel::RunSearch)
       ->setToolTip(u"該当する定石等を検索"_qs);
   AddButton(u"検索中止・終了"_qs, {528, 576, 130, 23}, &BoardWindowModel::EndSearchInput);
+
+  // 次の一手, in the free strip below the search buttons.
+  auto* explore = new QPushButton(u"次の一手"_qs, this);
+  explore->setGeometry(528, 600, 130, 22);
+  explore->setToolTip(u"この形の次に打たれた手（プロの実戦・AI の対局・定石）"_qs);
+  connect(explore, &QPushButton::clicked, this,
+          [this] { OpenExplorer(ExplorerSource::kLeftBoard); });
 
   auto* menu = new QPushButton(u"メニュー"_qs, this);
   menu->setGeometry(528, 624, 66, 25);
@@ -148,6 +158,7 @@ void BoardWindow::AddKeys() {
       {Qt::Key_Return, u"検 索 実 行"},
       {Qt::Key_Enter, u"検 索 実 行"},
       {Qt::Key_Escape, u"検索中止・終了"},
+      {Qt::CTRL | Qt::Key_N, u"次の一手"},
   };
   for (const auto& [key, caption] : keys) {
     QPushButton* target = button(QString::fromUtf16(caption));
@@ -193,6 +204,7 @@ void BoardWindow::Sync() {
     if (josekiList_->count() != view.titles.size()) {
       josekiList_->clear();
       josekiList_->addItems(view.titles);
+      ShowCutTitlesAsTooltips();
     }
     const int line = view.selectedLine.value_or(-1);
     if (josekiList_->currentRow() != line) josekiList_->setCurrentRow(line);
@@ -212,5 +224,20 @@ void BoardWindow::Sync() {
                                 {&searchReportTimer_, view.searchReportPending}}) {
     if (running && !timer->isActive()) timer->start();
     if (!running && timer->isActive()) timer->stop();
+  }
+  if (explorer_) explorer_->Follow();
+}
+
+void BoardWindow::ShowCutTitlesAsTooltips() {
+  const QFontMetrics metrics(josekiList_->font());
+  // The list's own width, as the window lays it out before it is shown: its
+  // frame, the vertical scroll bar and the line's text margin take their share.
+  constexpr int kTextMargin = 4;
+  const int room = josekiList_->width() - 2 * josekiList_->frameWidth() -
+                   josekiList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - kTextMargin;
+  for (int i = 0; i < josekiList_->count(); ++i) {
+    QListWidgetItem* line = josekiList_->item(i);
+    const bool cut = metrics.horizontalAdvance(line->text()) > room;
+    line->setToolTip(cut ? line->text() : QString());
   }
 }

@@ -3,14 +3,17 @@
 // game buttons, the move walk and the search buttons. The widgets only mirror
 // the BoardWindowModel and pass its events on.
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <vector>
 
 #include "model/board_window_model.h"
+#include "model/explorer_model.h"
 
 class BoardDisplay;
+class ExplorerWindow;
 class FileChooser;
 class QLabel;
 class QListWidget;
@@ -49,6 +52,12 @@ class BoardWindow : public QWidget {
   // The board's context menu, deleted when closed: save the picture as PNG,
   // save the joseki or the game as SGF, copy the picture.
   QMenu* BoardMenu(Board board);
+  // ---- 次の一手 (board_window_explorer.cpp) --------------------------------
+  // Opens the explorer following source, or brings the open one forward
+  // following it; it follows the board after every event of this window.
+  ExplorerWindow* OpenExplorer(ExplorerSource source);
+  ExplorerWindow* explorer() const;
+
   // Told the path of a file dropped on the window.
   std::function<void(const QString& path)> onFileDropped;
 
@@ -77,6 +86,8 @@ class BoardWindow : public QWidget {
   QPushButton* AddButton(const QString& caption, QRect geometry,
                          void (BoardWindowModel::*handler)());
   void Sync();
+  // A line the list's width cuts shows its whole title as a tooltip.
+  void ShowCutTitlesAsTooltips();
 
   SyncBeforeMessages messages_;
   FileChooser& files_;
@@ -89,4 +100,5 @@ class BoardWindow : public QWidget {
   std::vector<QPushButton*> gameButtons_;
   QTimer endNoticeTimer_, searchReportTimer_;
   int rowBeforePress_ = -1;
+  QPointer<ExplorerWindow> explorer_;
 };

@@ -46,6 +46,9 @@ QMenu* BoardWindow::BoardMenu(Board board) {
   menu->addAction(u"画像をコピー"_qs, this, [this, board] {
     QGuiApplication::clipboard()->setImage(model_.BoardPicture(board));
   });
+  menu->addAction(u"次の一手…"_qs, this, [this, board] {
+    OpenExplorer(board == Board::kLeft ? ExplorerSource::kLeftBoard : ExplorerSource::kRightBoard);
+  });
   return menu;
 }
 

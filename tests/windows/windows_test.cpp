@@ -203,6 +203,24 @@ class BoardWindowTest : public ::testing::Test {
   std::unique_ptr<BoardWindow> window;
 };
 
+TEST(BoardWindow, ALineTheListCutsShowsItsWholeTitleAsATooltip) {
+  TestFolder folder;
+  const QString longTitle =
+      u"小目・小ゲイマガカリ・一間高バサミ・ツケ・キリ・ノビ・オサエ・ハネ"_qs;
+  folder.WriteCollection(
+      {Row(u"小目"_qs, "2A0", Moves({{4, 3}})), Row(longTitle, "2A1", Moves({{4, 3}, {3, 5}}))});
+  MessageRecorder messages;
+  ChosenFiles files;
+  BoardWindow window(folder.folder(), Section::kThreeFour, messages, files);
+  window.show();
+  QListWidget* list = window.josekiList();
+  ASSERT_EQ(list->count(), 2);
+  EXPECT_TRUE(list->item(0)->toolTip().isEmpty()) << "a short title is not cut";
+  EXPECT_EQ(list->item(1)->toolTip(), list->item(1)->text());
+  EXPECT_GT(QFontMetrics(list->font()).horizontalAdvance(list->item(1)->text()),
+            list->viewport()->width());
+}
+
 TEST_F(BoardWindowTest, TheWidgetsMirrorTheSelectedJoseki) {
   EXPECT_EQ(window->josekiList()->count(), 3);
   EXPECT_EQ(window->josekiList()->currentRow(), 0);
@@ -291,8 +309,9 @@ TEST_F(BoardWindowTest, TheOtherGamesOfAJosekiAndTheKeysThatStepThem) {
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   window->josekiList()->setCurrentRow(1);
-  EXPECT_EQ(window->gameCount()->text(), u"実戦 2 局"_qs);
+  EXPECT_EQ(window->gameCount()->text(), u"実戦 1 / 2 局"_qs);
   Click(Button(u"次の実戦"));
+  EXPECT_EQ(window->gameCount()->text(), u"実戦 2 / 2 局"_qs);
   EXPECT_EQ(window->gameHeading()->text(), u"黒 丙　白 丁"_qs);
   EXPECT_TRUE(Button(u"前の実戦")->isEnabled() && !Button(u"次の実戦")->isEnabled());
 
@@ -342,8 +361,9 @@ TEST_F(BoardWindowTest, EachBoardsMenuSavesItsPictureAndRecordOrCopiesThePicture
   window->josekiList()->setCurrentRow(1);
   QMenu* menu = window->BoardMenu(Board::kRight);
   const QList<QAction*> actions = menu->actions();
-  ASSERT_EQ(actions.size(), 3);
+  ASSERT_EQ(actions.size(), 4);
   EXPECT_EQ(actions[1]->text(), u"棋譜を保存（SGF）…"_qs);
+  EXPECT_EQ(actions[3]->text(), u"次の一手…"_qs);
   files.paths = {folder.path("right.png"), folder.path("right.sgf")};
   actions[0]->trigger();
   EXPECT_TRUE(QImage(folder.path("right.png")).convertToFormat(QImage::Format_RGB32) ==

@@ -7,6 +7,7 @@
 #include "collection_builder/build_error.h"
 #include "collection_builder/collection_db.h"
 #include "collection_builder/collection_measure.h"
+#include "collection_builder/corner_index_build.h"
 #include "collection_builder/ending_evidence.h"
 #include "collection_builder/game_folder.h"
 #include "collection_builder/game_occurrences.h"
@@ -183,7 +184,11 @@ int BuildCollection(const QString& dataDir, const QString& outDb, QTextStream& o
   std::vector<JosekiRow> rows = EncodeCollection(loaded.joseki);
   for (size_t i = 0; i < rows.size(); ++i) rows[i].gameReference = references.references[i];
   try {
-    WriteCollection(rows, tables, outDb);
+    QElapsedTimer cornerTimer;
+    cornerTimer.start();
+    const CornerIndex corners = BuildCornerIndexFromData(dataDir, loaded.joseki);
+    out << CornerIndexMeasure(corners, cornerTimer.elapsed());
+    WriteCollection(rows, tables, outDb, &corners);
   } catch (const BuildError& error) {
     err << "error: " << error.text() << '\n';
     err.flush();

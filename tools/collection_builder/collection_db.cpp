@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "collection_builder/build_error.h"
+#include "collection_builder/corner_index_db.h"
 
 namespace {
 
@@ -106,7 +107,7 @@ void InsertGameTables(sqlite3* db, const QString& path, const GameTables& tables
 }  // namespace
 
 void WriteCollection(const std::vector<JosekiRow>& rows, const GameTables& games,
-                     const QString& path) {
+                     const QString& path, const CornerIndex* corners) {
   const QString temporary = path + QStringLiteral(".tmp");
   QFile::remove(temporary);
   try {
@@ -116,6 +117,7 @@ void WriteCollection(const std::vector<JosekiRow>& rows, const GameTables& games
     Exec(db.get(), temporary, "BEGIN");
     InsertRows(db.get(), temporary, rows);
     InsertGameTables(db.get(), temporary, games);
+    if (corners) WriteCornerTables(db.get(), temporary, *corners);
     Exec(db.get(), temporary, "COMMIT");
   } catch (const BuildError&) {
     QFile::remove(temporary);

@@ -1,0 +1,53 @@
+#pragma once
+// 次の一手: what was played next at a corner position of a board, from the
+// corner position index: the professionals' and the engine's continuations
+// with their counts, best supported first, and the book's rows through it.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "collection/corner_index_reader.h"
+
+// One continuation as the explorer lists it.
+struct ExplorerLine {
+  QString label;  // "a", "b", … on the diagram; 「手抜き」 for a move elsewhere
+  std::optional<Point> boardPoint;  // where it stands on the board; none for 手抜き
+  int games = 0;                    // professional games in which it followed
+  int engineGames = 0;              // engine games in which it followed
+  QString professional;  // 「プロ 12 局（40%・1790〜1850年）」, 「プロ 1 局のみ（1846年）」
+  QString engine;         // 「AI 300 局（25%）」
+  QStringList rowTitles;  // the book's rows that go on with it
+};
+
+struct Exploration {
+  bool held = false;  // the index holds the position
+  int corner = 0;     // 0 upper left, 1 upper right, 2 lower left, 3 lower right
+  Colour toMove = Colour::kBlack;
+  BoardState board;  // the board the position was read from
+  QString summary;   // what the position's counts count, or that the index holds nothing
+  std::vector<ExplorerLine> lines;
+  QStringList endingRows;  // titles of the book's rows that end here
+};
+
+// The corner that play at last concerns: of the corners holding last, the one
+// with more stones; without a last point, the corner with the most stones.
+int CornerOfPlay(const BoardState& board, std::optional<Point> last);
+
+class CornerExplorer {
+ public:
+  explicit CornerExplorer(const QString& collectionFile) : index_(collectionFile) {}
+
+  // Why the index cannot be read, in Japanese; empty when it can.
+  const QString& Error() const { return index_.Error(); }
+
+  // The corner of board with toMove to play, looked up.
+  Exploration Explore(const BoardState& board, Colour toMove, int corner) const;
+
+ private:
+  void AddRowTitles(const CornerPosition& position, const CornerPositionRecord& record,
+                    Exploration& exploration) const;
+
+  CornerIndexReader index_;
+};

@@ -1,0 +1,150 @@
+// The 次の一手 window on the shipped collection, headless: opened from the
+// board window, following the walk and the search input, a choice playing
+// its stone, and the position the index does not hold.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include "support/test_folder.h"
+#include "windows/board_display.h"
+#include "windows/board_window.h"
+#include "windows/explorer_window.h"
+#include "windows/file_chooser.h"
+
+namespace {
+
+struct NoFiles : FileChooser {
+  QString FileToOpen(QWidget*, const QString&, const QString&) override { return {}; }
+  QString FileToSave(QWidget*, const QString&, const QString&, const QString&,
+                     const QString&) override {
+    return {};
+  }
+};
+
+QPoint RightCell(Point p) {
+  return {(p.column + 19) * 22 + 11, (p.row - 1) * 23 + 11};
+}
+
+class ExplorerWindowTest : public ::testing::Test {
+ protected:
+  // 小目の部 of the built collection, with row 20010 selected.
+  void Open(Section section = Section::kThreeFour, const QString& key = u"20010"_qs) {
+    window = std::make_unique<BoardWindow>(BuiltProgramFolder(), section, messages, files);
+    window->show();
+    const auto& records = window->model().records();
+    for (size_t i = 0; i < records.size(); ++i)
+      if (records[i].caption.startsWith(key)) window->josekiList()->setCurrentRow(int(i));
+  }
+  QPushButton* Button(const char16_t* caption) {
+    return window->button(QString::fromUtf16(caption));
+  }
+  void ClickRight(Point p) {
+    QTest::mouseClick(window->display(), Qt::LeftButton, {}, RightCell(p));
+  }
+  QString Sequence() { return window->model().searchTexts().sequence; }
+
+  MessageRecorder messages;
+  NoFiles files;
+  std::unique_ptr<BoardWindow> window;
+};
+
+TEST_F(ExplorerWindowTest, TheButtonOpensItOnTheLeftBoardsWholeJoseki) {
+  Open();
+  ASSERT_NE(Button(u"次の一手"), nullptr);
+  QTest::mouseClick(Button(u"次の一手"), Qt::LeftButton);
+  ExplorerWindow* explorer = window->explorer();
+  ASSERT_NE(explorer, nullptr);
+  EXPECT_TRUE(explorer->isVisible());
+  EXPECT_TRUE(explorer->heading()->text().contains(u"小目・小ゲイマガカリ・コスミ"_qs))
+      << explorer->heading()->text().toStdString();
+  const Exploration& shown = explorer->model().view().exploration;
+  ASSERT_TRUE(shown.held) << shown.summary.toStdString();
+  EXPECT_GT(explorer->continuations()->count(), 0);
+  EXPECT_TRUE(explorer->summary()->text().contains(u"プロ"_qs));
+  // Every lettered point is empty on the board it was read from.
+  for (const ExplorerLine& line : shown.lines) {
+    if (line.boardPoint) {
+      EXPECT_EQ(shown.board.at(*line.boardPoint), 0);
+    }
+  }
+}
+
+TEST_F(ExplorerWindowTest, ItFollowsEachStepOfTheWalk) {
+  Open();
+  window->OpenExplorer(ExplorerSource::kLeftBoard);
+  QTest::mouseClick(Button(u"手順表示開始"), Qt::LeftButton);
+  EXPECT_TRUE(window->explorer()->heading()->text().contains(u"0 手目まで"_qs));
+  const int atTheCornerStone = window->explorer()->continuations()->count();
+  EXPECT_GT(atTheCornerStone, 1) << "a lone 3-4 stone has many answers";
+  QTest::mouseClick(Button(u"次手を表示"), Qt::LeftButton);
+  EXPECT_TRUE(window->explorer()->heading()->text().contains(u"1 手目まで"_qs));
+  EXPECT_TRUE(window->explorer()->model().view().exploration.held);
+}
+
+TEST_F(ExplorerWindowTest, ItFollowsTheSearchInputAndAChoicePlaysItsStone) {
+  Open();
+  window->OpenExplorer(ExplorerSource::kRightBoard);
+  QTest::mouseClick(Button(u"検索手順の入力開始"), Qt::LeftButton);
+  ClickRight({4, 3});
+  ExplorerWindow* explorer = window->explorer();
+  EXPECT_TRUE(explorer->heading()->text().contains(u"検索手順 1 手"_qs));
+  ASSERT_GT(explorer->continuations()->count(), 0);
+  const ExplorerLine first = explorer->model().view().exploration.lines.front();
+  explorer->Choose(0);
+  EXPECT_EQ(Sequence().size(), 6) << Sequence().toStdString();
+  EXPECT_TRUE(explorer->heading()->text().contains(u"検索手順 2 手"_qs));
+  if (first.boardPoint) {
+    EXPECT_NE(explorer->model().view().exploration.board.at(*first.boardPoint), 0);
+  }
+}
+
+TEST_F(ExplorerWindowTest, AChoiceOnTheLeftBoardGoesOnAsASearchSequence) {
+  Open();
+  window->OpenExplorer(ExplorerSource::kLeftBoard);
+  QTest::mouseClick(Button(u"手順表示開始"), Qt::LeftButton);
+  QTest::mouseClick(Button(u"次手を表示"), Qt::LeftButton);
+  window->explorer()->Choose(0);
+  EXPECT_EQ(Sequence().size(), 9) << "the corner stone, the approach and the choice";
+  EXPECT_EQ(window->explorer()->model().view().source, ExplorerSource::kRightBoard);
+}
+
+TEST_F(ExplorerWindowTest, AKeyAndBothContextMenusOpenIt) {
+  Open();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  QTest::keyClick(window->josekiList(), Qt::Key_N, Qt::ControlModifier);
+  ASSERT_NE(window->explorer(), nullptr);
+  for (Board board : {Board::kLeft, Board::kRight}) {
+    QMenu* menu = window->BoardMenu(board);
+    bool found = false;
+    for (QAction* action : menu->actions())
+      if (action->text() == u"次の一手…"_qs) {
+        found = true;
+        action->trigger();
+      }
+    EXPECT_TRUE(found);
+    EXPECT_EQ(window->explorer()->model().view().source,
+              board == Board::kLeft ? ExplorerSource::kLeftBoard : ExplorerSource::kRightBoard);
+    delete menu;
+  }
+}
+
+TEST_F(ExplorerWindowTest, APositionTheIndexDoesNotHoldIsSaidSo) {
+  Open(Section::kOther, u"8"_qs);  // その他の部: any first point
+  window->OpenExplorer(ExplorerSource::kRightBoard);
+  QTest::mouseClick(Button(u"検索手順の入力開始"), Qt::LeftButton);
+  ClickRight({1, 1});
+  ClickRight({2, 1});
+  ClickRight({1, 2});
+  const ExplorerView& view = window->explorer()->model().view();
+  EXPECT_FALSE(view.exploration.held);
+  EXPECT_TRUE(view.exploration.summary.contains(u"索引にありません"_qs))
+      << view.exploration.summary.toStdString();
+  EXPECT_EQ(window->explorer()->continuations()->count(), 0);
+}
+
+}  // namespace
