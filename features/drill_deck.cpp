@@ -29,6 +29,9 @@ std::vector<int> DeckRows(const DrillBook& book, const DeckChoice& choice,
         member = !choice.prefix.isEmpty() &&
                  (row.title == choice.prefix || row.title.startsWith(choice.prefix + u'・'));
         break;
+      case DeckKind::kOwnGames:
+        member = choice.lines.contains(row.id);
+        break;
       case DeckKind::kWrong: {
         const LineSchedule* line = Find(schedules, row.id);
         member = line && line->schedule.lapses > 0;

@@ -3,6 +3,7 @@
 // due lines first (the longest overdue first), then lines never drilled, as
 // many a day as the user allows.
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <map>
@@ -14,15 +15,17 @@
 #include "progress/progress_store.h"
 
 enum class DeckKind {
-  kSection,  // the lines of one section of the collection
-  kFamily,   // the lines whose title begins with a prefix
-  kWrong,    // the lines the user has got wrong
+  kSection,   // the lines of one section of the collection
+  kFamily,    // the lines whose title begins with a prefix
+  kWrong,     // the lines the user has got wrong
+  kOwnGames,  // 自分の対局から: the lines the user's own games left
 };
 
 struct DeckChoice {
   DeckKind kind = DeckKind::kSection;
-  int section = 1;  // for kSection: 1..7
-  QString prefix;   // for kFamily
+  int section = 1;      // for kSection: 1..7
+  QString prefix;       // for kFamily
+  QSet<QString> lines;  // for kOwnGames: the rows' IDs
 };
 
 // The rows of the collection with the section that lists each (each row once).

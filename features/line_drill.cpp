@@ -177,3 +177,9 @@ LineOutcome LineDrill::outcome() const {
 Colour LineDrill::userColourShown() const {
   return Swapped(setup_.userColour, setup_.coloursSwapped);
 }
+
+Point LineDrill::ExpectedMove() const {
+  if (state_ == DrillState::kLineDone || !FollowedHasNext()) return {};
+  const BookStep step = FollowedStep();
+  return step.elsewhere ? Point{} : setup_.orientation.Apply(step.point);
+}

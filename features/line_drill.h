@@ -81,6 +81,9 @@ class LineDrill {
   LineOutcome outcome() const;
   // The colour the user plays, as shown.
   Colour userColourShown() const;
+  // The next move of the row followed, as shown (what Continue plays); nothing
+  // for a move elsewhere or at the end of the line.
+  Point ExpectedMove() const;
 
  private:
   struct Followed {

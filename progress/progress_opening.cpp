@@ -19,6 +19,9 @@ CREATE TABLE IF NOT EXISTS answers (
   id INTEGER PRIMARY KEY, day TEXT NOT NULL, line TEXT NOT NULL, right INTEGER NOT NULL);
 CREATE INDEX IF NOT EXISTS answers_by_day ON answers (day);
 CREATE TABLE IF NOT EXISTS settings (key TEXT PRIMARY KEY, value INTEGER NOT NULL);
+CREATE TABLE IF NOT EXISTS own_lines (
+  line TEXT NOT NULL, game TEXT NOT NULL, corner INTEGER NOT NULL, move INTEGER NOT NULL,
+  PRIMARY KEY (line, game, corner));
 )";
 
 // A name beside path that no file has yet, telling when the file was put aside.
@@ -70,7 +73,8 @@ bool ProgressStore::Prepare() {
   for (const char* sql : {"SELECT line, due, interval, ease, repetitions, lapses, first_day "
                           "FROM schedules LIMIT 1",
                           "SELECT id, day, line, right FROM answers LIMIT 1",
-                          "SELECT key, value FROM settings LIMIT 1"}) {
+                          "SELECT key, value FROM settings LIMIT 1",
+                          "SELECT line, game, corner, move FROM own_lines LIMIT 1"}) {
     SqlStatement probe(db_.get(), sql);
     probe.Step();
     if (probe.failed()) return false;

@@ -118,3 +118,31 @@ bool ProgressStore::SetDailyNewLimit(int limit) {
         QString::fromUtf8(sqlite3_errmsg(db_.get())));
   return written;
 }
+
+bool ProgressStore::AddOwnGameLines(const std::vector<OwnGameLine>& lines) {
+  bool written = Execute("BEGIN IMMEDIATE");
+  for (const OwnGameLine& line : lines) {
+    written = written && SqlStatement(db_.get(),
+                                      "INSERT OR REPLACE INTO own_lines (line, game, corner, move) "
+                                      "VALUES (?, ?, ?, ?)")
+                             .Bind(line.line)
+                             .Bind(line.game)
+                             .Bind(line.corner)
+                             .Bind(line.move)
+                             .Run();
+  }
+  written = written && Execute("COMMIT");
+  if (!written) {
+    Execute("ROLLBACK");
+    error_ = u"自分の対局の定石を保存できませんでした（%1）。"_qs.arg(
+        QString::fromUtf8(sqlite3_errmsg(db_.get())));
+  }
+  return written;
+}
+
+QSet<QString> ProgressStore::OwnGameLineIds() const {
+  QSet<QString> ids;
+  SqlStatement lines(db_.get(), "SELECT DISTINCT line FROM own_lines");
+  while (lines.Step()) ids.insert(lines.Text(0));
+  return ids;
+}

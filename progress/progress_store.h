@@ -10,6 +10,7 @@
 // this run and the notice says that it will not be kept.
 
 #include <QDate>
+#include <QSet>
 #include <QString>
 #include <map>
 #include <memory>
@@ -33,6 +34,14 @@ struct AnswerShare {
 struct FailedLine {
   QString line;
   int wrongAnswers = 0;
+};
+
+// A line of the collection that one of the user's games left (自分の対局から).
+struct OwnGameLine {
+  QString line;  // the row's ID
+  QString game;  // the game's file
+  int corner = 0;
+  int move = 0;  // the game's move that left the book
 };
 
 class ProgressStore {
@@ -70,6 +79,12 @@ class ProgressStore {
   // How many new lines a day brings; 10 until the user sets it.
   int DailyNewLimit() const;
   bool SetDailyNewLimit(int limit);
+
+  // Adds lines of the user's games; a line already kept for the same game
+  // and corner is kept once. One transaction.
+  bool AddOwnGameLines(const std::vector<OwnGameLine>& lines);
+  // The IDs of every line the user's games left.
+  QSet<QString> OwnGameLineIds() const;
 
   const QString& error() const { return error_; }
 

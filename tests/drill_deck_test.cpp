@@ -51,14 +51,15 @@ TEST_P(Deck, HoldsItsRowsInTheCollectionsOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Decks, Deck,
-    testing::Values(DeckCase{"section", {DeckKind::kSection, 3, {}}, {1, 2, 3, 4}},
+    testing::Values(DeckCase{"section", {DeckKind::kSection, 3, {}, {}}, {1, 2, 3, 4}},
                     DeckCase{
-                        "family", {DeckKind::kFamily, 0, u"小目・小ゲイマガカリ"_qs}, {1, 2, 3}},
+                        "family", {DeckKind::kFamily, 0, u"小目・小ゲイマガカリ"_qs, {}}, {1, 2, 3}},
                     DeckCase{"family_member_and_its_stages",
-                             {DeckKind::kFamily, 0, u"小目・小ゲイマガカリ・一間低バサミ"_qs},
+                             {DeckKind::kFamily, 0, u"小目・小ゲイマガカリ・一間低バサミ"_qs, {}},
                              {1, 2}},
-                    DeckCase{"whole_terms_only", {DeckKind::kFamily, 0, u"小目・小ゲイマ"_qs}, {}},
-                    DeckCase{"got_wrong", {DeckKind::kWrong, 0, {}}, {3}}),
+                    DeckCase{"whole_terms_only", {DeckKind::kFamily, 0, u"小目・小ゲイマ"_qs, {}}, {}},
+                    DeckCase{"got_wrong", {DeckKind::kWrong, 0, {}, {}}, {3}},
+                    DeckCase{"own_games", {DeckKind::kOwnGames, 0, {}, {u"5"_qs, u"1"_qs}}, {0, 4}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FamilyPrefixes, AreTheTermPathsTwoRowsShare) {

@@ -152,6 +152,16 @@ TEST_F(ProgressFile, WhereNothingCanBeWrittenTheProgressLivesInMemory) {
   EXPECT_TRUE(store.Schedule(u"2"_qs));
 }
 
+TEST_F(ProgressFile, LinesOfOwnGamesAreKeptOncePerGameAndCorner) {
+  {
+    ProgressStore store(path());
+    ASSERT_TRUE(store.AddOwnGameLines({{u"7"_qs, u"/games/a.sgf"_qs, 1, 12},
+                                       {u"7"_qs, u"/games/a.sgf"_qs, 1, 12},
+                                       {u"9"_qs, u"/games/b.sgf"_qs, 0, 30}}));
+  }
+  EXPECT_EQ(ProgressStore(path()).OwnGameLineIds(), (QSet<QString>{u"7"_qs, u"9"_qs}));
+}
+
 TEST(ProgressFileLocation, IsInTheUsersDataFolder) {
   QStandardPaths::setTestModeEnabled(true);
   const QString path = ProgressStore::DefaultPath();

@@ -6,6 +6,7 @@
 
 #include "pictures/window_pictures.h"
 #include "windows/board_window.h"
+#include "windows/drill_window.h"
 #include "windows/file_chooser.h"
 #include "windows/fonts.h"
 #include "windows/game_reading_window.h"
@@ -92,6 +93,23 @@ MenuWindow::MenuWindow(const ProgramFolder& folder, MessageSink& messages, FileC
                                            u"SGFファイル (*.sgf);;すべてのファイル (*)"_qs);
     if (!path.isEmpty()) OpenGame(path);
   });
+
+  drillButton_ = new QPushButton(u"定石練習"_qs, this);
+  drillButton_->setGeometry(352, 300, 137, 25);
+  drillButton_->setFont(font);
+  connect(drillButton_, &QPushButton::clicked, this, &MenuWindow::ShowDrill);
+}
+
+void MenuWindow::ShowDrill() {
+  if (!drillWindow_)
+    drillWindow_ = new DrillWindow(folder_, ProgressStore::DefaultPath(), messages_);
+  drillWindow_->show();
+  drillWindow_->raise();
+  drillWindow_->activateWindow();
+}
+
+DrillWindow* MenuWindow::drillWindow() const {
+  return drillWindow_;
 }
 
 void MenuWindow::ShowSection(int section) {

@@ -10,6 +10,7 @@
 #include "model/game_reading_model.h"
 
 class BoardWindow;
+class DrillWindow;
 class FileChooser;
 class GameReadingWindow;
 class HelpWindow;
@@ -46,7 +47,15 @@ class MenuWindow : public QWidget {
   QPushButton* gameButton() const { return gameButton_; }
   GameReadingWindow* readingWindow() const;
 
+  // ---- The drill (定石練習) -------------------------------------------------
+  // Shows the drill window (a window still open only comes to the front).
+  void ShowDrill();
+  QPushButton* drillButton() const { return drillButton_; }
+  DrillWindow* drillWindow() const;
+
  private:
+  QPushButton* drillButton_;
+  QPointer<DrillWindow> drillWindow_;
   ProgramFolder folder_;
   MessageSink& messages_;
   FileChooser& files_;
