@@ -9,6 +9,7 @@
 #include "features/own_game_lines.h"
 #include "pictures/board_pictures.h"
 #include "pictures/image_catalogue.h"
+#include "pictures/letter_marks.h"
 
 namespace {
 constexpr int kSections = 7;
@@ -194,8 +195,7 @@ void DrillModel::Draw() {
         DrawOnPoint(canvas_, Board::kLeft, stone.point, image);
       }
       for (const BookMark& mark : drill_->bookMarks())
-        if (!mark.elsewhere)
-          DrawOnPoint(canvas_, Board::kLeft, mark.point, MarkerImage(mark.letter));
+        if (!mark.elsewhere) DrawLetterOnPoint(canvas_, Board::kLeft, mark.point, mark.letter);
     }
   } catch (const ImageLoadError&) {
     // a picture that cannot be read leaves its point as it was
