@@ -301,3 +301,9 @@ void DrillModel::ReadGameFolder(const QString& folder) {
   }
   ReadGames(paths);
 }
+
+void DrillModel::AddOwnGameLines(const std::vector<OwnGameLine>& lines) {
+  if (!store_.AddOwnGameLines(lines)) messages_.ShowMessage(store_.error());
+  if (deckIndex_ == kOwnGamesDeck) deck_ = DeckRows(book_, Choice(deckIndex_), store_.schedules());
+  UpdateTexts();
+}

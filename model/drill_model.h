@@ -64,6 +64,8 @@ class DrillModel {
   void ReadGames(const QStringList& paths);
   // The same for every .sgf file in folder and the folders below it.
   void ReadGameFolder(const QString& folder);
+  // Lines of a game read elsewhere (the menu's 棋譜を読み込む) join that deck.
+  void AddOwnGameLines(const std::vector<OwnGameLine>& lines);
 
   const DrillView& view() const { return view_; }
   Canvas& canvas() { return canvas_; }

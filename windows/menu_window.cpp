@@ -112,6 +112,15 @@ DrillWindow* MenuWindow::drillWindow() const {
   return drillWindow_;
 }
 
+void MenuWindow::KeepOwnGameLines(const QString& path) {
+  const std::vector<OwnGameLine> lines = reading_.LinesLeftTheBook(path);
+  if (lines.empty()) return;
+  if (drillWindow_) return drillWindow_->model().AddOwnGameLines(lines);
+  ProgressStore store(ProgressStore::DefaultPath());
+  if (!store.notice().isEmpty()) messages_.ShowMessage(store.notice());
+  if (!store.AddOwnGameLines(lines)) messages_.ShowMessage(store.error());
+}
+
 void MenuWindow::ShowSection(int section) {
   if (!boardWindow_) {
     boardWindow_ = new BoardWindow(folder_, section, messages_, files_);
@@ -136,6 +145,7 @@ GameReadingWindow* MenuWindow::readingWindow() const {
 
 void MenuWindow::OpenGame(const QString& path) {
   if (!reading_.OpenGame(path)) return;
+  KeepOwnGameLines(path);
   if (!readingWindow_) {
     readingWindow_ = new GameReadingWindow(this);
     readingWindow_->onLineChosen = [this](int line) { ShowGameCorner(line); };

@@ -54,6 +54,8 @@ class MenuWindow : public QWidget {
   DrillWindow* drillWindow() const;
 
  private:
+  // The corners of the game read that left the book join the drill's deck 自分の対局から.
+  void KeepOwnGameLines(const QString& path);
   QPushButton* drillButton_;
   QPointer<DrillWindow> drillWindow_;
   ProgramFolder folder_;
