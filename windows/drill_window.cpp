@@ -61,6 +61,10 @@ DrillWindow::DrillWindow(const ProgramFolder& folder, const QString& progressPat
   answerButton_ = AddButton(u"答え (H)"_qs, Qt::Key_H, &DrillModel::ShowAnswer);
   elsewhereButton_ = AddButton(u"手抜き (T)"_qs, Qt::Key_T, &DrillModel::PlayElsewhere);
   int x = 436;
+  nextButton_->setObjectName(u"next"_qs);
+  continueButton_->setObjectName(u"continue"_qs);
+  answerButton_->setObjectName(u"answer"_qs);
+  elsewhereButton_->setObjectName(u"elsewhere"_qs);
   for (QPushButton* button : {nextButton_, continueButton_, answerButton_, elsewhereButton_}) {
     button->setGeometry(x, 282, 100, 26);
     button->setFont(font);

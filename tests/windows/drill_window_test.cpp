@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QCryptographicHash>
+#include <QDirIterator>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -147,6 +149,45 @@ TEST_F(DrillWindowTest, AFolderOfOwnGamesMakesTheDeckOfTheirCorners) {
   window.model().ChooseDeck(8);
   ASSERT_TRUE(window.model().drill());
   EXPECT_EQ(window.model().drill()->drilledRow(), 0);
+}
+
+// Every file below folder with the checksum of its bytes.
+QStringList ListingWithChecksums(const QString& folder) {
+  QStringList listing;
+  QDirIterator files(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+  while (files.hasNext()) {
+    QFile file(files.next());
+    const bool opened = file.open(QIODevice::ReadOnly);
+    listing
+        << file.fileName() + u' ' +
+               (opened
+                    ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex()
+                    : QByteArray("unreadable"));
+  }
+  listing.sort();
+  return listing;
+}
+
+TEST_F(DrillWindowTest, ALineOfTheShippedCollectionLeavesTheProgramFolderAsItWas) {
+  const QString programFolder = BuiltProgramFolder().root().path();
+  const QStringList before = ListingWithChecksums(programFolder);
+  ASSERT_GT(before.size(), 100);
+  {
+    DrillWindow window(BuiltProgramFolder(), progressPath(), messages_);
+    for (int key = 0; key < 200 && window.model().drill() &&
+                      window.model().drill()->state() != DrillState::kLineDone;
+         ++key) {
+      const bool shown = window.model().drill()->state() == DrillState::kBookShown;
+      QTest::mouseClick(shown ? window.findChild<QPushButton*>(u"continue"_qs)
+                              : window.findChild<QPushButton*>(u"answer"_qs),
+                        Qt::LeftButton);
+    }
+    ASSERT_TRUE(window.model().drill());
+    EXPECT_EQ(window.model().drill()->state(), DrillState::kLineDone);
+  }
+  EXPECT_TRUE(messages_.messages.isEmpty());
+  EXPECT_EQ(ListingWithChecksums(programFolder), before);
+  EXPECT_EQ(ProgressStore(progressPath()).schedules().size(), 1u);
 }
 
 TEST(MenuWindowDrill, TheDrillButtonOpensOneDrillWindow) {
