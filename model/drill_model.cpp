@@ -204,6 +204,7 @@ void DrillModel::Draw() {
 }
 
 QString DrillModel::Prompt() const {
+  if (book_.rows.empty()) return u"定石集を読み込めなかったため、練習できません。"_qs;
   if (!drill_)
     return u"この出題で今日練習する定石はもうありません。"
            u"別の出題を選ぶか、1日の新しい定石の数を増やしてください。"_qs;

@@ -168,6 +168,20 @@ QStringList ListingWithChecksums(const QString& folder) {
   return listing;
 }
 
+TEST(DrillWindow, WithoutACollectionSaysSoOnceAndWaits) {
+  TestFolder empty;  // no fld1/goc.db
+  QTemporaryDir data;
+  MessageRecorder messages;
+  DrillWindow window(empty.folder(), data.filePath(u"progress.sqlite"_qs), messages);
+  ASSERT_EQ(messages.messages.size(), 1);
+  EXPECT_TRUE(messages.messages[0].contains(u"ファイルがありません"_qs));
+  EXPECT_FALSE(window.model().drill());
+  EXPECT_EQ(window.prompt()->text(), u"定石集を読み込めなかったため、練習できません。"_qs);
+  QTest::keyClick(&window, Qt::Key_N);
+  QTest::mouseClick(window.board(), Qt::LeftButton, {}, CellCentre({4, 4}));
+  EXPECT_EQ(messages.messages.size(), 1);
+}
+
 TEST_F(DrillWindowTest, ALineOfTheShippedCollectionLeavesTheProgramFolderAsItWas) {
   const QString programFolder = BuiltProgramFolder().root().path();
   const QStringList before = ListingWithChecksums(programFolder);
