@@ -104,6 +104,7 @@ NextLineRules DrillModel::Rules() const {
 void DrillModel::NextLine() {
   if (drill_ && !lineRecorded_ && drill_->state() == DrillState::kLineDone) FinishLine();
   drill_.reset();
+  followedRow_ = -1;
   view_.result.clear();
   view_.commentary.clear();
   const std::optional<int> next = ::NextLine(book_, deck_, store_.schedules(), Rules());
@@ -116,6 +117,7 @@ void DrillModel::NextLine() {
       drill_ = std::make_unique<LineDrill>(*positions_, *next, setup);
     }
     lineRecorded_ = false;
+    followedRow_ = drill_->followedRow();
     drilledThisSession_.insert(*next);
   }
   AfterEvent();
@@ -152,6 +154,12 @@ void DrillModel::SetDailyNewLimit(int limit) {
 }
 
 void DrillModel::AfterEvent() {
+  // A move of another row: the drill says which row it follows from now on.
+  const int followed = drill_ ? drill_->followedRow() : -1;
+  joinedRow_ = followed != followedRow_ && followedRow_ >= 0 && followed >= 0
+                   ? book_.rows[size_t(followed)].title
+                   : QString();
+  followedRow_ = followed;
   if (drill_ && !lineRecorded_ && drill_->state() == DrillState::kLineDone) FinishLine();
   Draw();
   UpdateTexts();
@@ -212,6 +220,7 @@ QString DrillModel::Prompt() const {
     case DrillState::kYourMove: {
       QString prompt;
       if (!drill_->answers().empty() && drill_->answers().back()) prompt = u"正解です。"_qs;
+      if (!joinedRow_.isEmpty()) prompt += u"「%1」の手順に進みます。"_qs.arg(joinedRow_);
       return prompt + u"%1番です。次の一手を盤に打ってください（手抜きは T、答えは H）。"_qs.arg(
                           ColourName(drill_->userColourShown()));
     }

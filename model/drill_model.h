@@ -96,5 +96,7 @@ class DrillModel {
   int deckIndex_ = 0;
   std::set<int> drilledThisSession_;
   bool lineRecorded_ = false;
+  int followedRow_ = -1;  // as of the last event: a change is a row joined
+  QString joinedRow_;     // the title of the row a move just joined
   DrillView view_;
 };
