@@ -70,7 +70,9 @@ void DrillClick(benchmark::State& state) {
     state.PauseTiming();
     while (!model.drill() || model.drill()->state() != DrillState::kYourMove ||
            !IsOnBoard(model.drill()->ExpectedMove())) {
-      if (model.drill() && model.drill()->state() == DrillState::kYourMove) model.ShowAnswer();
+      // A move elsewhere is answered with T; lettered marks are not drawn (no
+      // application here to letter them with).
+      if (model.drill() && model.drill()->state() == DrillState::kYourMove) model.PlayElsewhere();
       if (model.drill() && model.drill()->state() == DrillState::kBookShown) model.Continue();
       if (!model.drill() || model.drill()->state() == DrillState::kLineDone) model.NextLine();
     }
