@@ -4,6 +4,7 @@
 #include <QSet>
 
 #include "collection/collection_store.h"
+#include "features/own_game_lines.h"
 
 namespace {
 QString MoveName(int move) {
@@ -81,4 +82,13 @@ std::optional<CornerChoice> GameReadingModel::Choice(int line) const {
   const QString heading = game_.Heading();
   return CornerChoice{row.section, row.joseki->id, &game_, reading,
                       heading.isEmpty() ? shown : heading + u'\n' + shown};
+}
+
+std::vector<OwnGameLine> GameReadingModel::LinesLeftTheBook(const QString& gameFile) const {
+  std::vector<OwnGameLine> lines;
+  if (lines_.isEmpty()) return lines;
+  for (const LeftLine& left : LinesLeftInGame(game_, book_))
+    lines.push_back({book_[size_t(left.row)].joseki->id, QFileInfo(gameFile).absoluteFilePath(),
+                     int(left.corner), left.leftBookAt});
+  return lines;
 }

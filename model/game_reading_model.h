@@ -14,6 +14,7 @@
 #include "collection/program_folder.h"
 #include "features/corner_reading.h"
 #include "model/messages.h"
+#include "progress/progress_store.h"
 
 // What choosing a corner shows, in the board window of the joseki's section.
 struct CornerChoice {
@@ -39,6 +40,9 @@ class GameReadingModel {
   const QStringList& lines() const { return lines_; }
   // What choosing line index shows; nullopt for a corner without a joseki.
   std::optional<CornerChoice> Choice(int line) const;
+  // The corners of the game last read that left the book, as lines of the
+  // drill's deck 自分の対局から; gameFile names the game in the progress file.
+  std::vector<OwnGameLine> LinesLeftTheBook(const QString& gameFile) const;
 
  private:
   bool ReadBook();

@@ -7,6 +7,7 @@
 
 #include "pictures/window_pictures.h"
 #include "windows/board_window.h"
+#include "windows/drill_window.h"
 #include "windows/file_chooser.h"
 #include "windows/fonts.h"
 #include "windows/game_reading_window.h"
@@ -84,6 +85,32 @@ MenuWindow::MenuWindow(const ProgramFolder& folder, MessageSink& messages, FileC
                                            u"SGFファイル (*.sgf);;すべてのファイル (*)"_qs);
     if (!path.isEmpty()) OpenGame(path);
   });
+
+  drillButton_ = new QPushButton(u"定石練習"_qs, this);
+  drillButton_->setGeometry(352, 300, 137, 25);
+  drillButton_->setFont(font);
+  connect(drillButton_, &QPushButton::clicked, this, &MenuWindow::ShowDrill);
+}
+
+void MenuWindow::ShowDrill() {
+  if (!drillWindow_)
+    drillWindow_ = new DrillWindow(folder_, ProgressStore::DefaultPath(), messages_);
+  drillWindow_->show();
+  drillWindow_->raise();
+  drillWindow_->activateWindow();
+}
+
+DrillWindow* MenuWindow::drillWindow() const {
+  return drillWindow_;
+}
+
+void MenuWindow::KeepOwnGameLines(const QString& path) {
+  const std::vector<OwnGameLine> lines = reading_.LinesLeftTheBook(path);
+  if (lines.empty()) return;
+  if (drillWindow_) return drillWindow_->model().AddOwnGameLines(lines);
+  ProgressStore store(ProgressStore::DefaultPath());
+  if (!store.notice().isEmpty()) messages_.ShowMessage(store.notice());
+  if (!store.AddOwnGameLines(lines)) messages_.ShowMessage(store.error());
 }
 
 void MenuWindow::ShowSection(Section section) {
@@ -119,6 +146,7 @@ GameReadingWindow* MenuWindow::readingWindow() const {
 
 void MenuWindow::OpenGame(const QString& path) {
   if (!reading_.OpenGame(path)) return;
+  KeepOwnGameLines(path);
   if (!readingWindow_) {
     readingWindow_ = new GameReadingWindow(this);
     readingWindow_->onLineChosen = [this](int line) { ShowGameCorner(line); };

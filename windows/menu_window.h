@@ -11,6 +11,7 @@
 #include "model/game_reading_model.h"
 
 class BoardWindow;
+class DrillWindow;
 class FileChooser;
 class GameReadingWindow;
 class HelpWindow;
@@ -50,7 +51,17 @@ class MenuWindow : public QWidget {
   QPushButton* gameButton() const { return gameButton_; }
   GameReadingWindow* readingWindow() const;
 
+  // ---- The drill (定石練習) -------------------------------------------------
+  // Shows the drill window (a window still open only comes to the front).
+  void ShowDrill();
+  QPushButton* drillButton() const { return drillButton_; }
+  DrillWindow* drillWindow() const;
+
  private:
+  // The corners of the game read that left the book join the drill's deck 自分の対局から.
+  void KeepOwnGameLines(const QString& path);
+  QPushButton* drillButton_;
+  QPointer<DrillWindow> drillWindow_;
   ProgramFolder folder_;
   MessageSink& messages_;
   FileChooser& files_;

@@ -1,0 +1,99 @@
+// The drill window's model, headless and seeded: which row a move joins,
+// what a finished line writes, and a line asked again in other orientations.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <algorithm>
+#include <set>
+
+#include "model/drill_model.h"
+#include "support/joseki_text.h"
+#include "support/test_folder.h"
+
+namespace {
+
+const QDate kToday(2026, 12, 7);
+
+// The three rows of line_drill_test.cpp in the handicap section.
+void WriteThreeRows(TestFolder& folder) {
+  const auto row = [](const QString& title, const QString& five, const std::vector<Point>& moves) {
+    return Row(title, five, Moves(moves));
+  };
+  folder.WriteCollection({row(u"練習・甲"_qs, u"0A"_qs, {{4, 4}, {6, 3}, {3, 6}, {8, 3}, {3, 3}}),
+                          row(u"練習・乙"_qs, u"0B"_qs, {{4, 4}, {6, 3}, {6, 5}, {3, 6}, {2, 7}}),
+                          row(u"練習・丙"_qs, u"0C"_qs, {{4, 4}, {3, 6}, {4, 7}, {6, 3}, {2, 2}})});
+}
+
+void ClickShown(DrillModel& model, Point p) {
+  model.Click((p.column - 1) * Canvas::kCellWidth + 11, (p.row - 1) * Canvas::kCellHeight + 11);
+}
+
+class DrillModelTest : public testing::Test {
+ protected:
+  DrillModelTest() { WriteThreeRows(folder_); }
+  QString progressPath() const { return data_.filePath(u"progress.sqlite"_qs); }
+  TestFolder folder_;
+  QTemporaryDir data_;
+  MessageRecorder messages_;
+};
+
+TEST_F(DrillModelTest, AMoveOfAnotherRowSaysWhichRowTheDrillFollows) {
+  for (unsigned seed = 1; seed < 40; ++seed) {
+    QTemporaryDir data;
+    ProgressStore store(data.filePath(u"progress.sqlite"_qs));
+    DrillModel model(folder_.folder(), store, messages_, seed, [] { return kToday; });
+    ASSERT_TRUE(model.Load());
+    const LineDrill* drill = model.drill();
+    ASSERT_TRUE(drill);
+    if (drill->setup().userColour != Colour::kBlack) continue;
+    ClickShown(model, drill->setup().orientation.Apply({6, 5}));
+    EXPECT_EQ(drill->followedRow(), 1);
+    EXPECT_TRUE(model.view().prompt.startsWith(u"正解です。「練習・乙」の手順に進みます。"_qs));
+    // The next answer stays on that row: no row is joined again.
+    ClickShown(model, drill->setup().orientation.Apply({2, 7}));
+    EXPECT_EQ(drill->state(), DrillState::kLineDone);
+    EXPECT_TRUE(model.view().result.startsWith(u"練習・乙（出題は 練習・甲）"_qs));
+    EXPECT_TRUE(model.view().result.contains(u"間違いなし"_qs));
+    return;
+  }
+  FAIL() << "no seed let the user play black";
+}
+
+TEST_F(DrillModelTest, AFinishedLineIsScheduledAndAskedAgainInOtherOrientations) {
+  std::set<std::pair<int, bool>> setups;  // orientation and colour exchange seen
+  QDate today = kToday;
+  for (int day = 0; day < 12; ++day) {
+    ProgressStore store(progressPath());
+    DrillModel model(folder_.folder(), store, messages_, unsigned(day) + 100,
+                     [=] { return today; });
+    ASSERT_TRUE(model.Load());
+    ASSERT_TRUE(model.drill()) << day;
+    const LineDrill* drill = model.drill();
+    const Orientation o = drill->setup().orientation;
+    setups.insert({int(o.mirrored) * 4 + int(o.flipRows) * 2 + int(o.flipColumns),
+                   drill->setup().coloursSwapped});
+    while (drill->state() != DrillState::kLineDone) {
+      if (drill->state() == DrillState::kBookShown) {
+        model.Continue();
+      } else {
+        const Point expected = drill->ExpectedMove();
+        if (IsOnBoard(expected))
+          ClickShown(model, expected);
+        else
+          model.PlayElsewhere();
+      }
+    }
+    const QString id = model.book().rows[size_t(drill->drilledRow())].id;
+    ASSERT_TRUE(store.Schedule(id));
+    EXPECT_EQ(store.Schedule(id)->schedule.lapses, 0);
+    EXPECT_GT(store.Schedule(id)->schedule.due, today.toJulianDay());
+    // The next sitting is on the day the first line falls due.
+    long long next = store.schedules().begin()->second.schedule.due;
+    for (const auto& entry : store.schedules()) next = std::min(next, entry.second.schedule.due);
+    today = QDate::fromJulianDay(next);
+  }
+  EXPECT_TRUE(messages_.messages.isEmpty());
+  EXPECT_GE(setups.size(), 5u);  // twelve drills, drawn from sixteen setups
+}
+
+}  // namespace
