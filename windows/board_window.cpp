@@ -14,17 +14,6 @@
 #include "windows/fonts.h"
 
 namespace {
-QLabel* AddLabel(QWidget* parent, QRect geometry, double pointSize) {
-  auto* label = new QLabel(parent);
-  label->setGeometry(geometry);
-  QFont font(QString::fromUtf16(kProportionalGothic));
-  font.setPointSizeF(pointSize);
-  label->setFont(font);
-  label->setWordWrap(true);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
 
 void SetFontSize(QLabel* label, double pointSize) {
   QFont font = label->font();
@@ -74,9 +63,9 @@ BoardWindow::BoardWindow(const ProgramFolder& folder, Section section, MessageSi
     if (index.row() == rowBeforePress_) Run([this, row = index.row()] { model_.SelectLine(row); });
   });
 
-  commentary_ = AddLabel(this, {8, 456, 241, 153}, BoardWindowView::kNormalTextSize);
-  gameHeading_ = AddLabel(this, {664, 456, 201, 105}, BoardWindowView::kNormalTextSize);
-  caption_ = AddLabel(this, {8, 652, 500, 20}, 9);
+  commentary_ = AddTextLabel(this, {8, 456, 241, 153}, BoardWindowView::kNormalTextSize);
+  gameHeading_ = AddTextLabel(this, {664, 456, 201, 105}, BoardWindowView::kNormalTextSize);
+  caption_ = AddTextLabel(this, {8, 652, 500, 20}, 9);
 
   gameButtons_ = {
       AddButton(u"棋譜の表示"_qs, {680, 560, 73, 25}, &BoardWindowModel::ShowJosekiInGame),
@@ -87,7 +76,7 @@ BoardWindow::BoardWindow(const ProgramFolder& folder, Section section, MessageSi
       AddButton(u"５手戻る"_qs, {760, 624, 73, 25}, &BoardWindowModel::BackFiveMoves),
   };
   // The other games of the joseki, below the game buttons.
-  gameCount_ = AddLabel(this, {520, 656, 156, 20}, 9);
+  gameCount_ = AddTextLabel(this, {520, 656, 156, 20}, 9);
   gameCount_->setAlignment(Qt::AlignRight | Qt::AlignTop);
   previousGame_ =
       AddButton(u"前の実戦"_qs, {680, 653, 73, 25}, &BoardWindowModel::ShowPreviousGame);

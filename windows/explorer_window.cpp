@@ -16,18 +16,6 @@ namespace {
 constexpr int kCell = 22;    // pixels per line of the corner diagram
 constexpr int kMargin = 14;  // around the lines
 
-QLabel* AddText(QWidget* parent, QRect geometry, double pointSize) {
-  auto* label = new QLabel(parent);
-  label->setGeometry(geometry);
-  QFont font(QString::fromUtf16(kProportionalGothic));
-  font.setPointSizeF(pointSize);
-  label->setFont(font);
-  label->setWordWrap(true);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
 // The first board line (column or row) of the corner's region, as on the board.
 int FirstLine(bool farSide) {
   return farSide ? kBoardSize - kCornerSize + 1 : 1;
@@ -116,15 +104,15 @@ ExplorerWindow::ExplorerWindow(BoardWindow& boardWindow, MessageSink& messages,
     });
   }
 
-  heading_ = AddText(this, {10, 34, 760, 20}, 10);
+  heading_ = AddTextLabel(this, {10, 34, 760, 20}, 10);
   diagram_ = new CornerDiagramView(this);
   diagram_->setGeometry(10, 60, 2 * kMargin + (kCornerSize - 1) * kCell,
                         2 * kMargin + (kCornerSize - 1) * kCell);
-  summary_ = AddText(this, {250, 60, 520, 48}, 9);
+  summary_ = AddTextLabel(this, {250, 60, 520, 48}, 9);
   list_ = new QListWidget(this);
   list_->setGeometry(250, 110, 520, 230);
   list_->setFont(QFont(QString::fromUtf16(kProportionalGothic), 10));
-  endingRows_ = AddText(this, {10, 300, 230, 110}, 9);
+  endingRows_ = AddTextLabel(this, {10, 300, 230, 110}, 9);
 
   auto* play = new QPushButton(u"この手を打つ"_qs, this);
   play->setGeometry(250, 348, 120, 25);

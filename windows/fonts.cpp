@@ -1,5 +1,7 @@
 #include "windows/fonts.h"
 
+#include <QLabel>
+
 #include <QFont>
 #include <QString>
 
@@ -10,4 +12,16 @@ void InstallFontSubstitutes() {
 
 QFont InstalledFont(const char16_t* designName) {
   return QFont(QFont::substitute(QString::fromUtf16(designName)));
+}
+
+QLabel* AddTextLabel(QWidget* parent, QRect geometry, double pointSize) {
+  auto* label = new QLabel(parent);
+  label->setGeometry(geometry);
+  QFont font(QString::fromUtf16(kProportionalGothic));
+  font.setPointSizeF(pointSize);
+  label->setFont(font);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setTextFormat(Qt::PlainText);
+  return label;
 }

@@ -3,6 +3,10 @@
 // platform those families are mapped to installed look-alikes.
 
 #include <QFont>
+#include <QRect>
+
+class QLabel;
+class QWidget;
 
 inline constexpr const char16_t* kRoundGothic = u"HG丸ｺﾞｼｯｸM-PRO";
 inline constexpr const char16_t* kProportionalGothic = u"ＭＳ Ｐゴシック";
@@ -16,3 +20,7 @@ void InstallFontSubstitutes();
 // and a fontconfig fallback query on every lookup, which costs the menu's
 // start several milliseconds.
 QFont InstalledFont(const char16_t* designName);
+
+// A plain-text label in the proportional gothic at pointSize, wrapping, set
+// at the upper left of geometry within parent.
+QLabel* AddTextLabel(QWidget* parent, QRect geometry, double pointSize);

@@ -1,5 +1,7 @@
 #include "collection_builder/move_words.h"
 
+#include "collection_builder/title_terms.h"
+
 #include <QRegularExpression>
 #include <algorithm>
 #include <string>
@@ -27,75 +29,175 @@ const std::vector<Surface>& WrittenForms() {
   static const std::vector<Surface> forms = [] {
     std::vector<Surface> f = {
         // Not the shape of one move: sequences, stones named by their role.
-        {u"ツケ引き"_qs, {}}, {u"ツケノビ"_qs, {}}, {u"ツケオサエ"_qs, {}}, {u"ツケ押さえ"_qs, {}},
-        {u"挟み石"_qs, {}}, {u"挟んだ石"_qs, {}}, {u"ハサミ石"_qs, {}}, {u"切り離"_qs, {}},
-        {u"切り取"_qs, {}}, {u"押し込"_qs, {}}, {u"引き締"_qs, {}}, {u"引き出"_qs, {}},
-        {u"ハネ返し"_qs, u"ハネ"_qs}, {u"挟んだ側"_qs, {}}, {u"挟んだ方"_qs, {}},
+        {u"ツケ引き"_qs, {}},
+        {u"ツケノビ"_qs, {}},
+        {u"ツケオサエ"_qs, {}},
+        {u"ツケ押さえ"_qs, {}},
+        {u"挟み石"_qs, {}},
+        {u"挟んだ石"_qs, {}},
+        {u"ハサミ石"_qs, {}},
+        {u"切り離"_qs, {}},
+        {u"切り取"_qs, {}},
+        {u"押し込"_qs, {}},
+        {u"引き締"_qs, {}},
+        {u"引き出"_qs, {}},
+        {u"ハネ返し"_qs, u"ハネ"_qs},
+        {u"挟んだ側"_qs, {}},
+        {u"挟んだ方"_qs, {}},
         {u"挟まれ"_qs, {}},
         // Verb stems and kanji.
-        {u"コスミツけ"_qs, u"コスミツケ"_qs}, {u"コスん"_qs, u"コスミ"_qs}, {u"コスむ"_qs, u"コスミ"_qs},
-        {u"コスみ"_qs, u"コスミ"_qs}, {u"コスま"_qs, u"コスミ"_qs},
-        {u"三々に入"_qs, u"三々入り"_qs}, {u"三々へ入"_qs, u"三々入り"_qs},
-        {u"三々にツ"_qs, u"三々ツケ"_qs}, {u"トビサガっ"_qs, u"トビサガリ"_qs},
-        {u"トビサガる"_qs, u"トビサガリ"_qs}, {u"飛び下が"_qs, u"トビサガリ"_qs},
-        {u"二段にハネ"_qs, u"二段バネ"_qs}, {u"二段バネ"_qs, u"二段バネ"_qs},
-        {u"ツいて"_qs, u"ツケ"_qs}, {u"ツけ"_qs, u"ツケ"_qs}, {u"ツく"_qs, u"ツケ"_qs},
+        {u"コスミツけ"_qs, u"コスミツケ"_qs},
+        {u"コスん"_qs, u"コスミ"_qs},
+        {u"コスむ"_qs, u"コスミ"_qs},
+        {u"コスみ"_qs, u"コスミ"_qs},
+        {u"コスま"_qs, u"コスミ"_qs},
+        {u"三々に入"_qs, u"三々入り"_qs},
+        {u"三々へ入"_qs, u"三々入り"_qs},
+        {u"三々にツ"_qs, u"三々ツケ"_qs},
+        {u"トビサガっ"_qs, u"トビサガリ"_qs},
+        {u"トビサガる"_qs, u"トビサガリ"_qs},
+        {u"飛び下が"_qs, u"トビサガリ"_qs},
+        {u"二段にハネ"_qs, u"二段バネ"_qs},
+        {u"二段バネ"_qs, u"二段バネ"_qs},
+        {u"ツいて"_qs, u"ツケ"_qs},
+        {u"ツけ"_qs, u"ツケ"_qs},
+        {u"ツく"_qs, u"ツケ"_qs},
         {u"付け"_qs, u"ツケ"_qs},
-        {u"ハね"_qs, u"ハネ"_qs}, {u"はね"_qs, u"ハネ"_qs}, {u"跳ね"_qs, u"ハネ"_qs},
-        {u"カケツい"_qs, u"カケツギ"_qs}, {u"カケツぐ"_qs, u"カケツギ"_qs},
+        {u"ハね"_qs, u"ハネ"_qs},
+        {u"はね"_qs, u"ハネ"_qs},
+        {u"跳ね"_qs, u"ハネ"_qs},
+        {u"カケツい"_qs, u"カケツギ"_qs},
+        {u"カケツぐ"_qs, u"カケツギ"_qs},
         {u"カケツぎ"_qs, u"カケツギ"_qs},
-        {u"肩をつ"_qs, u"カタツキ"_qs}, {u"肩をツ"_qs, u"カタツキ"_qs}, {u"カタをツ"_qs, u"カタツキ"_qs},
-        {u"肩ツキ"_qs, u"カタツキ"_qs}, {u"カタツい"_qs, u"カタツキ"_qs},
-        {u"ツいで"_qs, u"ツギ"_qs}, {u"ツぎ"_qs, u"ツギ"_qs}, {u"ツぐ"_qs, u"ツギ"_qs},
-        {u"継い"_qs, u"ツギ"_qs}, {u"継ぐ"_qs, u"ツギ"_qs}, {u"継ぎ"_qs, u"ツギ"_qs},
-        {u"つない"_qs, u"ツギ"_qs}, {u"つなぐ"_qs, u"ツギ"_qs}, {u"つなげ"_qs, u"ツギ"_qs},
-        {u"つぐ"_qs, u"ツギ"_qs}, {u"つい"_qs, u"ツギ"_qs},
-        {u"伸び"_qs, u"ノビ"_qs}, {u"伸ば"_qs, u"ノビ"_qs}, {u"ノび"_qs, u"ノビ"_qs},
+        {u"肩をつ"_qs, u"カタツキ"_qs},
+        {u"肩をツ"_qs, u"カタツキ"_qs},
+        {u"カタをツ"_qs, u"カタツキ"_qs},
+        {u"肩ツキ"_qs, u"カタツキ"_qs},
+        {u"カタツい"_qs, u"カタツキ"_qs},
+        {u"ツいで"_qs, u"ツギ"_qs},
+        {u"ツぎ"_qs, u"ツギ"_qs},
+        {u"ツぐ"_qs, u"ツギ"_qs},
+        {u"継い"_qs, u"ツギ"_qs},
+        {u"継ぐ"_qs, u"ツギ"_qs},
+        {u"継ぎ"_qs, u"ツギ"_qs},
+        {u"つない"_qs, u"ツギ"_qs},
+        {u"つなぐ"_qs, u"ツギ"_qs},
+        {u"つなげ"_qs, u"ツギ"_qs},
+        {u"つぐ"_qs, u"ツギ"_qs},
+        {u"つい"_qs, u"ツギ"_qs},
+        {u"伸び"_qs, u"ノビ"_qs},
+        {u"伸ば"_qs, u"ノビ"_qs},
+        {u"ノび"_qs, u"ノビ"_qs},
         {u"のび"_qs, u"ノビ"_qs},
-        {u"押さえ"_qs, u"オサエ"_qs}, {u"押え"_qs, u"オサエ"_qs}, {u"オサえ"_qs, u"オサエ"_qs},
-        {u"押し"_qs, u"オシ"_qs}, {u"押す"_qs, u"オシ"_qs}, {u"オし"_qs, u"オシ"_qs},
+        {u"押さえ"_qs, u"オサエ"_qs},
+        {u"押え"_qs, u"オサエ"_qs},
+        {u"オサえ"_qs, u"オサエ"_qs},
+        {u"押し"_qs, u"オシ"_qs},
+        {u"押す"_qs, u"オシ"_qs},
+        {u"オし"_qs, u"オシ"_qs},
         {u"オす"_qs, u"オシ"_qs},
-        {u"引い"_qs, u"ヒキ"_qs}, {u"引き"_qs, u"ヒキ"_qs}, {u"引く"_qs, u"ヒキ"_qs},
-        {u"ヒい"_qs, u"ヒキ"_qs}, {u"ヒく"_qs, u"ヒキ"_qs},
-        {u"下がっ"_qs, u"サガリ"_qs}, {u"下がる"_qs, u"サガリ"_qs}, {u"下がり"_qs, u"サガリ"_qs},
-        {u"サガっ"_qs, u"サガリ"_qs}, {u"サガる"_qs, u"サガリ"_qs},
-        {u"立っ"_qs, u"タチ"_qs}, {u"立つ"_qs, u"タチ"_qs}, {u"立ち"_qs, u"タチ"_qs},
-        {u"タっ"_qs, u"タチ"_qs}, {u"タつ"_qs, u"タチ"_qs},
-        {u"這っ"_qs, u"ハイ"_qs}, {u"這う"_qs, u"ハイ"_qs}, {u"這い"_qs, u"ハイ"_qs},
-        {u"ハっ"_qs, u"ハイ"_qs}, {u"ハう"_qs, u"ハイ"_qs},
-        {u"曲がっ"_qs, u"マガリ"_qs}, {u"曲がる"_qs, u"マガリ"_qs}, {u"曲がり"_qs, u"マガリ"_qs},
-        {u"マガっ"_qs, u"マガリ"_qs}, {u"マガる"_qs, u"マガリ"_qs},
-        {u"切っ"_qs, u"キリ"_qs}, {u"切る"_qs, u"キリ"_qs}, {u"切り"_qs, u"キリ"_qs},
-        {u"キっ"_qs, u"キリ"_qs}, {u"キる"_qs, u"キリ"_qs}, {u"キられ"_qs, {}},
-        {u"割り込"_qs, u"ワリコミ"_qs}, {u"割込"_qs, u"ワリコミ"_qs}, {u"ワリコん"_qs, u"ワリコミ"_qs},
+        {u"引い"_qs, u"ヒキ"_qs},
+        {u"引き"_qs, u"ヒキ"_qs},
+        {u"引く"_qs, u"ヒキ"_qs},
+        {u"ヒい"_qs, u"ヒキ"_qs},
+        {u"ヒく"_qs, u"ヒキ"_qs},
+        {u"下がっ"_qs, u"サガリ"_qs},
+        {u"下がる"_qs, u"サガリ"_qs},
+        {u"下がり"_qs, u"サガリ"_qs},
+        {u"サガっ"_qs, u"サガリ"_qs},
+        {u"サガる"_qs, u"サガリ"_qs},
+        {u"立っ"_qs, u"タチ"_qs},
+        {u"立つ"_qs, u"タチ"_qs},
+        {u"立ち"_qs, u"タチ"_qs},
+        {u"タっ"_qs, u"タチ"_qs},
+        {u"タつ"_qs, u"タチ"_qs},
+        {u"這っ"_qs, u"ハイ"_qs},
+        {u"這う"_qs, u"ハイ"_qs},
+        {u"這い"_qs, u"ハイ"_qs},
+        {u"ハっ"_qs, u"ハイ"_qs},
+        {u"ハう"_qs, u"ハイ"_qs},
+        {u"曲がっ"_qs, u"マガリ"_qs},
+        {u"曲がる"_qs, u"マガリ"_qs},
+        {u"曲がり"_qs, u"マガリ"_qs},
+        {u"マガっ"_qs, u"マガリ"_qs},
+        {u"マガる"_qs, u"マガリ"_qs},
+        {u"切っ"_qs, u"キリ"_qs},
+        {u"切る"_qs, u"キリ"_qs},
+        {u"切り"_qs, u"キリ"_qs},
+        {u"キっ"_qs, u"キリ"_qs},
+        {u"キる"_qs, u"キリ"_qs},
+        {u"キられ"_qs, {}},
+        {u"割り込"_qs, u"ワリコミ"_qs},
+        {u"割込"_qs, u"ワリコミ"_qs},
+        {u"ワリコん"_qs, u"ワリコミ"_qs},
         {u"ワリコむ"_qs, u"ワリコミ"_qs},
-        {u"当て"_qs, u"アテ"_qs}, {u"当たり"_qs, u"アテ"_qs}, {u"アテて"_qs, u"アテ"_qs},
+        {u"当て"_qs, u"アテ"_qs},
+        {u"当たり"_qs, u"アテ"_qs},
+        {u"アテて"_qs, u"アテ"_qs},
         {u"アタリ"_qs, u"アテ"_qs},
-        {u"覗い"_qs, u"ノゾキ"_qs}, {u"覗く"_qs, u"ノゾキ"_qs}, {u"覗き"_qs, u"ノゾキ"_qs},
-        {u"ノゾい"_qs, u"ノゾキ"_qs}, {u"ノゾく"_qs, u"ノゾキ"_qs},
-        {u"カけ"_qs, u"カケ"_qs}, {u"掛け"_qs, u"カケ"_qs}, {u"かけて"_qs, u"カケ"_qs},
-        {u"トん"_qs, u"トビ"_qs}, {u"トぶ"_qs, u"トビ"_qs}, {u"トび"_qs, u"トビ"_qs},
-        {u"トべ"_qs, u"トビ"_qs}, {u"飛ん"_qs, u"トビ"_qs}, {u"飛ぶ"_qs, u"トビ"_qs},
+        {u"覗い"_qs, u"ノゾキ"_qs},
+        {u"覗く"_qs, u"ノゾキ"_qs},
+        {u"覗き"_qs, u"ノゾキ"_qs},
+        {u"ノゾい"_qs, u"ノゾキ"_qs},
+        {u"ノゾく"_qs, u"ノゾキ"_qs},
+        {u"カけ"_qs, u"カケ"_qs},
+        {u"掛け"_qs, u"カケ"_qs},
+        {u"かけて"_qs, u"カケ"_qs},
+        {u"トん"_qs, u"トビ"_qs},
+        {u"トぶ"_qs, u"トビ"_qs},
+        {u"トび"_qs, u"トビ"_qs},
+        {u"トべ"_qs, u"トビ"_qs},
+        {u"飛ん"_qs, u"トビ"_qs},
+        {u"飛ぶ"_qs, u"トビ"_qs},
         {u"飛び"_qs, u"トビ"_qs},
         {u"帽子"_qs, u"ボウシ"_qs},
-        {u"スベっ"_qs, u"スベリ"_qs}, {u"スベる"_qs, u"スベリ"_qs}, {u"スベり"_qs, u"スベリ"_qs},
-        {u"すべっ"_qs, u"スベリ"_qs}, {u"すべる"_qs, u"スベリ"_qs}, {u"すべり"_qs, u"スベリ"_qs},
-        {u"滑っ"_qs, u"スベリ"_qs}, {u"滑る"_qs, u"スベリ"_qs}, {u"滑り"_qs, u"スベリ"_qs},
-        {u"挟み返"_qs, u"ハサミ返し"_qs}, {u"ハサミ返"_qs, u"ハサミ返し"_qs},
+        {u"スベっ"_qs, u"スベリ"_qs},
+        {u"スベる"_qs, u"スベリ"_qs},
+        {u"スベり"_qs, u"スベリ"_qs},
+        {u"すべっ"_qs, u"スベリ"_qs},
+        {u"すべる"_qs, u"スベリ"_qs},
+        {u"すべり"_qs, u"スベリ"_qs},
+        {u"滑っ"_qs, u"スベリ"_qs},
+        {u"滑る"_qs, u"スベリ"_qs},
+        {u"滑り"_qs, u"スベリ"_qs},
+        {u"挟み返"_qs, u"ハサミ返し"_qs},
+        {u"ハサミ返"_qs, u"ハサミ返し"_qs},
         {u"ハサみ返"_qs, u"ハサミ返し"_qs},
-        {u"挟ん"_qs, u"ハサミ"_qs}, {u"挟む"_qs, u"ハサミ"_qs}, {u"挟み"_qs, u"ハサミ"_qs},
-        {u"挟ま"_qs, u"ハサミ"_qs}, {u"ハサん"_qs, u"ハサミ"_qs}, {u"ハサむ"_qs, u"ハサミ"_qs},
-        {u"ハサみ"_qs, u"ハサミ"_qs}, {u"ハサま"_qs, u"ハサミ"_qs}, {u"バサミ"_qs, u"ハサミ"_qs},
-        {u"開い"_qs, u"ヒラキ"_qs}, {u"開く"_qs, u"ヒラキ"_qs}, {u"開き"_qs, u"ヒラキ"_qs},
-        {u"開か"_qs, u"ヒラキ"_qs}, {u"ヒラい"_qs, u"ヒラキ"_qs}, {u"ヒラく"_qs, u"ヒラキ"_qs},
-        {u"ヒラき"_qs, u"ヒラキ"_qs}, {u"ヒラか"_qs, u"ヒラキ"_qs}, {u"ビラキ"_qs, u"ヒラキ"_qs},
-        {u"詰め"_qs, u"ツメ"_qs}, {u"ツめ"_qs, u"ツメ"_qs},
-        {u"カカっ"_qs, u"カカリ"_qs}, {u"カカる"_qs, u"カカリ"_qs}, {u"カカり"_qs, u"カカリ"_qs},
-        {u"掛か"_qs, u"カカリ"_qs}, {u"ガカリ"_qs, u"カカリ"_qs},
-        {u"締まっ"_qs, u"シマリ"_qs}, {u"締まる"_qs, u"シマリ"_qs}, {u"締まり"_qs, u"シマリ"_qs},
-        {u"シマっ"_qs, u"シマリ"_qs}, {u"シマる"_qs, u"シマリ"_qs}, {u"ジマリ"_qs, u"シマリ"_qs},
-        {u"受け"_qs, u"受け"_qs}, {u"構え"_qs, u"構え"_qs},
-        {u"手抜き"_qs, kTenuki}, {u"手を抜"_qs, kTenuki},
+        {u"挟ん"_qs, u"ハサミ"_qs},
+        {u"挟む"_qs, u"ハサミ"_qs},
+        {u"挟み"_qs, u"ハサミ"_qs},
+        {u"挟ま"_qs, u"ハサミ"_qs},
+        {u"ハサん"_qs, u"ハサミ"_qs},
+        {u"ハサむ"_qs, u"ハサミ"_qs},
+        {u"ハサみ"_qs, u"ハサミ"_qs},
+        {u"ハサま"_qs, u"ハサミ"_qs},
+        {u"バサミ"_qs, u"ハサミ"_qs},
+        {u"開い"_qs, u"ヒラキ"_qs},
+        {u"開く"_qs, u"ヒラキ"_qs},
+        {u"開き"_qs, u"ヒラキ"_qs},
+        {u"開か"_qs, u"ヒラキ"_qs},
+        {u"ヒラい"_qs, u"ヒラキ"_qs},
+        {u"ヒラく"_qs, u"ヒラキ"_qs},
+        {u"ヒラき"_qs, u"ヒラキ"_qs},
+        {u"ヒラか"_qs, u"ヒラキ"_qs},
+        {u"ビラキ"_qs, u"ヒラキ"_qs},
+        {u"詰め"_qs, u"ツメ"_qs},
+        {u"ツめ"_qs, u"ツメ"_qs},
+        {u"カカっ"_qs, u"カカリ"_qs},
+        {u"カカる"_qs, u"カカリ"_qs},
+        {u"カカり"_qs, u"カカリ"_qs},
+        {u"掛か"_qs, u"カカリ"_qs},
+        {u"ガカリ"_qs, u"カカリ"_qs},
+        {u"締まっ"_qs, u"シマリ"_qs},
+        {u"締まる"_qs, u"シマリ"_qs},
+        {u"締まり"_qs, u"シマリ"_qs},
+        {u"シマっ"_qs, u"シマリ"_qs},
+        {u"シマる"_qs, u"シマリ"_qs},
+        {u"ジマリ"_qs, u"シマリ"_qs},
+        {u"受け"_qs, u"受け"_qs},
+        {u"構え"_qs, u"構え"_qs},
+        {u"手抜き"_qs, kTenuki},
+        {u"手を抜"_qs, kTenuki},
     };
     return f;
   }();
@@ -104,12 +206,12 @@ const std::vector<Surface>& WrittenForms() {
 
 // What the words before a shape word add to it.
 struct Qualifiers {
-  int count = 0;       // N間
-  bool high = false;   // 高く, 高い, 四線
-  bool low = false;    // 低く, 低い
-  int line = 0;        // 二線, 三線, 四線
-  QString side;        // 上辺, 左辺
-  QString knight;      // 小ゲイマ, 大ゲイマ, ケイマ (…に)
+  int count = 0;        // N間
+  bool high = false;    // 高く, 高い, 四線
+  bool low = false;     // 低く, 低い
+  int line = 0;         // 二線, 三線, 四線
+  QString side;         // 上辺, 左辺
+  QString knight;       // 小ゲイマ, 大ゲイマ, ケイマ (…に)
   bool komoku = false;  // 小目に
 };
 
@@ -224,7 +326,9 @@ QString Compose(const QString& base, const Qualifiers& q, const QSet<QString>& s
 // ---------------------------------------------------------------------------
 // Move names in the texts.
 
-bool IsDigit(QChar c) { return c >= QChar(0xFF10) && c <= QChar(0xFF19); }
+bool IsDigit(QChar c) {
+  return c >= QChar(0xFF10) && c <= QChar(0xFF19);
+}
 
 // A move named in a text: its display number, its colour when the text gives one
 // (1 black, 2 white, 0 none), where it stands, whether it is part of a list.
@@ -236,7 +340,9 @@ struct Mention {
   bool listed = false;
 };
 
-int ColourOf(QChar c) { return c == u'黒' ? 1 : c == u'白' ? 2 : 0; }
+int ColourOf(QChar c) {
+  return c == u'黒' ? 1 : c == u'白' ? 2 : 0;
+}
 
 std::vector<Mention> FindMentions(const QString& text) {
   std::vector<Mention> mentions;
@@ -326,8 +432,9 @@ const Surface* FormAt(const QString& text, qsizetype i, const QSet<QString>& sha
   if (sorted.empty() || sortedFor != shapes) {
     sorted = WrittenForms();
     for (const QString& term : shapes) sorted.push_back({term, term});
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const Surface& a, const Surface& b) { return a.text.size() > b.text.size(); });
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Surface& a, const Surface& b) {
+      return a.text.size() > b.text.size();
+    });
     sortedFor = shapes;
   }
   for (const Surface& s : sorted)
@@ -352,11 +459,10 @@ bool IsNounForm(const Surface& form) {
 // 「切りを防ぐ」「カカった白」: the word names a move to come or another stone.
 bool NotThisMove(const QString& text, qsizetype end, bool noun) {
   // 「シマリを両側から制限」: a noun as the object or subject of another verb
-  if (noun && (text.mid(end, 1) == u"を" || text.mid(end, 1) == u"が" ||
-               text.mid(end, 1) == u"に"))
+  if (noun && (text.mid(end, 1) == u"を" || text.mid(end, 1) == u"が" || text.mid(end, 1) == u"に"))
     return true;
-  for (const char16_t* tail : {u"を防", u"を守", u"をねら", u"を狙", u"に備", u"を見", u"を含",
-                               u"が残", u"の余地"})
+  for (const char16_t* tail :
+       {u"を防", u"を守", u"をねら", u"を狙", u"に備", u"を見", u"を含", u"が残", u"の余地"})
     if (text.mid(end, QStringView(tail).size()) == QStringView(tail)) return true;
   // a relative clause: 「カカった白」「挟み返した石」
   const QString next = text.mid(end, 4);
@@ -366,7 +472,9 @@ bool NotThisMove(const QString& text, qsizetype end, bool noun) {
   return false;
 }
 
-bool ClauseEnd(QChar c) { return c == u'、' || c == u'。' || c == u'，' || c == u'）'; }
+bool ClauseEnd(QChar c) {
+  return c == u'、' || c == u'。' || c == u'，' || c == u'）';
+}
 
 // A knight's word followed by に qualifies the verb after it (「小ゲイマに受けて」).
 bool KnightQualifier(const Surface* form, const QString& text, qsizetype i) {
@@ -522,7 +630,9 @@ class WordChecker {
     }
     if (q.line != 0 && !term.startsWith(u"二線") && !term.startsWith(u"三線") &&
         !term.startsWith(u"四線") && LineOf(p) != q.line)
-      reasons_ << QStringLiteral("%1: 「%2」: %3 stands on line %4").arg(field, quoted, who).arg(LineOf(p));
+      reasons_ << QStringLiteral("%1: 「%2」: %3 stands on line %4")
+                      .arg(field, quoted, who)
+                      .arg(LineOf(p));
   }
 
   // The last term of the title, where it is a shape term, fits a numbered move.
@@ -548,16 +658,7 @@ class WordChecker {
 }  // namespace
 
 std::optional<QSet<QString>> ReadShapeTerms(const QString& readmeText) {
-  const QStringList lines = readmeText.split(u'\n');
-  const qsizetype open = lines.indexOf(QStringLiteral("```shapes"));
-  if (open < 0) return std::nullopt;
-  static const QRegularExpression space(QStringLiteral("\\s+"));
-  QSet<QString> terms;
-  for (qsizetype i = open + 1; i < lines.size() && !lines[i].startsWith(u"```"); ++i) {
-    for (const QString& word : lines[i].split(space, Qt::SkipEmptyParts))
-      if (!word.endsWith(u':')) terms.insert(word);
-  }
-  return terms;
+  return ReadWordBlock(readmeText, QStringLiteral("shapes"));
 }
 
 QStringList CheckShapeTermList(const QSet<QString>& shapeTerms) {
@@ -573,7 +674,9 @@ QStringList CheckShapeTermList(const QSet<QString>& shapeTerms) {
   return reasons;
 }
 
-std::vector<QStringList> MoveShapeNames(const Joseki& joseki) { return ReadLine(joseki).names; }
+std::vector<QStringList> MoveShapeNames(const Joseki& joseki) {
+  return ReadLine(joseki).names;
+}
 
 QStringList CheckMoveWords(const Joseki& joseki, const QSet<QString>& shapeTerms) {
   QStringList errors;

@@ -2,9 +2,9 @@
 
 #include <QRegularExpression>
 
-std::optional<QSet<QString>> ReadTermList(const QString& readmeText) {
+std::optional<QSet<QString>> ReadWordBlock(const QString& readmeText, const QString& name) {
   const QStringList lines = readmeText.split(u'\n');
-  const qsizetype open = lines.indexOf(QStringLiteral("```terms"));
+  const qsizetype open = lines.indexOf(u"```"_qs + name);
   if (open < 0) return std::nullopt;
   static const QRegularExpression space(QStringLiteral("\\s+"));
   QSet<QString> terms;

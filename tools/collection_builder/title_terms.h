@@ -10,9 +10,14 @@
 
 #include "collection_builder/joseki.h"
 
-// The words of the "```terms" block of the README text (a word ending in ':'
-// only labels its line); nullopt when the text has no such block.
-std::optional<QSet<QString>> ReadTermList(const QString& readmeText);
+// The words of the README text's fenced block opened by "```" + name (a word
+// ending in ':' only labels its line); nullopt when the text has no such block.
+std::optional<QSet<QString>> ReadWordBlock(const QString& readmeText, const QString& name);
+
+// The words of the "```terms" block.
+inline std::optional<QSet<QString>> ReadTermList(const QString& readmeText) {
+  return ReadWordBlock(readmeText, QStringLiteral("terms"));
+}
 
 // One reason per part of the joseki's title that is not a listed term.
 QStringList CheckTitleTerms(const Joseki& joseki, const QSet<QString>& terms);
