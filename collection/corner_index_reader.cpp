@@ -15,7 +15,8 @@ constexpr const char* kContinuationQuery =
 constexpr const char* kRowQuery =
     "SELECT joseki, stone FROM corner_rows WHERE position = ? ORDER BY joseki, stone";
 constexpr const char* kCountQuery = "SELECT count(*) FROM corner_positions";
-constexpr const char* kRowLineQuery = "SELECT title, five, moves FROM gocs WHERE ID = ?";
+constexpr const char* kRowLineQuery =
+    "SELECT title, five, moves, setup_count FROM gocs WHERE ID = ?";
 
 struct FinalizeStatement {
   void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
@@ -137,11 +138,13 @@ std::optional<RowLineRecord> CornerIndexReader::ReadRow(int josekiId) const {
     };
     const QString five = text(1);
     const QString moves = text(2);
-    row = RowLineRecord{
-        .title = text(0),
-        .key = five.section(u' ', 0, 0),
-        .stones = ParseMoveString(std::u16string_view(
-            reinterpret_cast<const char16_t*>(moves.utf16()), size_t(moves.size())))};
+    const QString given = text(3);
+    row =
+        RowLineRecord{.title = text(0),
+                      .key = five.section(u' ', 0, 0),
+                      .stones = ParseMoveString(std::u16string_view(
+                          reinterpret_cast<const char16_t*>(moves.utf16()), size_t(moves.size()))),
+                      .given = given.size() == 1 ? CoordValue(given[0].unicode()) : 0};
   });
   return row;
 }

@@ -44,6 +44,7 @@ struct RowLineRecord {
   QString title;                   // gocs.title
   QString key;                     // the sort key, the first word of gocs.five
   std::vector<StoredMove> stones;  // given stones included; a tenuki as kElsewhere
+  int given = 0;                   // how many of them are given (unnumbered) stones
 };
 
 // The index, opened immutable once; every lookup reuses its prepared queries.

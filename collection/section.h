@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "rules/point.h"
@@ -32,9 +33,14 @@ struct SectionFacts {
   std::span<const Point> firstMovePoints;
   const char16_t* firstMoveMessage;  // why stone 1 was refused
   const char16_t* queryCondition;    // what the section's query asks of a row, and its order
+  char16_t keyDigit;                 // the first character of its own rows' sort keys
 };
 
 const SectionFacts& FactsOf(Section section);
+
+// The section whose own rows have sort keys beginning with digit; nothing for
+// a character no section uses. (The 4-4 section lists the handicap rows too.)
+std::optional<Section> SectionOfKeyDigit(char16_t digit);
 
 // The section's place in kSections, from 0.
 constexpr int IndexOf(Section section) {

@@ -49,6 +49,13 @@ QString LetterOf(int index) {
 
 }  // namespace
 
+QString PositionMatch::Text() const {
+  const QString where = section ? QString::fromUtf16(FactsOf(*section).menuCaption).remove(u' ')
+                                : QStringLiteral("部なし");
+  const QString when = move == 0 ? QStringLiteral("打つ前") : QStringLiteral("%1 手目").arg(move);
+  return QStringLiteral("%1（%2）　%3・%4").arg(title, key, where, when);
+}
+
 int CornerOfPlay(const BoardState& board, std::optional<Point> last) {
   int best = -1, bestStones = -1;
   for (int corner = 0; corner < kCorners; ++corner) {
@@ -143,4 +150,25 @@ void CornerExplorer::AddRowTitles(const CornerPosition& position,
     }
     if (!line->rowTitles.contains(title)) line->rowTitles << title;
   }
+}
+
+std::vector<PositionMatch> CornerExplorer::RowsAt(const BoardState& board, Colour toMove,
+                                                  int corner) const {
+  std::vector<PositionMatch> matches;
+  const CornerPosition position = ReadCorner(board, corner, toMove);
+  if (position.IsEmpty()) return matches;
+  for (const RowPassageRecord& passage : index_.RowsThrough(position.key)) {
+    const auto row = index_.ReadRow(passage.joseki);
+    if (!row || (!matches.empty() && matches.back().josekiId.toInt() == passage.joseki)) continue;
+    matches.push_back(
+        {.josekiId = QString::number(passage.joseki),
+         .title = row->title,
+         .key = row->key,
+         .section = row->key.isEmpty() ? std::nullopt : SectionOfKeyDigit(row->key[0].unicode()),
+         .move = std::max(0, passage.stone - row->given)});
+  }
+  // The key's first digit is its section's, in the sections' order.
+  std::stable_sort(matches.begin(), matches.end(),
+                   [](const auto& a, const auto& b) { return a.key < b.key; });
+  return matches;
 }

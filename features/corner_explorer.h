@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "collection/corner_index_reader.h"
+#include "collection/section.h"
 
 // One continuation as the explorer lists it.
 struct ExplorerLine {
@@ -31,6 +32,18 @@ struct Exploration {
   QStringList endingRows;  // titles of the book's rows that end here
 };
 
+// A row of the collection that passes through a position (形で検索).
+struct PositionMatch {
+  QString josekiId;  // gocs.ID, as the section lists it
+  QString title;
+  QString key;                     // the sort key
+  std::optional<Section> section;  // the row's own section
+  int move = 0;                    // its numbered moves played when it stands there
+
+  // 「小目・小ゲイマガカリ（2B0120）　小目の部・4 手目」
+  QString Text() const;
+};
+
 // The corner that play at last concerns: of the corners holding last, the one
 // with more stones; without a last point, the corner with the most stones.
 int CornerOfPlay(const BoardState& board, std::optional<Point> last);
@@ -44,6 +57,9 @@ class CornerExplorer {
 
   // The corner of board with toMove to play, looked up.
   Exploration Explore(const BoardState& board, Colour toMove, int corner) const;
+  // Every row that passes through that position, in any move order,
+  // orientation or colours, by section and sort key.
+  std::vector<PositionMatch> RowsAt(const BoardState& board, Colour toMove, int corner) const;
 
  private:
   void AddRowTitles(const CornerPosition& position, const CornerPositionRecord& record,

@@ -59,6 +59,25 @@ void BoardWindowModel::SelectLine(int index) {
   ShowJoseki();
 }
 
+void BoardWindowModel::ShowRow(const QString& josekiId, Section own) {
+  const auto lineOf = [&] {
+    const auto found = std::find_if(records_.begin(), records_.end(),
+                                    [&](const JosekiRecord& r) { return r.id == josekiId; });
+    return found == records_.end() ? -1 : int(found - records_.begin());
+  };
+  if (lineOf() < 0 && own != section_) {
+    section_ = own;
+    records_.clear();
+    shownRecord_.reset();
+    view_.titles.clear();
+    view_.selectedLine.reset();
+    Load();
+  }
+  const int line = lineOf();
+  if (line < 0) return messages_.ShowMessage(u"この定石は一覧にありません。"_qs);
+  SelectLine(line);
+}
+
 // The joseki on the left board, then its game on the right board; a joseki
 // that cannot be drawn whole leaves the right board as it was.
 void BoardWindowModel::ShowJoseki() {

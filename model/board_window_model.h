@@ -54,6 +54,10 @@ class BoardWindowModel {
   void Load();
   // A click on line index of the list (also on the line already selected).
   void SelectLine(int index);
+  // Selects the row josekiId; where this section does not list it, the window
+  // first becomes the row's own section (list, first-move rule and marks). A
+  // row that no list holds is reported.
+  void ShowRow(const QString& josekiId, Section own);
 
   // The game on the right board.
   void ShowJosekiInGame();  // 棋譜の表示: back to the joseki's last move

@@ -92,6 +92,10 @@ void ExplorerModel::Choose(int line) {
   if (line < 0 || line >= int(lines.size())) return;
   const std::optional<Point> p = lines[size_t(line)].boardPoint;
   const QString& sequence = board_.searchTexts().sequence;
+  if (view_.source == ExplorerSource::kLeftBoard && IsNextWalkMove(p)) {
+    board_.ShowNextMove();
+    return Follow();
+  }
   if (view_.source == ExplorerSource::kLeftBoard) {
     PlayFromLeftBoard(p);
   } else if (!board_.inputClosed() && HoldsStones(sequence)) {
@@ -126,4 +130,36 @@ void ExplorerModel::PlayFromLeftBoard(std::optional<Point> p) {
   board_.StartSearchInput();
   for (const StoredMove& stone : stones) ClickRightBoard(PointOf(stone));
   ClickRightBoard(p);
+}
+
+// Whether p (none for a move elsewhere) is the next stone of the left board's
+// walk; the whole joseki shown has none.
+bool ExplorerModel::IsNextWalkMove(std::optional<Point> p) const {
+  const JosekiRecord& record = board_.shownRecord();
+  const size_t next = size_t(board_.leftBoardStones()) - record.givenStones.size();
+  if (board_.leftBoardStones() < int(record.givenStones.size()) ||
+      next >= record.numberedMoves.size())
+    return false;
+  const std::optional<Point> stone = PointOf(record.numberedMoves[next]);
+  return stone == p;
+}
+
+void ExplorerModel::SearchByPosition() {
+  const Exploration& shown = view_.exploration;
+  positionSearch_.matches = explorer_.RowsAt(shown.board, shown.toMove, shown.corner);
+  const QString side = shown.toMove == Colour::kBlack ? u"黒番"_qs : u"白番"_qs;
+  positionSearch_.summary =
+      positionSearch_.matches.empty()
+          ? QStringLiteral("%1の形（%2）を通る定石はありません。").arg(view_.heading, side)
+          : QStringLiteral("%1の形（%2）を通る定石：%3（手順・向き・色を問わず）")
+                .arg(view_.heading, side)
+                .arg(positionSearch_.matches.size());
+}
+
+void ExplorerModel::ShowMatch(int match) {
+  if (match < 0 || match >= int(positionSearch_.matches.size())) return;
+  const PositionMatch& chosen = positionSearch_.matches[size_t(match)];
+  board_.ShowRow(chosen.josekiId, chosen.section.value_or(board_.section()));
+  view_.source = ExplorerSource::kLeftBoard;
+  Follow();
 }

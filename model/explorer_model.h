@@ -17,6 +17,12 @@ struct ExplorerView {
   Exploration exploration;
 };
 
+// 形で検索: the rows of the collection through the position of the followed board.
+struct PositionSearchView {
+  QString summary;  // what was looked up and how many rows pass through it
+  std::vector<PositionMatch> matches;
+};
+
 class ExplorerModel {
  public:
   ExplorerModel(BoardWindowModel& board, MessageSink& messages);
@@ -25,13 +31,20 @@ class ExplorerModel {
   void SetSource(ExplorerSource source);
   // Reads the followed board again (after every event of the board window).
   void Follow();
-  // Plays continuation line of the list: on the right board's search input,
-  // which takes the left board's stones first when the left board is
-  // followed; a game steps forward when the line is its next move. The
-  // explorer then follows the right board.
+  // Plays continuation line of the list. The left board's walk steps on when
+  // the line is its next move; otherwise the stone goes on the right board's
+  // search input, which takes the left board's stones first when the left
+  // board is followed, and the explorer then follows the right board. A game
+  // steps forward when the line is its next move.
   void Choose(int line);
+  // Looks up the followed board's position for every row through it.
+  void SearchByPosition();
+  // Selects match of the last search in the board window, in its own section
+  // where the window's does not list it.
+  void ShowMatch(int match);
 
   const ExplorerView& view() const { return view_; }
+  const PositionSearchView& positionSearch() const { return positionSearch_; }
 
  private:
   void FollowLeftBoard();
@@ -40,9 +53,11 @@ class ExplorerModel {
   void FollowGame();
   void ClickRightBoard(std::optional<Point> p);
   void PlayFromLeftBoard(std::optional<Point> p);
+  bool IsNextWalkMove(std::optional<Point> p) const;
 
   BoardWindowModel& board_;
   MessageSink& messages_;
   CornerExplorer explorer_;
   ExplorerView view_;
+  PositionSearchView positionSearch_;
 };

@@ -190,7 +190,8 @@ void BoardWindow::Sync() {
   const BoardWindowView& view = model_.view();
   {
     const QSignalBlocker blocker(josekiList_);
-    if (josekiList_->count() != view.titles.size()) {
+    if (listedTitles_ != view.titles) {
+      listedTitles_ = view.titles;
       josekiList_->clear();
       josekiList_->addItems(view.titles);
       ShowCutTitlesAsTooltips();

@@ -99,6 +99,7 @@ class BoardWindow : public QWidget {
   QLabel *leftEndNotice_, *rightEndNotice_;
   std::vector<QPushButton*> gameButtons_;
   QTimer endNoticeTimer_, searchReportTimer_;
+  QStringList listedTitles_;  // the list's lines, as last filled from the model
   int rowBeforePress_ = -1;
   QPointer<ExplorerWindow> explorer_;
 };

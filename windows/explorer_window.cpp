@@ -10,6 +10,7 @@
 
 #include "windows/board_window.h"
 #include "windows/fonts.h"
+#include "windows/position_search_window.h"
 
 namespace {
 
@@ -119,6 +120,9 @@ ExplorerWindow::ExplorerWindow(BoardWindow& boardWindow, MessageSink& messages,
   connect(play, &QPushButton::clicked, this, [this] { Choose(list_->currentRow()); });
   connect(list_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { Choose(list_->row(item)); });
+  auto* byPosition = new QPushButton(u"形で検索"_qs, this);
+  byPosition->setGeometry(380, 348, 100, 25);
+  connect(byPosition, &QPushButton::clicked, this, &ExplorerWindow::SearchByPosition);
   auto* close = new QPushButton(u"閉じる"_qs, this);
   close->setGeometry(690, 388, 80, 25);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -138,6 +142,25 @@ void ExplorerWindow::Choose(int line) {
   boardWindow_.Run([this, line] { model_.Choose(line); });
   const QSignalBlocker blocker(rightBoard_);
   rightBoard_->setChecked(model_.view().source == ExplorerSource::kRightBoard);
+  Sync();
+}
+
+PositionSearchWindow* ExplorerWindow::SearchByPosition() {
+  if (!positionSearch_)
+    positionSearch_ = new PositionSearchWindow(*this);
+  else
+    positionSearch_->Search();
+  positionSearch_->show();
+  positionSearch_->raise();
+  return positionSearch_;
+}
+
+PositionSearchWindow* ExplorerWindow::positionSearch() const {
+  return positionSearch_;
+}
+
+void ExplorerWindow::ShowMatch(int match) {
+  boardWindow_.Run([this, match] { model_.ShowMatch(match); });
   Sync();
 }
 

@@ -3,11 +3,13 @@
 // small diagram of the corner marked with letters and in a list. It mirrors
 // the ExplorerModel; a choice is played through the board window.
 
+#include <QPointer>
 #include <QWidget>
 
 #include "model/explorer_model.h"
 
 class BoardWindow;
+class PositionSearchWindow;
 class QLabel;
 class QListWidget;
 class QRadioButton;
@@ -40,6 +42,11 @@ class ExplorerWindow : public QWidget {
   void Follow();
   // Plays line of the list through the board window.
   void Choose(int line);
+  // 形で検索: opens the list of rows through the shown position, or looks it up again.
+  PositionSearchWindow* SearchByPosition();
+  PositionSearchWindow* positionSearch() const;
+  // Selects match of that list in the board window.
+  void ShowMatch(int match);
 
  private:
   void Sync();
@@ -50,4 +57,5 @@ class ExplorerWindow : public QWidget {
   QLabel *heading_, *summary_, *endingRows_;
   CornerDiagramView* diagram_;
   QListWidget* list_;
+  QPointer<PositionSearchWindow> positionSearch_;
 };

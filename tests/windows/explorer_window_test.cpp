@@ -14,6 +14,7 @@
 #include "windows/board_window.h"
 #include "windows/explorer_window.h"
 #include "windows/file_chooser.h"
+#include "windows/position_search_window.h"
 
 namespace {
 
@@ -102,14 +103,53 @@ TEST_F(ExplorerWindowTest, ItFollowsTheSearchInputAndAChoicePlaysItsStone) {
   }
 }
 
-TEST_F(ExplorerWindowTest, AChoiceOnTheLeftBoardGoesOnAsASearchSequence) {
+TEST_F(ExplorerWindowTest, AChoiceOnTheLeftBoardWalksOnOrGoesOnAsASearchSequence) {
   Open();
   window->OpenExplorer(ExplorerSource::kLeftBoard);
   QTest::mouseClick(Button(u"手順表示開始"), Qt::LeftButton);
   QTest::mouseClick(Button(u"次手を表示"), Qt::LeftButton);
-  window->explorer()->Choose(0);
+  const StoredMove next = window->model().shownRecord().numberedMoves.at(1);
+  const auto& lines = window->explorer()->model().view().exploration.lines;
+  const auto lineOf = [&](bool isNext) {
+    for (size_t i = 0; i < lines.size(); ++i)
+      if ((lines[i].boardPoint == Point{next.column, next.row}) == isNext) return int(i);
+    return -1;
+  };
+  const int other = lineOf(false);
+  window->explorer()->Choose(lineOf(true));
+  EXPECT_TRUE(window->explorer()->heading()->text().contains(u"2 手目まで"_qs));
+  EXPECT_EQ(window->explorer()->model().view().source, ExplorerSource::kLeftBoard);
+
+  QTest::mouseClick(Button(u"手順表示開始"), Qt::LeftButton);
+  QTest::mouseClick(Button(u"次手を表示"), Qt::LeftButton);
+  window->explorer()->Choose(other);
   EXPECT_EQ(Sequence().size(), 9) << "the corner stone, the approach and the choice";
   EXPECT_EQ(window->explorer()->model().view().source, ExplorerSource::kRightBoard);
+}
+
+TEST_F(ExplorerWindowTest, SearchByPositionListsRowsAndAChoiceSwitchesSection) {
+  Open(Section::kOther, u"8"_qs);  // その他の部: its first-move rule lets a 3-4 stone stand
+  window->OpenExplorer(ExplorerSource::kRightBoard);
+  QTest::mouseClick(Button(u"検索手順の入力開始"), Qt::LeftButton);
+  ClickRight({4, 3});
+  for (QPushButton* button : window->explorer()->findChildren<QPushButton*>())
+    if (button->text() == u"形で検索"_qs) QTest::mouseClick(button, Qt::LeftButton);
+  PositionSearchWindow* found = window->explorer()->positionSearch();
+  ASSERT_NE(found, nullptr);
+  EXPECT_TRUE(found->isVisible());
+  const auto& matches = window->explorer()->model().positionSearch().matches;
+  ASSERT_EQ(found->matches()->count(), int(matches.size()));
+  const auto threeFour = std::find_if(matches.begin(), matches.end(), [](const auto& m) {
+    return m.section == Section::kThreeFour && m.move == 0;
+  });
+  ASSERT_NE(threeFour, matches.end()) << found->summary()->text().toStdString();
+  const QString id = threeFour->josekiId;
+  found->Choose(int(threeFour - matches.begin()));
+  EXPECT_EQ(window->model().section(), Section::kThreeFour);
+  EXPECT_EQ(window->model().shownRecord().id, id);
+  EXPECT_EQ(window->josekiList()->count(), int(window->model().records().size()));
+  EXPECT_EQ(window->josekiList()->currentItem()->text(), window->model().shownRecord().title);
+  EXPECT_EQ(window->explorer()->model().view().source, ExplorerSource::kLeftBoard);
 }
 
 TEST_F(ExplorerWindowTest, AKeyAndBothContextMenusOpenIt) {
