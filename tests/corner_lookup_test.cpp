@@ -3,6 +3,8 @@
 // positions, transpositions, and search by position over every row.
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #include <QDir>
 #include <algorithm>
 #include <map>
@@ -152,6 +154,20 @@ std::optional<CornerPosition> RandomGamePosition(std::mt19937& random) {
   return std::nullopt;
 }
 
+// The final position of 20010 小目・小ゲイマガカリ・コスミ, the book's first 3-4 row.
+CornerPosition FirstKomokuRowsFinalPosition() {
+  const LoadedCollection loaded = LoadCollection(QStringLiteral(SOURCE_DIR "/data"));
+  const auto row = std::find_if(loaded.joseki.begin(), loaded.joseki.end(),
+                                [](const Joseki& j) { return j.key == u"20010"; });
+  if (row == loaded.joseki.end()) return {};
+  BoardState board;
+  for (size_t k = 0; k < row->stones.size(); ++k)
+    PlayWithCaptures(board, {row->stones[k].column, row->stones[k].row}, ColourOfNth(int(k) + 1));
+  return ReadCorner(board, 0, ColourOfNth(int(row->stones.size()) + 1));
+}
+
+// One replay of every game checks 300 random positions of the games and the
+// final position of 20010 against the index.
 TEST(CornerLookup, ContinuationsEqualAPlainReplayOfEveryGame) {
   const CornerIndexReader index(CollectionFile());
   ASSERT_TRUE(index.IsOpen()) << index.Error().toStdString();
@@ -160,7 +176,14 @@ TEST(CornerLookup, ContinuationsEqualAPlainReplayOfEveryGame) {
   std::vector<CornerKey> keys;
   std::vector<CornerPositionRecord> records;
   std::unordered_map<std::string, size_t> targets;
-  while (keys.size() < 300) {
+  const CornerPosition komoku = FirstKomokuRowsFinalPosition();
+  ASSERT_FALSE(komoku.IsEmpty());
+  const auto komokuRecord = index.Lookup(komoku.key);
+  ASSERT_TRUE(komokuRecord);
+  targets.emplace(KeyText(komoku.key), 0);
+  keys.push_back(komoku.key);
+  records.push_back(*komokuRecord);
+  while (keys.size() < 301) {
     const auto position = RandomGamePosition(random);
     if (!position) continue;
     const auto record = index.Lookup(position->key);
@@ -189,6 +212,17 @@ TEST(CornerLookup, ContinuationsEqualAPlainReplayOfEveryGame) {
     }
     EXPECT_EQ(stored, replayed);
   }
+  // Both counts of 20010 for whoever reads the log (ctest -V).
+  std::cout << "20010 final position: index " << records[0].games << " games, replay "
+            << expected[0].games.size() << " games\n";
+  for (const ContinuationRecord& c : records[0].continuations)
+    if (c.games > 0)
+      std::cout << "  column " << c.point.column << " row " << c.point.row << ": index " << c.games
+                << ", replay "
+                << (expected[0].followed.contains({c.point.row, c.point.column})
+                        ? expected[0].followed.at({c.point.row, c.point.column}).size()
+                        : 0)
+                << "\n";
 }
 
 // The stones of a row replayed in the given order (tenuki as a colour's turn
@@ -316,23 +350,12 @@ void WalkEngine(const SgfTree& tree, BoardState board, Colour toMove, const std:
   for (const SgfTree& v : tree.variations) WalkEngine(v, board, toMove, target, counts);
 }
 
-TEST(CornerLookup, TheBooksFirstKomokuRowCountsAsItsGamesAndTheTreesDo) {
+TEST(CornerLookup, TheBooksFirstKomokuRowCountsAsTheTreesDo) {
   const CornerIndexReader index(CollectionFile());
-  const LoadedCollection loaded = LoadCollection(QStringLiteral(SOURCE_DIR "/data"));
-  const auto row = std::find_if(loaded.joseki.begin(), loaded.joseki.end(),
-                                [](const Joseki& j) { return j.key == u"20010"; });
-  ASSERT_NE(row, loaded.joseki.end());
-  BoardState board;
-  for (size_t k = 0; k < row->stones.size(); ++k)
-    PlayWithCaptures(board, {row->stones[k].column, row->stones[k].row}, ColourOfNth(int(k) + 1));
-  const CornerPosition final = ReadCorner(board, 0, ColourOfNth(int(row->stones.size()) + 1));
+  const CornerPosition final = FirstKomokuRowsFinalPosition();
   const auto record = index.Lookup(final.key);
   ASSERT_TRUE(record);
   ASSERT_FALSE(final.symmetric);
-
-  std::vector<Expected> expected(1);
-  ReplayAll({{KeyText(final.key), 0}}, expected);
-  EXPECT_EQ(record->games, int(expected[0].games.size()));
   EngineCounts engine;
   const QString engineDir = QStringLiteral(SOURCE_DIR "/data/engine");
   for (const QString& file : QDir(engineDir).entryList({QStringLiteral("*.sgf")}))
@@ -341,9 +364,6 @@ TEST(CornerLookup, TheBooksFirstKomokuRowCountsAsItsGamesAndTheTreesDo) {
   EXPECT_EQ(record->engineGames, engine.games);
   for (const ContinuationRecord& c : record->continuations) {
     const std::pair<int, int> at{c.point.row, c.point.column};
-    const int games =
-        expected[0].followed.contains(at) ? int(expected[0].followed.at(at).size()) : 0;
-    EXPECT_EQ(c.games, games) << "at column " << c.point.column << ", row " << c.point.row;
     EXPECT_EQ(c.engineGames, engine.followed.contains(at) ? engine.followed.at(at) : 0)
         << "at column " << c.point.column << ", row " << c.point.row;
   }
