@@ -1,7 +1,8 @@
 // 次の一手 following the boards of the 小目 section of the shipped collection:
 // each step of every row's walk, and each step forward through every row's
 // game, timed with the board's drawing and the explorer's lookup together
-// (p95 and maximum as counters, in ms).
+// (p95 and maximum as counters, in ms); and 形で検索 at each step of every
+// walk: the rows through the position, with their titles, as the window lists them.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -76,5 +77,29 @@ void BM_ExplorerFollowsTheGame(benchmark::State& state) {
   ReportSteps(state, times);
 }
 BENCHMARK(BM_ExplorerFollowsTheGame)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_SearchByPositionAtEveryWalkStep(benchmark::State& state) {
+  Silent silent;
+  BoardWindowModel board(BuiltProgramFolder(), kKomokuSection, silent);
+  board.Load();
+  ExplorerModel explorer(board, silent);
+  std::vector<double> times;
+  for (auto _ : state) {
+    times.clear();
+    for (int line = 0; line < int(board.records().size()); ++line) {
+      board.SelectLine(line);
+      board.StartWalk();
+      for (size_t move = 0; move < board.records()[size_t(line)].numberedMoves.size(); ++move) {
+        board.ShowNextMove();
+        explorer.Follow();
+        const auto start = std::chrono::steady_clock::now();
+        explorer.SearchByPosition();
+        times.push_back(Milliseconds(start));
+      }
+    }
+  }
+  ReportSteps(state, times);
+}
+BENCHMARK(BM_SearchByPositionAtEveryWalkStep)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
