@@ -1,8 +1,5 @@
 #include "features/search_input.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "features/search_texts.h"
 #include "pictures/board_pictures.h"
 #include "pictures/image_catalogue.h"
@@ -11,16 +8,8 @@
 #include "rules/move_layout.h"
 
 namespace {
-constexpr int kRightBoardFirstColumn = 21;  // of the picture's cells
-
 // Top-left corners, in the board picture, of the marks on the three tenuki cells.
 constexpr QPoint kTenukiMarks[] = {{795, 211}, {817, 211}, {839, 211}};
-
-// Whole-number pixel position as the mouse reports it (halves go to even); far
-// outside the picture only needs to stay outside it.
-int PixelOf(double value) {
-  return std::isfinite(value) ? int(std::nearbyint(std::clamp(value, -1e6, 1e6))) : 0;
-}
 
 void DrawMark(Canvas& canvas, const QString& image, QPoint topLeft) {
   try {
@@ -42,14 +31,10 @@ void SearchInput::DrawInputMarks(Section section) {
   canvas_.Refresh();
 }
 
-SearchInput::Click SearchInput::ClickAt(double x, double y, Section section, SearchTexts& texts,
-                                        int& stoneCount) {
-  // Cells of the whole picture count from 1; the right board begins at column 21.
-  const Point p{PixelOf(x) / Canvas::kCellWidth + 2 - kRightBoardFirstColumn,
-                PixelOf(y) / Canvas::kCellHeight + 1};
-  if (!IsOnBoard(p)) return Click::kOutsideTheRightBoard;  // left board, the strip, outside
+SearchInput::Placed SearchInput::Place(Point p, Section section, SearchTexts& texts,
+                                       int& stoneCount) {
   const int number = ++stoneCount;
-  if (number == 1 && !IsAllowedFirstMove(section, p)) return Click::kRefusedFirstStone;
+  if (number == 1 && !IsAllowedFirstMove(section, p)) return Placed::kRefusedFirstStone;
   const bool tenuki = IsTenukiCell(p);
   const QChar tag = tenuki ? kTenuki : number % 2 != 0 ? u'2' : u'1';
   const auto stored = [&](Point q) {
@@ -61,7 +46,7 @@ SearchInput::Click SearchInput::ClickAt(double x, double y, Section section, Sea
   texts.sequence += stored(p);
   texts.mirror += stored(Symmetry::Diagonal()(p));
   DrawStone(number, p);
-  return Click::kAdded;
+  return Placed::kAdded;
 }
 
 void SearchInput::DrawSequence(const QString& sequence, int& stoneCount) {

@@ -26,11 +26,12 @@ class SearchInput {
   // right board as it stands (a mark that cannot be read is left out).
   void DrawInputMarks(Section section);
 
-  enum class Click { kOutsideTheRightBoard, kRefusedFirstStone, kAdded };
-  // Takes the cell at (x, y) of the board picture as stone stoneCount + 1:
-  // appends it to texts and draws it. Stone 1 must stand on one of the
-  // section's first points (the count is then raised, the texts untouched).
-  Click ClickAt(double x, double y, Section section, SearchTexts& texts, int& stoneCount);
+  enum class Placed { kRefusedFirstStone, kAdded };
+  // Takes point p of the right board (a tenuki cell: a move elsewhere) as
+  // stone stoneCount + 1: appends it to texts and draws it. Stone 1 must
+  // stand on one of the section's first points (the count is then raised,
+  // the texts untouched).
+  Placed Place(Point p, Section section, SearchTexts& texts, int& stoneCount);
 
   // Draws the stones of sequence, numbered from stoneCount + 1; moves
   // elsewhere go to the tenuki cells from the left, whichever cell was clicked.

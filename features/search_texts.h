@@ -14,8 +14,9 @@ bool IsAllowedFirstMove(Section section, Point p);
 QString FirstMoveMessage(Section section);
 
 // The three cells of row 10 at columns 17 to 19 stand for a move played elsewhere.
+inline constexpr Point kFirstTenukiCell{17, 10};
 constexpr bool IsTenukiCell(Point p) {
-  return p.row == 10 && p.column > 16 && p.column <= 19;
+  return p.row == kFirstTenukiCell.row && p.column >= kFirstTenukiCell.column && p.column <= 19;
 }
 
 QString NoSearchInputMessage();

@@ -225,19 +225,21 @@ void BoardWindowModel::StartSearchInput() {
 }
 
 void BoardWindowModel::ClickBoardAt(double x, double y) {
+  if (const std::optional<Point> p = PointAt(Board::kRight, x, y)) PlaceSearchStone(*p);
+}
+
+void BoardWindowModel::PlaceSearchStone(Point p) {
   if (inputClosed_) return;
   SearchTexts texts = searchTexts_;
-  switch (input_.ClickAt(x, y, section_, texts, inputStoneCount_)) {
-    case SearchInput::Click::kAdded:
+  switch (input_.Place(p, section_, texts, inputStoneCount_)) {
+    case SearchInput::Placed::kAdded:
       SetSearchTexts(texts);
       break;
-    case SearchInput::Click::kRefusedFirstStone:
+    case SearchInput::Placed::kRefusedFirstStone:
       messages_.ShowMessage(FirstMoveMessage(section_));
       NoteRightBoardReset(replay_.ClearBoard());
       inputStoneCount_ = 0;
       SetSearchTexts({});
-      break;
-    case SearchInput::Click::kOutsideTheRightBoard:
       break;
   }
 }

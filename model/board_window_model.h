@@ -82,8 +82,12 @@ class BoardWindowModel {
   void ShowSearchSequenceAgain();  // 検索手順の再表示
   void RunSearch();                // 検 索 実 行
   void EndSearchInput();           // 検索中止・終了
-  // A click at (x, y) of the board picture: a stone of the search input.
+  // A click at (x, y) of the board picture: on the right board, a stone of
+  // the search input.
   void ClickBoardAt(double x, double y);
+  // A stone of the search input at p of the right board (a tenuki cell: a
+  // move elsewhere); nothing while the input is closed.
+  void PlaceSearchStone(Point p);
 
   // The ticks of the two one-second timers.
   void HideEndNotices();

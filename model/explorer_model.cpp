@@ -1,14 +1,9 @@
 #include "model/explorer_model.h"
 
-#include "pictures/board_pictures.h"
+#include "features/search_texts.h"
 #include "rules/move_encoding.h"
 
 namespace {
-
-// A point inside the cell, so that the click lands on it whatever the rounding.
-constexpr QPoint kIntoCell{5, 5};
-// The first of the right board's tenuki cells: a click there is a move elsewhere.
-constexpr QPoint kTenukiCell{800, 216};
 
 // A search sequence holds stones once the input has taken some; before that
 // the selection keeps the game reference there (heading | range | moves).
@@ -99,7 +94,7 @@ void ExplorerModel::Choose(int line) {
   if (view_.source == ExplorerSource::kLeftBoard) {
     PlayFromLeftBoard(p);
   } else if (!board_.inputClosed() && HoldsStones(sequence)) {
-    ClickRightBoard(p);
+    PlaceSearchStone(p);
   } else {
     const GameReplay& replay = board_.replay();
     const int next = replay.shownMove();
@@ -115,9 +110,8 @@ void ExplorerModel::Choose(int line) {
   Follow();
 }
 
-void ExplorerModel::ClickRightBoard(std::optional<Point> p) {
-  const QPoint at = p ? CellOrigin(Board::kRight, *p) + kIntoCell : kTenukiCell;
-  board_.ClickBoardAt(at.x(), at.y());
+void ExplorerModel::PlaceSearchStone(std::optional<Point> p) {
+  board_.PlaceSearchStone(p.value_or(kFirstTenukiCell));
 }
 
 // The left board's stones, given stones included, entered as a search
@@ -128,8 +122,8 @@ void ExplorerModel::PlayFromLeftBoard(std::optional<Point> p) {
   stones.insert(stones.end(), record.numberedMoves.begin(), record.numberedMoves.end());
   stones.resize(std::min(stones.size(), size_t(board_.leftBoardStones())));
   board_.StartSearchInput();
-  for (const StoredMove& stone : stones) ClickRightBoard(PointOf(stone));
-  ClickRightBoard(p);
+  for (const StoredMove& stone : stones) PlaceSearchStone(PointOf(stone));
+  PlaceSearchStone(p);
 }
 
 // Whether p (none for a move elsewhere) is the next stone of the left board's

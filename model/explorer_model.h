@@ -51,7 +51,8 @@ class ExplorerModel {
   void FollowRightBoard();
   void FollowSearchInput(const QString& sequence);
   void FollowGame();
-  void ClickRightBoard(std::optional<Point> p);
+  // A stone of the right board's search input; none: a move elsewhere.
+  void PlaceSearchStone(std::optional<Point> p);
   void PlayFromLeftBoard(std::optional<Point> p);
   bool IsNextWalkMove(std::optional<Point> p) const;
 

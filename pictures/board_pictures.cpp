@@ -1,5 +1,8 @@
 #include "pictures/board_pictures.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "pictures/image_catalogue.h"
 
 namespace {
@@ -43,4 +46,15 @@ void RedrawEmptyPoint(Canvas& canvas, Board board, Point p) {
     // the point keeps its stone picture; the capture goes on
   }
   canvas.Refresh();
+}
+
+std::optional<Point> PointAt(Board board, double x, double y) {
+  // Whole pixels as the mouse gives them; far outside only needs to stay outside.
+  const auto pixel = [](double value) {
+    return std::isfinite(value) ? std::nearbyint(std::clamp(value, -1e6, 1e6)) : -1.0;
+  };
+  const QPoint origin = CellOrigin(board, {1, 1});
+  const Point p{int(std::floor((pixel(x) - origin.x()) / Canvas::kCellWidth)) + 1,
+                int(std::floor((pixel(y) - origin.y()) / Canvas::kCellHeight)) + 1};
+  return IsOnBoard(p) ? std::optional(p) : std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <optional>
 
 #include "pictures/canvas.h"
 #include "rules/point.h"
@@ -18,6 +19,15 @@ constexpr QPoint CellOrigin(Board board, Point p) {
   const int firstColumn = board == Board::kLeft ? 0 : 20;
   return {(firstColumn + p.column - 1) * Canvas::kCellWidth, (p.row - 1) * Canvas::kCellHeight};
 }
+
+// The cell of p on the board, in the board picture.
+constexpr QRect CellRect(Board board, Point p) {
+  return {CellOrigin(board, p), QSize(Canvas::kCellWidth, Canvas::kCellHeight)};
+}
+
+// The point of the board whose cell holds the pixel (x, y) of the board
+// picture, as the mouse reports it (halves go to even); none off that board.
+std::optional<Point> PointAt(Board board, double x, double y);
 
 // The board's 19 x 19 cells in the board picture.
 constexpr QRect BoardArea(Board board) {

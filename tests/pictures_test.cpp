@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QSet>
+#include <cmath>
 
 #include "pictures/board_pictures.h"
 #include "pictures/end_notice.h"
@@ -219,6 +220,27 @@ TEST(Pictures, TheShownPictureTakesOnlyWhatARefreshHandsOver) {
 // The build's picture tool stops when it cannot write a picture.
 TEST(Pictures, AWindowPictureThatCannotBeWrittenSaysSo) {
   EXPECT_FALSE(WriteWindowPicture(QImage(1, 1, QImage::Format_RGB32), "/nonexistent/a.pixels"));
+}
+
+TEST(Pictures, APixelNamesThePointOfItsCellOnlyOnItsBoard) {
+  const struct {
+    Board board;
+    double x, y;
+    std::optional<Point> point;
+  } cases[] = {
+      {Board::kRight, 440, 0, Point{1, 1}},       {Board::kRight, 439.4, 0, std::nullopt},
+      {Board::kRight, 835.5, 436, Point{19, 19}}, {Board::kRight, 858, 50, std::nullopt},
+      {Board::kRight, 500, 437, std::nullopt},    {Board::kRight, 100, 50, std::nullopt},
+      {Board::kRight, 800, 216, Point{17, 10}},   {Board::kLeft, 0, 0, Point{1, 1}},
+      {Board::kLeft, -0.6, 5, std::nullopt},      {Board::kLeft, 417, 436, Point{19, 19}},
+      {Board::kLeft, 430, 50, std::nullopt},      {Board::kLeft, std::nan(""), 5, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PointAt(c.board, c.x, c.y), c.point) << c.x << ", " << c.y;
+    if (c.point) {
+      EXPECT_TRUE(CellRect(c.board, *c.point).contains(int(std::nearbyint(c.x)), int(c.y)));
+    }
+  }
 }
 
 TEST(Pictures, EmptyBoardsAndRepaintedPoints) {
