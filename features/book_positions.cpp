@@ -33,7 +33,7 @@ std::vector<BookStep> RowSteps(const JosekiRecord& row) {
 std::vector<RowPlacement> KeyPlacements(const BoardState& board, Colour toMove,
                                         BookPositions::Key& key) {
   std::vector<RowPlacement> placements;
-  for (const Orientation& orientation : AllOrientations()) {
+  for (Symmetry orientation : Symmetry::All()) {
     for (bool swapped : {false, true}) {
       const RowPlacement placement{orientation, swapped};
       BookPositions::Key form = PositionKey(board, toMove, placement);
@@ -49,7 +49,7 @@ std::vector<RowPlacement> KeyPlacements(const BoardState& board, Colour toMove,
 }
 
 Colour Swapped(Colour colour, bool swapped) {
-  return swapped ? Opposite(colour) : colour;
+  return swapped ? Other(colour) : colour;
 }
 
 }  // namespace
@@ -63,7 +63,7 @@ BookPositions::Key PositionKey(const BoardState& board, Colour toMove,
       const int code = board.at(column, row);
       if (code == 0) continue;
       const Colour colour = code % 2 != 0 ? Colour::kBlack : Colour::kWhite;
-      const Point p = placement.orientation.Apply({column, row});
+      const Point p = placement.orientation({column, row});
       key.push_back(((p.column * 32 + p.row) << 1) + int(Swapped(colour, placement.swapped)) - 1);
     }
   }
@@ -112,12 +112,12 @@ std::vector<BookContinuation> BookPositions::Continuations(const BoardState& boa
       // row -> key -> position: the key's placement undone by the position's.
       RowPlacement placement;
       placement.swapped = reached.toKey.swapped != toPosition.swapped;
-      for (const Orientation& orientation : AllOrientations()) {
-        if (Then(orientation, toPosition.orientation) == reached.toKey.orientation)
+      for (Symmetry orientation : Symmetry::All()) {
+        if (orientation.Then(toPosition.orientation) == reached.toKey.orientation)
           placement.orientation = orientation;
       }
       BookContinuation continuation{reached.row, reached.played, placement, {}, step.elsewhere};
-      if (!step.elsewhere) continuation.point = placement.orientation.Apply(step.point);
+      if (!step.elsewhere) continuation.point = placement.orientation(step.point);
       const bool seen =
           std::any_of(continuations.begin(), continuations.end(), [&](const BookContinuation& c) {
             return c.row == continuation.row && c.played == continuation.played &&

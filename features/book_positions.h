@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "collection/joseki_record.h"
-#include "features/board_orientation.h"
 #include "rules/board_state.h"
+#include "rules/board_symmetry.h"
 
 // One move of a row in the row's own frame (the upper left corner).
 struct BookStep {
@@ -22,7 +22,7 @@ struct BookStep {
 // How a row lies against a position: its points turned by orientation, its
 // colours exchanged when swapped.
 struct RowPlacement {
-  Orientation orientation;
+  Symmetry orientation;
   bool swapped = false;
   bool operator==(const RowPlacement&) const = default;
 };

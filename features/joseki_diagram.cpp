@@ -6,10 +6,6 @@
 #include "rules/move_layout.h"
 
 namespace {
-constexpr Colour Other(Colour colour) {
-  return colour == Colour::kBlack ? Colour::kWhite : Colour::kBlack;
-}
-
 // Move n of a joseki: move 1 is white.
 constexpr Colour NumberedMoveColour(int n) {
   return Other(ColourOfNth(n));

@@ -6,7 +6,7 @@
 
 namespace {
 Colour Swapped(Colour colour, bool swapped) {
-  return swapped ? Opposite(colour) : colour;
+  return swapped ? Other(colour) : colour;
 }
 }  // namespace
 
@@ -14,7 +14,7 @@ DrillSetup RandomSetup(std::mt19937& random) {
   std::uniform_int_distribution<int> pick(0, 7);
   std::bernoulli_distribution coin;
   DrillSetup setup;
-  setup.orientation = AllOrientations()[size_t(pick(random))];
+  setup.orientation = Symmetry::All()[size_t(pick(random))];
   setup.coloursSwapped = coin(random);
   setup.userColour = coin(random) ? Colour::kBlack : Colour::kWhite;
   return setup;
@@ -36,7 +36,7 @@ bool LineDrill::FollowedHasNext() const {
 
 BookStep LineDrill::FollowedStep() const {
   BookStep step = book_.Steps(followed_.row)[size_t(followed_.next)];
-  if (!step.elsewhere) step.point = followed_.placement.orientation.Apply(step.point);
+  if (!step.elsewhere) step.point = followed_.placement.orientation(step.point);
   step.colour = Swapped(step.colour, followed_.placement.swapped);
   return step;
 }
@@ -51,7 +51,7 @@ void LineDrill::PlaceMove(const BookStep& step) {
                  [this](Point p) { numbers_[size_t(p.column)][size_t(p.row)] = 0; });
     lastMove_ = step.point;
   }
-  toMove_ = Opposite(step.colour);
+  toMove_ = Other(step.colour);
 }
 
 // The program answers until it is the user's turn or the line has ended.
@@ -86,7 +86,7 @@ const BookContinuation* LineDrill::Choose(const std::vector<BookContinuation>& c
 
 LineDrill::Verdict LineDrill::Play(Point shown) {
   if (state_ != DrillState::kYourMove) return Verdict::kNotAMove;
-  const Point p = setup_.orientation.Undo(shown);
+  const Point p = setup_.orientation.Inverse()(shown);
   if (!IsOnBoard(p) || board_.at(p) != 0) return Verdict::kNotAMove;
   const std::vector<BookContinuation> continuations = book_.Continuations(board_, toMove_);
   if (const BookContinuation* chosen = Choose(continuations, p, false)) return Answer(chosen);
@@ -127,7 +127,7 @@ void LineDrill::ShowBook(const std::vector<BookContinuation>& continuations) {
     return c->row == followed_.row && c->played == followed_.next;
   });
   for (const BookContinuation* c : order) {
-    const Point shown = c->elsewhere ? Point{} : setup_.orientation.Apply(c->point);
+    const Point shown = c->elsewhere ? Point{} : setup_.orientation(c->point);
     const bool seen = std::any_of(marks_.begin(), marks_.end(), [&](const BookMark& mark) {
       return mark.elsewhere == c->elsewhere && mark.point == shown;
     });
@@ -154,8 +154,7 @@ std::vector<ShownStone> LineDrill::Stones() const {
       const int code = board_.at(column, row);
       if (code == 0) continue;
       const Colour colour = code % 2 != 0 ? Colour::kBlack : Colour::kWhite;
-      stones.push_back({setup_.orientation.Apply({column, row}),
-                        Swapped(colour, setup_.coloursSwapped),
+      stones.push_back({setup_.orientation({column, row}), Swapped(colour, setup_.coloursSwapped),
                         numbers_[size_t(column)][size_t(row)]});
     }
   }
@@ -163,7 +162,7 @@ std::vector<ShownStone> LineDrill::Stones() const {
 }
 
 Point LineDrill::lastMove() const {
-  return IsOnBoard(lastMove_) ? setup_.orientation.Apply(lastMove_) : Point{};
+  return IsOnBoard(lastMove_) ? setup_.orientation(lastMove_) : Point{};
 }
 
 int LineDrill::faults() const {
@@ -181,5 +180,5 @@ Colour LineDrill::userColourShown() const {
 Point LineDrill::ExpectedMove() const {
   if (state_ == DrillState::kLineDone || !FollowedHasNext()) return {};
   const BookStep step = FollowedStep();
-  return step.elsewhere ? Point{} : setup_.orientation.Apply(step.point);
+  return step.elsewhere ? Point{} : setup_.orientation(step.point);
 }

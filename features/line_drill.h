@@ -16,7 +16,7 @@
 #include "progress/review_schedule.h"
 
 struct DrillSetup {
-  Orientation orientation;             // how the line is shown
+  Symmetry orientation;                // how the line is shown
   bool coloursSwapped = false;         // black shown white and white black
   Colour userColour = Colour::kBlack;  // the side the user plays, in the row's colours
 };

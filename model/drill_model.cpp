@@ -113,7 +113,7 @@ void DrillModel::NextLine() {
     drill_ = std::make_unique<LineDrill>(*positions_, *next, setup);
     if (drill_->state() == DrillState::kLineDone) {
       // The side drawn has no move in this line: the user plays the other.
-      setup.userColour = Opposite(setup.userColour);
+      setup.userColour = Other(setup.userColour);
       drill_ = std::make_unique<LineDrill>(*positions_, *next, setup);
     }
     lineRecorded_ = false;

@@ -1,7 +1,11 @@
 #pragma once
 // The eight symmetries of the board: the one home of turning and mirroring
-// points, for the search input's mirror, the corners of a game read for joseki
-// and the collection builder's game search alike.
+// points, for the search input's mirror, the corners of a game read for
+// joseki, the corner position key, the drill's orientations and the
+// collection builder's game search alike.
+
+#include <array>
+#include <cstddef>
 
 #include "rules/point.h"
 
@@ -13,7 +17,8 @@ class Symmetry {
  public:
   static constexpr int kCount = 8;
 
-  constexpr explicit Symmetry(int code = 0) : code_(code & (kCount - 1)) {}
+  constexpr Symmetry() = default;  // the identity
+  constexpr explicit Symmetry(int code) : code_(code & (kCount - 1)) {}
   // Column and row exchanged: the mirror in the upper left corner's diagonal.
   static constexpr Symmetry Diagonal() { return Symmetry(kExchange); }
   // The one that brings the upper left corner to the corner on the right
@@ -22,6 +27,16 @@ class Symmetry {
     return Symmetry((right ? kMirrorColumns : 0) | (lower ? kMirrorRows : 0));
   }
 
+  // All eight, by code; the identity first.
+  static constexpr std::array<Symmetry, kCount> All() {
+    std::array<Symmetry, kCount> all;
+    for (int code = 0; code < kCount; ++code) all[std::size_t(code)] = Symmetry(code);
+    return all;
+  }
+
+  constexpr int code() const { return code_; }
+  constexpr bool operator==(const Symmetry&) const = default;
+
   constexpr Point operator()(Point p) const {
     if (code_ & kExchange) p = {p.row, p.column};
     if (code_ & kMirrorColumns) p.column = kBoardSize + 1 - p.column;
@@ -29,7 +44,27 @@ class Symmetry {
     return p;
   }
 
+  // The symmetry that undoes this one: after an exchange, the mirrors of
+  // columns and rows trade places.
+  constexpr Symmetry Inverse() const {
+    if (!(code_ & kExchange)) return *this;
+    return Symmetry(kExchange | (code_ & kMirrorColumns ? kMirrorRows : 0) |
+                    (code_ & kMirrorRows ? kMirrorColumns : 0));
+  }
+
+  // This symmetry, then second.
+  constexpr Symmetry Then(Symmetry second) const {
+    // Two points off both diagonals and both middle lines tell the eight apart.
+    constexpr Point kProbes[] = {{2, 5}, {7, 3}};
+    for (Symmetry candidate : All()) {
+      bool same = true;
+      for (Point probe : kProbes) same = same && candidate(probe) == second((*this)(probe));
+      if (same) return candidate;
+    }
+    return Symmetry();
+  }
+
  private:
   static constexpr int kMirrorColumns = 1, kMirrorRows = 2, kExchange = 4;
-  int code_;
+  int code_ = 0;
 };

@@ -35,19 +35,6 @@ bool RowOrderBefore(Point a, Point b) {
 
 }  // namespace
 
-Point TransformPoint(Point p, int symmetry) {
-  Point t = (symmetry & 4) ? Point{p.row, p.column} : p;
-  if (symmetry & 1) t.column = kBoardSize + 1 - t.column;
-  if (symmetry & 2) t.row = kBoardSize + 1 - t.row;
-  return t;
-}
-
-Point UntransformPoint(Point p, int symmetry) {
-  if (symmetry & 1) p.column = kBoardSize + 1 - p.column;
-  if (symmetry & 2) p.row = kBoardSize + 1 - p.row;
-  return (symmetry & 4) ? Point{p.row, p.column} : p;
-}
-
 bool IsInCorner(Point p, int corner) {
   if (!IsOnBoard(p)) return false;
   const Point upperLeft = UntransformPoint(p, corner);

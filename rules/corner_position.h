@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "rules/board_state.h"
+#include "rules/board_symmetry.h"
 
 inline constexpr int kCornerSize = 10;  // lines 1..10 from a corner, both ways
 inline constexpr int kCorners = 4;      // 0 upper left, 1 upper right, 2 lower left, 3 lower right
@@ -15,11 +16,13 @@ inline constexpr int kCorners = 4;      // 0 upper left, 1 upper right, 2 lower 
 // 2 bits per point of the region, row by row: 0 empty, 1 the side to move, 2 the other side.
 using CornerKey = std::array<uint8_t, kCornerSize * kCornerSize / 4>;
 
-// Symmetry s (0..7) as the collection's orientations: bit 0 mirrors the
-// columns, bit 1 the rows, bit 2 exchanges column and row (applied first).
-Point TransformPoint(Point p, int symmetry);
-// The point that TransformPoint carries onto p.
-Point UntransformPoint(Point p, int symmetry);
+// Symmetry s by its code (rules/board_symmetry.h), and its inverse.
+inline Point TransformPoint(Point p, int symmetry) {
+  return Symmetry(symmetry)(p);
+}
+inline Point UntransformPoint(Point p, int symmetry) {
+  return Symmetry(symmetry).Inverse()(p);
+}
 
 // Whether the board point lies in the region of the corner.
 bool IsInCorner(Point p, int corner);

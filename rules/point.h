@@ -23,3 +23,8 @@ enum class Colour { kBlack = 1, kWhite = 2 };
 constexpr Colour ColourOfNth(int n) {
   return n % 2 != 0 ? Colour::kBlack : Colour::kWhite;
 }
+
+// The colour that plays against colour.
+constexpr Colour Other(Colour colour) {
+  return colour == Colour::kBlack ? Colour::kWhite : Colour::kBlack;
+}

@@ -17,34 +17,66 @@ constexpr std::array<Point, 4> kDiagonals = {Point{1, 1}, Point{1, -1}, Point{-1
 const char* const kCounts[] = {"", "一", "二", "三", "四", "五", "六"};
 constexpr int kMaxCount = 6;  // the distances named: 一間 .. 六間
 
-Point operator+(Point a, Point b) { return {a.column + b.column, a.row + b.row}; }
-Point operator-(Point a, Point b) { return {a.column - b.column, a.row - b.row}; }
-Point operator*(int k, Point d) { return {k * d.column, k * d.row}; }
+Point operator+(Point a, Point b) {
+  return {a.column + b.column, a.row + b.row};
+}
+Point operator-(Point a, Point b) {
+  return {a.column - b.column, a.row - b.row};
+}
+Point operator*(int k, Point d) {
+  return {k * d.column, k * d.row};
+}
 
 // The line of a point counted from the nearer edge across the columns (x) and across the rows (y).
-int LineX(Point p) { return std::min(p.column, kBoardSize + 1 - p.column); }
-int LineY(Point p) { return std::min(p.row, kBoardSize + 1 - p.row); }
-int Line(Point p) { return std::min(LineX(p), LineY(p)); }
+int LineX(Point p) {
+  return std::min(p.column, kBoardSize + 1 - p.column);
+}
+int LineY(Point p) {
+  return std::min(p.row, kBoardSize + 1 - p.row);
+}
+int Line(Point p) {
+  return std::min(LineX(p), LineY(p));
+}
 
 // The names in the order AllShapeNames and ShapeNames give them.
 std::vector<std::string> MakeNameTable() {
-  std::vector<std::string> names = {
-      "ツケ", "上ツケ", "下ツケ", "二線ツケ", "上辺ツケ", "三々ツケ", "トビツケ", "コスミツケ",
-      "ハネ", "二線ハネ", "四線ハネ", "二段バネ", "オサエ", "二線オサエ", "上辺オサエ",
-      "左辺オサエ", "ノビ", "オシ", "ヒキ", "サガリ", "二線サガリ", "タチ", "ハイ", "二線ハイ",
-      "マガリ", "デ", "キリ", "ワリコミ", "ツギ", "カタツギ", "カケツギ", "アテ", "ノゾキ",
-      "コスミ", "コスミ出", "トビ", "一間トビ", "二間トビ", "三線トビ", "トビサガリ", "ケイマ",
-      "小ゲイマ", "二線ケイマ", "大ゲイマ", "大斜", "スベリ", "二線スベリ", "カタツキ",
-      "ボウシ", "カケ", "三々", "三々入り", "カカリ", "上辺カカリ", "左辺カカリ",
-      "小ゲイマガカリ", "ケイマガカリ", "大ゲイマガカリ"};
+  std::vector<std::string> names = {"ツケ",         "上ツケ",
+                                    "下ツケ",       "二線ツケ",
+                                    "上辺ツケ",     "三々ツケ",
+                                    "トビツケ",     "コスミツケ",
+                                    "ハネ",         "二線ハネ",
+                                    "四線ハネ",     "二段バネ",
+                                    "オサエ",       "二線オサエ",
+                                    "上辺オサエ",   "左辺オサエ",
+                                    "ノビ",         "オシ",
+                                    "ヒキ",         "サガリ",
+                                    "二線サガリ",   "タチ",
+                                    "ハイ",         "二線ハイ",
+                                    "マガリ",       "デ",
+                                    "キリ",         "ワリコミ",
+                                    "ツギ",         "カタツギ",
+                                    "カケツギ",     "アテ",
+                                    "ノゾキ",       "コスミ",
+                                    "コスミ出",     "トビ",
+                                    "一間トビ",     "二間トビ",
+                                    "三線トビ",     "トビサガリ",
+                                    "ケイマ",       "小ゲイマ",
+                                    "二線ケイマ",   "大ゲイマ",
+                                    "大斜",         "スベリ",
+                                    "二線スベリ",   "カタツキ",
+                                    "ボウシ",       "カケ",
+                                    "三々",         "三々入り",
+                                    "カカリ",       "上辺カカリ",
+                                    "左辺カカリ",   "小ゲイマガカリ",
+                                    "ケイマガカリ", "大ゲイマガカリ"};
   for (const char* high : {"", "高"})
     for (int n = 1; n <= kMaxCount; ++n)
       names.push_back(std::string(kCounts[n]) + "間" + high + "ガカリ");
-  for (const char* extra : {"小目ガカリ", "目外しガカリ", "高ガカリ", "両ガカリ", "シマリ",
-                            "小ゲイマジマリ", "一間ジマリ", "大ゲイマジマリ", "二間ジマリ",
-                            "二間高ジマリ", "小目ジマリ", "高目ジマリ", "目外しジマリ",
-                            "小ゲイマ受け", "ケイマ受け", "一間受け", "大ゲイマ受け", "二間受け",
-                            "ハサミ", "高バサミ"})
+  for (const char* extra :
+       {"小目ガカリ",     "目外しガカリ", "高ガカリ",       "両ガカリ",     "シマリ",
+        "小ゲイマジマリ", "一間ジマリ",   "大ゲイマジマリ", "二間ジマリ",   "二間高ジマリ",
+        "小目ジマリ",     "高目ジマリ",   "目外しジマリ",   "小ゲイマ受け", "ケイマ受け",
+        "一間受け",       "大ゲイマ受け", "二間受け",       "ハサミ",       "高バサミ"})
     names.push_back(extra);
   for (int n = 1; n <= kMaxCount; ++n) {
     const std::string count = std::string(kCounts[n]) + "間";
@@ -55,8 +87,8 @@ std::vector<std::string> MakeNameTable() {
   names.push_back("ハサミ返し");
   for (int n = 1; n <= kMaxCount; ++n) names.push_back(std::string(kCounts[n]) + "間ハサミ返し");
   names.push_back("高いハサミ返し");
-  for (const char* extra : {"ヒラキ", "上辺ヒラキ", "左辺ヒラキ", "二線ヒラキ", "高ビラキ",
-                            "大ビラキ"})
+  for (const char* extra :
+       {"ヒラキ", "上辺ヒラキ", "左辺ヒラキ", "二線ヒラキ", "高ビラキ", "大ビラキ"})
     names.push_back(extra);
   for (int n = 1; n <= kMaxCount; ++n) {
     names.push_back(std::string(kCounts[n]) + "間ビラキ");
@@ -399,8 +431,8 @@ class ShapeReader {
     // Along an edge: ハイ on the second or third line under an opponent stone.
     const int along = LineAlong(p_, d);
     if (along <= 3 && along == LineAlong(f, d)) {
-      const Point up = d.column != 0 ? Point{0, p_.row <= 10 ? 1 : -1}
-                                     : Point{p_.column <= 10 ? 1 : -1, 0};
+      const Point up =
+          d.column != 0 ? Point{0, p_.row <= 10 ? 1 : -1} : Point{p_.column <= 10 ? 1 : -1, 0};
       if (Other(p_ + up) || Other(f + up)) {
         Name("ハイ");
         if (along == 2) Name("二線ハイ");
@@ -434,12 +466,13 @@ class ShapeReader {
       }
       bool otherNear = false;
       for (Point s : kSteps) {
-        otherNear = otherNear || Other(Point{f.column, p_.row} + s) ||
-                    Other(Point{p_.column, f.row} + s);
+        otherNear =
+            otherNear || Other(Point{f.column, p_.row} + s) || Other(Point{p_.column, f.row} + s);
       }
       bool otherWithinTwo = false;
       for (int dc = -2; dc <= 2; ++dc)
-        for (int dr = -2; dr <= 2; ++dr) otherWithinTwo = otherWithinTwo || Other(p_ + Point{dc, dr});
+        for (int dr = -2; dr <= 2; ++dr)
+          otherWithinTwo = otherWithinTwo || Other(p_ + Point{dc, dr});
       if (LineX(p_) > LineX(f) && LineY(p_) > LineY(f) && (otherNear || otherWithinTwo))
         Name("コスミ出");
     }
@@ -472,8 +505,7 @@ class ShapeReader {
     }
     for (int a : {1, 2, 3}) {
       for (int b : {1, 2, 3}) {
-        if (!((a == 1 && b == 2) || (a == 2 && b == 1) || (a == 1 && b == 3) ||
-              (a == 3 && b == 1)))
+        if (!((a == 1 && b == 2) || (a == 2 && b == 1) || (a == 1 && b == 3) || (a == 3 && b == 1)))
           continue;
         for (int sa : {1, -1}) {
           for (int sb : {1, -1}) {
@@ -797,4 +829,6 @@ std::vector<std::string> ShapeNames(const BoardState& board, Point move, Colour 
   return names;
 }
 
-const std::vector<std::string>& AllShapeNames() { return ShapeReader::Table(); }
+const std::vector<std::string>& AllShapeNames() {
+  return ShapeReader::Table();
+}

@@ -33,10 +33,6 @@ const CornerGameFolder& Games() {
   return games;
 }
 
-Colour Other(Colour c) {
-  return c == Colour::kBlack ? Colour::kWhite : Colour::kBlack;
-}
-
 // The plain replay's own board: colours by point, no count codes.
 using Plain = std::array<std::array<char, 20>, 20>;  // [column][row]: '.', 'B', 'W'
 

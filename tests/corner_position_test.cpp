@@ -47,7 +47,9 @@ const KeyCase kKeyCases[] = {
 };
 
 // Test names and failures show the drawing's name, not its bytes.
-void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const KeyCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class CornerKeyTest : public ::testing::TestWithParam<KeyCase> {};
 

@@ -46,11 +46,11 @@ TEST_F(DrillModelTest, AMoveOfAnotherRowSaysWhichRowTheDrillFollows) {
     const LineDrill* drill = model.drill();
     ASSERT_TRUE(drill);
     if (drill->setup().userColour != Colour::kBlack) continue;
-    ClickShown(model, drill->setup().orientation.Apply({6, 5}));
+    ClickShown(model, drill->setup().orientation({6, 5}));
     EXPECT_EQ(drill->followedRow(), 1);
     EXPECT_TRUE(model.view().prompt.startsWith(u"正解です。「練習・乙」の手順に進みます。"_qs));
     // The next answer stays on that row: no row is joined again.
-    ClickShown(model, drill->setup().orientation.Apply({2, 7}));
+    ClickShown(model, drill->setup().orientation({2, 7}));
     EXPECT_EQ(drill->state(), DrillState::kLineDone);
     EXPECT_TRUE(model.view().result.startsWith(u"練習・乙（出題は 練習・甲）"_qs));
     EXPECT_TRUE(model.view().result.contains(u"間違いなし"_qs));
@@ -69,9 +69,8 @@ TEST_F(DrillModelTest, AFinishedLineIsScheduledAndAskedAgainInOtherOrientations)
     ASSERT_TRUE(model.Load());
     ASSERT_TRUE(model.drill()) << day;
     const LineDrill* drill = model.drill();
-    const Orientation o = drill->setup().orientation;
-    setups.insert({int(o.mirrored) * 4 + int(o.flipRows) * 2 + int(o.flipColumns),
-                   drill->setup().coloursSwapped});
+    const Symmetry o = drill->setup().orientation;
+    setups.insert({o.code(), drill->setup().coloursSwapped});
     while (drill->state() != DrillState::kLineDone) {
       if (drill->state() == DrillState::kBookShown) {
         model.Continue();

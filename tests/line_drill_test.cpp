@@ -23,7 +23,7 @@ std::vector<JosekiRecord> ThreeRows() {
 constexpr int kRowA = 0, kRowB = 1, kRowC = 2;
 
 DrillSetup Plain(Colour user) {
-  return {Orientation{}, false, user};
+  return {Symmetry{}, false, user};
 }
 
 // The upper left 7 x 7 points as the user sees them: X black, O white.
@@ -79,25 +79,25 @@ TEST(LineDrill, PlayedThroughInARandomOrientationWithASecondBookAnswerAndAWrongM
     std::mt19937 random(seed);
     DrillSetup setup = RandomSetup(random);
     setup.userColour = Colour::kBlack;
-    const Orientation& shown = setup.orientation;
+    Symmetry shown = setup.orientation;
     LineDrill drill(book, kRowA, setup);
     SCOPED_TRACE(seed);
     const Colour black = setup.coloursSwapped ? Colour::kWhite : Colour::kBlack;
     EXPECT_EQ(drill.userColourShown(), black);
-    EXPECT_EQ(drill.lastMove(), shown.Apply({6, 3}));
+    EXPECT_EQ(drill.lastMove(), shown({6, 3}));
 
-    EXPECT_EQ(drill.Play(shown.Apply({6, 5})), LineDrill::Verdict::kRight);
+    EXPECT_EQ(drill.Play(shown({6, 5})), LineDrill::Verdict::kRight);
     EXPECT_EQ(drill.followedRow(), kRowB);
-    EXPECT_EQ(drill.lastMove(), shown.Apply({3, 6}));  // row B's white answer
+    EXPECT_EQ(drill.lastMove(), shown({3, 6}));  // row B's white answer
 
-    EXPECT_EQ(drill.Play(shown.Apply({10, 10})), LineDrill::Verdict::kWrong);
+    EXPECT_EQ(drill.Play(shown({10, 10})), LineDrill::Verdict::kWrong);
     EXPECT_EQ(drill.state(), DrillState::kBookShown);
-    EXPECT_EQ(drill.bookMarks(), (std::vector<BookMark>{{shown.Apply({2, 7}), false, u'a'}}));
-    EXPECT_EQ(drill.Play(shown.Apply({2, 7})), LineDrill::Verdict::kNotAMove);
+    EXPECT_EQ(drill.bookMarks(), (std::vector<BookMark>{{shown({2, 7}), false, u'a'}}));
+    EXPECT_EQ(drill.Play(shown({2, 7})), LineDrill::Verdict::kNotAMove);
 
     drill.Continue();
     EXPECT_EQ(drill.state(), DrillState::kLineDone);
-    EXPECT_EQ(drill.lastMove(), shown.Apply({2, 7}));
+    EXPECT_EQ(drill.lastMove(), shown({2, 7}));
     EXPECT_TRUE(drill.bookMarks().empty());
     EXPECT_EQ(drill.answers(), (std::vector<bool>{true, false}));
     EXPECT_EQ(drill.outcome(), LineOutcome::kWithFaults);
@@ -105,7 +105,7 @@ TEST(LineDrill, PlayedThroughInARandomOrientationWithASecondBookAnswerAndAWrongM
     EXPECT_EQ(stones.size(), 5u);
     for (Point p : {Point{4, 4}, Point{6, 5}, Point{2, 7}}) {
       EXPECT_NE(std::find(stones.begin(), stones.end(),
-                          ShownStone{shown.Apply(p), black,
+                          ShownStone{shown(p), black,
                                      p == Point{4, 4}   ? 0
                                      : p == Point{6, 5} ? 2
                                                         : 4}),

@@ -205,6 +205,9 @@ TEST(BoardSymmetry, EverySymmetryMovesTheWholeBoardKeepingNeighbours) {
         const Point right = symmetry({column + 1, row}), below = symmetry({column, row + 1});
         EXPECT_EQ(std::abs(right.column - image.column) + std::abs(right.row - image.row), 1);
         EXPECT_EQ(std::abs(below.column - image.column) + std::abs(below.row - image.row), 1);
+        EXPECT_EQ(symmetry.Inverse()(image), (Point{column, row})) << "code " << code;
+        for (Symmetry second : Symmetry::All())
+          EXPECT_EQ(symmetry.Then(second)({column, row}), second(image));
       }
     }
     EXPECT_EQ(images.size(), size_t(kBoardSize * kBoardSize)) << "code " << code;
@@ -373,8 +376,13 @@ TEST(ShapeNames, EachNameFitsItsShapes) {
       {"二間ビラキ", kWhite, "..........|..........|....O..*..|..X.......|.........."},
       {"三間ビラキ", kBlack, "...|...|...|..X|...|...|...|..*|..."},
       {"三間高ビラキ", kBlack, "....|....|....|....|...X|....|....|....|...*|...."},
-      {"二間ビラキ", kBlack, "..........|..........|....X..*..|..........", },
-      {"ツメ", kBlack, "..............|..............|.........*...O|...X..........|.............."},
+      {
+          "二間ビラキ",
+          kBlack,
+          "..........|..........|....X..*..|..........",
+      },
+      {"ツメ", kBlack,
+       "..............|..............|.........*...O|...X..........|.............."},
   };
   for (const ShapeCase& c : cases) {
     const auto [board, move] = ReadMove(c.drawing);

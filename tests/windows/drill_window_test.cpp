@@ -38,7 +38,7 @@ QPoint CellCentre(Point p) {
 // A book move for the user in the first row as the drill shows it.
 Point RightAnswer(const LineDrill& drill) {
   const bool black = drill.setup().userColour == Colour::kBlack;
-  return drill.setup().orientation.Apply(black ? Point{3, 6} : Point{6, 3});
+  return drill.setup().orientation(black ? Point{3, 6} : Point{6, 3});
 }
 
 struct ChosenNothing : FileChooser {

@@ -10,10 +10,6 @@ namespace {
 
 using CornerFlags = std::array<bool, kCorners>;
 
-Colour Other(Colour colour) {
-  return colour == Colour::kBlack ? Colour::kWhite : Colour::kBlack;
-}
-
 void MarkCorners(Point p, CornerFlags& flags) {
   for (int corner = 0; corner < kCorners; ++corner) flags[corner] |= IsInCorner(p, corner);
 }
