@@ -9,6 +9,7 @@
 #include "collection/sgf_error.h"
 #include "collection_builder/build_error.h"
 #include "collection_builder/game_record.h"
+#include "rules/sgf_point.h"
 
 namespace {
 
@@ -19,10 +20,6 @@ const std::set<QString> kRootProperties = {
 const std::set<QString> kMoveNodeProperties = {QStringLiteral("B"), QStringLiteral("W"),
                                                QStringLiteral("LB"), QStringLiteral("TR"),
                                                QStringLiteral("MA")};
-
-int SgfCoordinate(QChar c) {
-  return c >= u'a' && c <= u's' ? c.unicode() - u'a' + 1 : 0;
-}
 
 class TreeReader {
  public:
@@ -35,8 +32,9 @@ class TreeReader {
     if (!tree.variations.empty())
       Error(QStringLiteral("has variations; a joseki is a single line of play"));
     for (size_t i = 0; i < tree.nodes.size(); ++i) ReadNode(tree.nodes[i], i == 0);
-    std::stable_sort(joseki_.markers.begin(), joseki_.markers.end(),
-                     [](const SourceMarker& a, const SourceMarker& b) { return Rank(a) < Rank(b); });
+    std::stable_sort(
+        joseki_.markers.begin(), joseki_.markers.end(),
+        [](const SourceMarker& a, const SourceMarker& b) { return Rank(a) < Rank(b); });
     if (errors_.isEmpty()) result_.joseki.push_back(joseki_);
     result_.errors << errors_;
   }
@@ -159,14 +157,16 @@ bool ParseSgfMove(const QString& value, BoardPoint& point) {
     point = kTenukiPoint;
     return true;
   }
-  if (v.size() != 2) return false;
-  point = {SgfCoordinate(v[0]), SgfCoordinate(v[1])};
-  return point.column != 0 && point.row != 0;
+  const std::optional<Point> p =
+      PointOfSgfLetters(std::u16string_view(QStringView(v).utf16(), size_t(v.size())));
+  if (!p) return false;
+  point = {p->column, p->row};
+  return true;
 }
 
 QString SgfPointText(const BoardPoint& point) {
   if (point.IsTenuki()) return QStringLiteral("tt");
-  return QString(QChar(u'a' + point.column - 1)) + QChar(u'a' + point.row - 1);
+  return QString::fromStdU16String(SgfLetters({point.column, point.row}));
 }
 
 void ReadJosekiTree(const SgfTree& tree, const QString& fileLabel, int number,
