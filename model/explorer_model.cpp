@@ -1,6 +1,7 @@
 #include "model/explorer_model.h"
 
 #include "features/search_texts.h"
+#include "rules/board_symmetry.h"
 #include "rules/move_encoding.h"
 
 namespace {
@@ -98,13 +99,10 @@ void ExplorerModel::Choose(int line) {
   } else {
     const GameReplay& replay = board_.replay();
     const int next = replay.shownMove();
-    if (!p || next >= int(replay.moves().size()) || replay.moves()[size_t(next)] != *p) {
-      messages_.ShowMessage(
-          QStringLiteral("実戦ではこの手は打たれていません。検索手順の入力を始めると、この形から続"
-                         "けて打てます。"));
+    if (p && next < int(replay.moves().size()) && replay.moves()[size_t(next)] == *p)
+      board_.ForwardOneMove();
+    else if (!PlayFromGameCorner(p))
       return;
-    }
-    board_.ForwardOneMove();
   }
   view_.source = ExplorerSource::kRightBoard;
   Follow();
@@ -124,6 +122,51 @@ void ExplorerModel::PlayFromLeftBoard(std::optional<Point> p) {
   board_.StartSearchInput();
   for (const StoredMove& stone : stones) PlaceSearchStone(PointOf(stone));
   PlaceSearchStone(p);
+}
+
+// The stones of the game's corner, turned to the upper left, entered as a
+// search sequence (the side with a stone on the section's first point as
+// black, that stone first; the sides in turn, a move elsewhere for a side
+// without one left), then the chosen stone. Only the position counts, not
+// the order the game played it in: no stone of a position after its captures
+// captures when placed, and the corner's key is the same with colours swapped.
+bool ExplorerModel::PlayFromGameCorner(std::optional<Point> p) {
+  const Exploration& shown = view_.exploration;
+  const Symmetry toUpperLeft = Symmetry::ToCorner(shown.corner & 1, shown.corner & 2);
+  std::vector<Point> stones[2];  // the side to enter as black, the other
+  for (int row = 1; row <= kBoardSize; ++row)
+    for (int column = 1; column <= kBoardSize; ++column)
+      if (const int code = shown.board.at(column, row);
+          code != 0 && IsInCorner({column, row}, shown.corner))
+        stones[code % 2 != 0 ? 0 : 1].push_back(toUpperLeft({column, row}));
+  const Section section = board_.section();
+  const auto firstPoint = [&](std::vector<Point>& side) {
+    return std::find_if(side.begin(), side.end(),
+                        [&](Point q) { return IsAllowedFirstMove(section, q); });
+  };
+  Colour toMove = shown.toMove;
+  if (firstPoint(stones[0]) == stones[0].end() && firstPoint(stones[1]) != stones[1].end()) {
+    std::swap(stones[0], stones[1]);
+    toMove = Other(toMove);
+  }
+  const auto first = firstPoint(stones[0]);
+  if (first == stones[0].end() && !IsAllowedFirstMove(section, kFirstTenukiCell)) {
+    messages_.ShowMessage(FirstMoveMessage(section));
+    return false;
+  }
+  if (first != stones[0].end()) std::rotate(stones[0].begin(), first, first + 1);
+  board_.StartSearchInput();
+  size_t placed[2] = {0, 0};
+  int count = 0;
+  while (placed[0] < stones[0].size() || placed[1] < stones[1].size()) {
+    const int side = ColourOfNth(++count) == Colour::kBlack ? 0 : 1;
+    const auto& list = stones[side];
+    PlaceSearchStone(placed[side] < list.size() ? std::optional(list[placed[side]++])
+                                                : std::nullopt);
+  }
+  if (ColourOfNth(count + 1) != toMove) PlaceSearchStone(std::nullopt);
+  PlaceSearchStone(p ? std::optional(toUpperLeft(*p)) : std::nullopt);
+  return true;
 }
 
 // Whether p (none for a move elsewhere) is the next stone of the left board's

@@ -35,7 +35,8 @@ class ExplorerModel {
   // the line is its next move; otherwise the stone goes on the right board's
   // search input, which takes the left board's stones first when the left
   // board is followed, and the explorer then follows the right board. A game
-  // steps forward when the line is its next move.
+  // steps forward when the line is its next move; otherwise its corner goes
+  // on the search input, turned to the upper left, then the chosen stone.
   void Choose(int line);
   // Looks up the followed board's position for every row through it.
   void SearchByPosition();
@@ -54,6 +55,7 @@ class ExplorerModel {
   // A stone of the right board's search input; none: a move elsewhere.
   void PlaceSearchStone(std::optional<Point> p);
   void PlayFromLeftBoard(std::optional<Point> p);
+  bool PlayFromGameCorner(std::optional<Point> p);
   bool IsNextWalkMove(std::optional<Point> p) const;
 
   BoardWindowModel& board_;

@@ -152,6 +152,42 @@ TEST_F(ExplorerWindowTest, SearchByPositionListsRowsAndAChoiceSwitchesSection) {
   EXPECT_EQ(window->explorer()->model().view().source, ExplorerSource::kLeftBoard);
 }
 
+TEST_F(ExplorerWindowTest, OnAGameItsNextMoveStepsOnAndAnotherGoesOnFromItsCorner) {
+  Open();
+  window->OpenExplorer(ExplorerSource::kRightBoard);
+  const GameReplay& replay = window->model().replay();
+  ASSERT_GT(replay.moves().size(), size_t(replay.shownMove() + 1));
+  const Point gameMove = replay.moves()[size_t(replay.shownMove())];
+  const auto lineOf = [&](bool isGameMove) {
+    const auto& lines = window->explorer()->model().view().exploration.lines;
+    for (size_t i = 0; i < lines.size(); ++i)
+      if (lines[i].boardPoint && (*lines[i].boardPoint == gameMove) == isGameMove) return int(i);
+    return -1;
+  };
+  const int shown = replay.shownMove();
+  if (lineOf(true) >= 0) {
+    window->explorer()->Choose(lineOf(true));
+    EXPECT_EQ(replay.shownMove(), shown + 1);
+  }
+  const Exploration before = window->explorer()->model().view().exploration;
+  int cornerStones = 0;
+  for (int row = 1; row <= kBoardSize; ++row)
+    for (int column = 1; column <= kBoardSize; ++column)
+      cornerStones += before.board.at(column, row) != 0 && IsInCorner({column, row}, before.corner);
+  const int other = lineOf(false);
+  BoardState expected = before.board;
+  PlayWithCaptures(expected, *before.lines[size_t(other)].boardPoint, before.toMove);
+  window->explorer()->Choose(other);
+  const Exploration& after = window->explorer()->model().view().exploration;
+  EXPECT_EQ(ReadCorner(after.board, 0, after.toMove).key,
+            ReadCorner(expected, before.corner, Other(before.toMove)).key);
+  EXPECT_TRUE(window->explorer()->heading()->text().contains(u"検索手順"_qs))
+      << messages.messages.join(u'|').toStdString();
+  EXPECT_EQ(after.corner, 0) << "turned to the upper left";
+  EXPECT_EQ(ReadCorner(after.board, 0, Colour::kBlack).stones, cornerStones + 1);
+  EXPECT_TRUE(after.held) << after.summary.toStdString();
+}
+
 TEST_F(ExplorerWindowTest, AKeyAndBothContextMenusOpenIt) {
   Open();
   window->activateWindow();
