@@ -41,7 +41,7 @@ void BoardWindowModel::Load() {
   if (records_.empty()) return;
   for (const JosekiRecord& record : records_) view_.titles << record.title;
   SelectLine(0);
-  inputClosed_ = true;
+  session_.Close();
 }
 
 void BoardWindowModel::SelectLine(int index) {
@@ -51,7 +51,7 @@ void BoardWindowModel::SelectLine(int index) {
   const JosekiRecord& joseki = Shown();
   view_.caption = joseki.caption;
   view_.commentary = joseki.commentary;
-  SetSearchTexts({joseki.referenceText, searchTexts_.mirror});
+  SetSearchTexts({joseki.referenceText, session_.texts().mirror});
   games_.Choose(joseki);
   MirrorGameList();
   if (!games_.shown()) replay_.ForgetMoves();
@@ -84,7 +84,7 @@ void BoardWindowModel::ShowJoseki() {
   if (!diagram_.Show(Shown())) return;
   leftBoardStones_ = int(Shown().givenStones.size() + Shown().numberedMoves.size());
   ReadGameReference();
-  inputStoneCount_ = 0;
+  session_.AfterDrawing();
 }
 
 void BoardWindowModel::ReadGameReference() {
@@ -104,7 +104,7 @@ void BoardWindowModel::ShowGameRecord() {
   NoteRightBoardReset(result.boardReset);
   if (result.drawn == GameReplay::Drawn::kWhole) {
     view_.gameButtonsEnabled = true;
-    inputStoneCount_ = 0;
+    session_.AfterDrawing();
   } else if (result.drawn == GameReplay::Drawn::kBrokenOff) {
     view_.gameHeading.clear();
   }
@@ -181,13 +181,13 @@ void BoardWindowModel::ShowWholeJoseki() {
 void BoardWindowModel::StartWalk() {
   diagram_.StartWalk(Shown());
   leftBoardStones_ = int(Shown().givenStones.size());
-  inputStoneCount_ = 0;
+  session_.AfterDrawing();
 }
 
 void BoardWindowModel::ShowNextMove() {
   const JosekiDiagram::WalkStep step = diagram_.NextWalkMove(Shown());
   if (!step.placed) return;
-  inputStoneCount_ = int(step.colour);
+  session_.AfterWalkStep(step.colour);
   leftBoardStones_ = int(Shown().givenStones.size()) +
                      (step.lastMove ? int(Shown().numberedMoves.size()) : diagram_.walkedMoves());
   if (step.lastMove) {
@@ -203,16 +203,15 @@ void BoardWindowModel::ToggleTextSize() {
 // ---- the search -----------------------------------------------------------------
 
 void BoardWindowModel::SetSearchTexts(const SearchTexts& texts) {
-  if (texts.sequence != searchTexts_.sequence) {
+  if (session_.SetTexts(texts)) {
     view_.gameButtonsEnabled = false;
     shownGame_.reset();
   }
-  searchTexts_ = texts;
 }
 
 void BoardWindowModel::NoteRightBoardReset(bool completed) {
   shownGame_.reset();
-  if (completed) inputClosed_ = false;
+  session_.AfterBoardReset(completed);
 }
 
 void BoardWindowModel::StartSearchInput() {
@@ -220,8 +219,7 @@ void BoardWindowModel::StartSearchInput() {
   view_.gameButtonsEnabled = false;
   input_.DrawInputMarks(section_);
   SetSearchTexts({});
-  inputStoneCount_ = 0;
-  inputClosed_ = false;
+  session_.AfterInputStarted();
 }
 
 void BoardWindowModel::ClickBoardAt(double x, double y) {
@@ -229,17 +227,17 @@ void BoardWindowModel::ClickBoardAt(double x, double y) {
 }
 
 void BoardWindowModel::PlaceSearchStone(Point p) {
-  if (inputClosed_) return;
-  SearchTexts texts = searchTexts_;
-  switch (input_.Place(p, section_, texts, inputStoneCount_)) {
+  if (session_.closed()) return;
+  SearchTexts texts = session_.texts();
+  switch (session_.Place(input_, p, section_, texts)) {
     case SearchInput::Placed::kAdded:
       SetSearchTexts(texts);
       break;
     case SearchInput::Placed::kRefusedFirstStone:
       messages_.ShowMessage(FirstMoveMessage(section_));
       NoteRightBoardReset(replay_.ClearBoard());
-      inputStoneCount_ = 0;
       SetSearchTexts({});
+      session_.AfterInputStarted();
       break;
   }
 }
@@ -249,60 +247,61 @@ void BoardWindowModel::PlaceSearchStone(Point p) {
 void BoardWindowModel::RedrawSearchInput(SearchTexts texts) {
   StartSearchInput();
   SetSearchTexts(texts);
-  input_.DrawSequence(texts.sequence, inputStoneCount_);
+  session_.Redraw(input_, texts.sequence);
 }
 
 void BoardWindowModel::ShowSearchSequenceAgain() {
-  if (searchTexts_.sequence.isEmpty()) {
+  if (session_.texts().sequence.isEmpty()) {
     messages_.ShowMessage(NoSequenceToShowMessage());
   } else {
-    RedrawSearchInput(searchTexts_);
+    RedrawSearchInput(session_.texts());
   }
-  inputClosed_ = false;
+  session_.Open();
 }
 
 void BoardWindowModel::RemoveLastSearchStone() {
   // Without a whole stone in both texts there is nothing to take back.
-  if (searchTexts_.sequence.size() < 3 || searchTexts_.mirror.size() < 3) return;
-  RedrawSearchInput({searchTexts_.sequence.chopped(3), searchTexts_.mirror.chopped(3)});
+  const SearchTexts& texts = session_.texts();
+  if (texts.sequence.size() < 3 || texts.mirror.size() < 3) return;
+  RedrawSearchInput({texts.sequence.chopped(3), texts.mirror.chopped(3)});
 }
 
 void BoardWindowModel::ContinueSearchInput() {
-  inputStoneCount_ = int(searchTexts_.sequence.size() / 3);
-  inputClosed_ = false;
+  session_.ContinueAfterSequence();
 }
 
 void BoardWindowModel::EndSearchInput() {
-  inputClosed_ = false;
+  session_.Open();
   ReadGameReference();
 }
 
 void BoardWindowModel::RunSearch() {
-  if (searchTexts_.sequence.isEmpty()) {
+  const SearchTexts& texts = session_.texts();
+  if (texts.sequence.isEmpty()) {
     messages_.ShowMessage(NoSearchInputMessage());
     return;
   }
   view_.gameButtonsEnabled = false;
-  if (searchTexts_.sequence.size() == 5) {
+  if (texts.sequence.size() == 5) {
     messages_.ShowMessage(SequenceTooShortMessage());
     return;
   }
-  const SearchOutcome outcome = search_.Search(searchTexts_.sequence, searchTexts_.mirror);
+  const SearchOutcome outcome = search_.Search(texts.sequence, texts.mirror);
   if (outcome.found) {
-    pendingReport_ = outcome;
+    session_.AwaitReport(outcome);
     view_.searchReportPending = true;
   } else {
     messages_.ShowMessage(NotFoundMessage(outcome.droppedStones));
   }
-  inputClosed_ = true;
+  session_.Close();
 }
 
 void BoardWindowModel::ReportSearchResult() {
   view_.searchReportPending = false;
-  if (!pendingReport_) return;
-  const SearchOutcome outcome = *std::exchange(pendingReport_, std::nullopt);
-  if (outcome.row) SelectLine(int(*outcome.row));
-  messages_.ShowMessage(FoundMessage(outcome.droppedStones));
+  const std::optional<SearchOutcome> outcome = session_.TakeReport();
+  if (!outcome) return;
+  if (outcome->row) SelectLine(int(*outcome->row));
+  messages_.ShowMessage(FoundMessage(outcome->droppedStones));
 }
 
 // ---- a game the user opened ---------------------------------------------------
@@ -317,6 +316,6 @@ void BoardWindowModel::ShowGameCorner(const CornerChoice& choice) {
       DrawPlayedGame(canvas_, *choice.game, reading.lastShownMove, reading.numbers));
   view_.gameButtonsEnabled = false;
   view_.gameHeading = choice.heading;
-  inputStoneCount_ = 0;
+  session_.AfterDrawing();
   shownGame_ = ShownGame{*choice.game, reading.lastShownMove};
 }

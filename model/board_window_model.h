@@ -20,6 +20,7 @@
 #include "features/search_input.h"
 #include "model/game_reading_model.h"
 #include "model/messages.h"
+#include "model/search_session.h"
 #include "pictures/board_pictures.h"
 #include "pictures/canvas.h"
 
@@ -96,8 +97,8 @@ class BoardWindowModel {
   const BoardWindowView& view() const { return view_; }
   Canvas& canvas() { return canvas_; }
   const Canvas& canvas() const { return canvas_; }
-  const SearchTexts& searchTexts() const { return searchTexts_; }
-  bool inputClosed() const { return inputClosed_; }
+  const SearchTexts& searchTexts() const { return session_.texts(); }
+  bool inputClosed() const { return session_.closed(); }
   const JosekiDiagram& diagram() const { return diagram_; }
   const GameReplay& replay() const { return replay_; }
   const std::vector<JosekiRecord>& records() const { return records_; }
@@ -153,25 +154,12 @@ class BoardWindowModel {
   SearchInput input_{canvas_};
 
   // ---- Where the features meet ------------------------------------------
-  // The search texts: the selection writes the joseki's game reference into
-  // the sequence (so the search and the redisplay read it until stones are
-  // entered); the search input appends to both texts, its editing shortens
-  // them, the search reads them. A change of the sequence disables the game
-  // buttons.
-  SearchTexts searchTexts_;
-  // The stones counted by the search input, from which its next stone takes
-  // its number. Drawing the joseki or its game, and the walk's start, set it
-  // to 0; a walk step sets it to the colour code of its move (1 black, 2 white).
-  int inputStoneCount_ = 0;
+  // The right board's shared search state; a change of its sequence disables
+  // the game buttons.
+  SearchSession session_;
   // The stones of the shown joseki on the left board: all of them once it is
   // drawn whole, the given stones and the walked moves during a walk.
   int leftBoardStones_ = 0;
-  // Clicks on the board are ignored while set: after loading and after every
-  // search. The input commands clear it, and so does every completed reset
-  // of the right board, whichever feature made it.
-  bool inputClosed_ = false;
-  // The search's find, shown at the report timer's tick.
-  std::optional<SearchOutcome> pendingReport_;
 
   // ---- A game the user opened ----------------------------------------------
   // The game while the right board shows it up to lastMove: every reset of
