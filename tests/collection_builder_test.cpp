@@ -16,8 +16,8 @@
 #include "collection_builder/collection_build.h"
 #include "collection_builder/collection_db.h"
 #include "collection_builder/collection_export.h"
-#include "collection_builder/ending_evidence.h"
 #include "collection_builder/command_line.h"
+#include "collection_builder/ending_evidence.h"
 #include "collection_builder/game_matcher.h"
 #include "collection_builder/game_occurrences.h"
 #include "collection_builder/game_record.h"
@@ -416,10 +416,13 @@ TEST(MoveWords, MoveNamesAndShapeWordsMustFitTheMoves) {
     const char16_t* commentary;
     const char* fault;  // part of the one reason expected, "" for none
   } cases[] = {
-      {u"小目・小ゲイマガカリ・コスミ・白手抜き・コスミツケ", u"黒２のコスミに白３と手を抜くと、黒４とコスミツけて白１の根拠を奪う。", ""},
-      {u"小目・小ゲイマガカリ・コスミ", u"白１の上辺のカカリに黒２と隅を守る。白は３で手を抜く。", ""},
+      {u"小目・小ゲイマガカリ・コスミ・白手抜き・コスミツケ",
+       u"黒２のコスミに白３と手を抜くと、黒４とコスミツけて白１の根拠を奪う。", ""},
+      {u"小目・小ゲイマガカリ・コスミ", u"白１の上辺のカカリに黒２と隅を守る。白は３で手を抜く。",
+       ""},
       {u"小目・小ゲイマガカリ・コスミ", u"黒は４とツけて白を攻める。", ""},
-      {u"小目・小ゲイマガカリ・コスミ", u"黒５のハネで隅を守る。", "names move 5, but the line has 4"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒５のハネで隅を守る。",
+       "names move 5, but the line has 4"},
       {u"小目・小ゲイマガカリ・コスミ", u"白２のコスミで隅を守る。", "move 2 is 黒２"},
       {u"小目・小ゲイマガカリ・コスミ", u"白は４と手を抜く。", "move 4 is 黒４"},
       {u"小目・小ゲイマガカリ・コスミ", u"黒２のハネで隅を守る。", "黒２ is not a ハネ"},
@@ -428,8 +431,10 @@ TEST(MoveWords, MoveNamesAndShapeWordsMustFitTheMoves) {
       {u"小目・小ゲイマガカリ・コスミ", u"白１の左辺のカカリ。", "白１ is not a 左辺カカリ"},
       {u"小目・小ゲイマガカリ・コスミ", u"黒４の左辺のツケ。", "黒４ is not on the 左辺 side"},
       {u"小目・小ゲイマガカリ・コスミ", u"黒２と挟み石を守る。", ""},  // a stone named by its role
-      {u"小目・小ゲイマガカリ・コスミ・白手抜き・ハネ", u"黒４で隅を守る。", "the last term 「ハネ」 fits no"},
-      {u"小目・小ゲイマガカリ・コスミ・黒手抜き", u"黒４で隅を守る。", "the last term 「黒手抜き」"},
+      {u"小目・小ゲイマガカリ・コスミ・白手抜き・ハネ", u"黒４で隅を守る。",
+       "the last term 「ハネ」 fits no"},
+      {u"小目・小ゲイマガカリ・コスミ・黒手抜き", u"黒４で隅を守る。",
+       "the last term 「黒手抜き」"},
   };
   for (const auto& c : cases) {
     Joseki j = One(Tree("2A01", "B[cd];W[ec];B[de];W[];B[dc]"));
@@ -460,7 +465,7 @@ TEST(TermSpelling, OneSpellingPerTermInCaptionsAndCommentary) {
   } cases[] = {
       {u"黒２と三間にハサんで白を攻め、白は隅にオサえ込まれる。", ""},
       {u"黒２と三間に挟んで白を攻める。", "「挟」"},
-      {u"黒４の押さえ。", "「押さえ」"},  // not 押さ (オシ): the longer spelling wins
+      {u"黒４の押さえ。", "「押さえ」"},        // not 押さ (オシ): the longer spelling wins
       {u"白を隅に押し込んで孤立させる。", ""},  // other words
       {u"黒２と立って。", "「立っ」"},
   };
@@ -490,7 +495,8 @@ TEST(EndingEvidence, EngineAndGamesSayWherePlayLeavesTheCorner) {
   const EngineTrees engine = ReadEngineTrees(dir.filePath("engine"), problems);
   EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
   // The same lines in the upper left, mirrored, with the colours the same.
-  std::vector<Joseki> rows = {One(Tree("1A01", "B[dd];W[cc]")), One(Tree("1A02", "B[dd];W[cc];B[dc]"))};
+  std::vector<Joseki> rows = {One(Tree("1A01", "B[dd];W[cc]")),
+                              One(Tree("1A02", "B[dd];W[cc];B[dc]"))};
   rows[1].commentary = u"ここで一段落。"_qs;
   const auto evidence = MeasureEndings(rows, engine, GameTables{});
   ASSERT_EQ(evidence.size(), 2u);
@@ -503,8 +509,8 @@ TEST(EndingEvidence, EngineAndGamesSayWherePlayLeavesTheCorner) {
   EXPECT_FALSE(evidence[1].evidenceAgainst);
   EXPECT_TRUE(evidence[1].saysWhy);
   // A line that ends with a group in atari.
-  const auto atari = MeasureEndings({One(Tree("1A03", "B[dd];W[dc];B[ec];W[];B[cc]"))}, engine,
-                                    GameTables{});
+  const auto atari =
+      MeasureEndings({One(Tree("1A03", "B[dd];W[dc];B[ec];W[];B[cc]"))}, engine, GameTables{});
   EXPECT_TRUE(atari[0].endsInAtari);
   EXPECT_FALSE(atari[0].saysGivenUp);
 }
@@ -536,9 +542,10 @@ class CollectionBuild : public ::testing::Test {
 };
 
 TEST_F(CollectionBuild, WritesTheTableInOrderAndRefusesBadSources) {
-  WriteText(Data("README.md"),
-            u"## Terms\n```terms\ntitles: 題1A01 題1A02 題2A01\n```\n題3A01\n```shapes\nツケ ハネ\n```\n"
-            u"```spellings\nハネ: 跳ね\n```\n"_qs);
+  WriteText(
+      Data("README.md"),
+      u"## Terms\n```terms\ntitles: 題1A01 題1A02 題2A01\n```\n題3A01\n```shapes\nツケ ハネ\n```\n"
+      u"```spellings\nハネ: 跳ね\n```\n"_qs);
   WriteText(Data("joseki/2-komoku.sgf"), kKomoku);
   WriteText(Data("joseki/1-hoshi.sgf"),
             Tree("1A01", "B[dd];W[fc];B[cf];W[ic]") + Tree("1A02", "B[dd];W[cc]"));
@@ -631,8 +638,9 @@ TEST_F(CollectionBuild, SelectsCopiesAndReferencesTheGames) {
   EXPECT_EQ(ReadText(Data("games/index.tsv")).section(u'\n', 2), "2A01\tb/castle.sgf\n");
   EXPECT_FALSE(QFile::exists(Data("games/old/stale.sgf")));
   EXPECT_FALSE(QFileInfo::exists(Data("games/old")));
-  EXPECT_TRUE(QFile::exists(Data("games/a/plain.sgf")));  // every game played
-  EXPECT_FALSE(QFile::exists(Data("games/c/crowded.sgf")));
+  // Every game is kept, also those in which no joseki was played.
+  for (const char* kept : {"a/plain.sgf", "c/crowded.sgf", "d/handicap.sgf"})
+    EXPECT_TRUE(QFile::exists(Data(QStringLiteral("games/") + kept))) << kept;
   const QString copy = ReadText(Data("games/b/castle.sgf"));
   EXPECT_TRUE(copy.contains(u"PB[Honinbo Shuwa]"));
   EXPECT_FALSE(copy.contains(u"GC[")) << copy.toStdString();
