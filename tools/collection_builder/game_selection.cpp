@@ -22,14 +22,17 @@ namespace {
 
 struct Candidate {
   QString path;
-  std::tuple<int, int, int, QString> rank;  // lower is better
+  std::tuple<int, int, int, int, QString> rank;  // lower is better
 };
 
-// A game that leaves the corner after the joseki first, then fame, then the
-// earliest year (undated last), then path.
-std::tuple<int, int, int, QString> Rank(const GameRecord& game, const Occurrence& occurrence) {
+// A game that leaves the corner after the joseki first, then for a joseki of
+// the handicap section a handicap game, then fame, then the earliest year
+// (undated last), then path.
+std::tuple<int, int, int, int, QString> Rank(const Joseki& joseki, const GameRecord& game,
+                                             const Occurrence& occurrence) {
   const int year = game.Year() > 0 ? game.Year() : 9999;
-  return {occurrence.staysLocal ? 1 : 0, FameRank(game), year, game.path};
+  const int unlike = joseki.Section() == u'0' && game.even ? 1 : 0;
+  return {occurrence.staysLocal ? 1 : 0, unlike, FameRank(game), year, game.path};
 }
 
 using SearchResult = std::map<size_t, Candidate>;  // joseki -> its reference game
@@ -48,7 +51,7 @@ SearchResult SearchGames(const std::vector<Joseki>& joseki, const QString& dir, 
     if (!HasKanjiHeading(game)) continue;
     scanner.Scan(game, [&](size_t j, const Occurrence& occurrence) {
       if (!joseki[j].pinnedGame.isEmpty()) return;
-      const Candidate candidate{path, Rank(game, occurrence)};
+      const Candidate candidate{path, Rank(joseki[j], game, occurrence)};
       auto it = result.find(j);
       if (it == result.end() || candidate.rank < it->second.rank) result[j] = candidate;
     });
