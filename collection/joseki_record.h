@@ -23,6 +23,8 @@ struct GameReference {
   // The game's moves that belong to the joseki; nullopt where the text has
   // no such part or the number does not fit 16 bits.
   std::optional<int> firstMove, lastMove;
+  // A handicap game's black stones, set up before move 1; then move 1 is white.
+  std::vector<Point> handicap;
   std::vector<Point> moves;
 };
 

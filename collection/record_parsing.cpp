@@ -60,7 +60,14 @@ GameReference ParseGameReference(const QString& text) {
       game.lastMove = ReadMoveNumber(range.mid(slash + 1));
     }
   }
-  game.moves = ParseGameMoves(View(WithoutFirstBlanks(rest)));
+  rest = WithoutFirstBlanks(rest);
+  // A handicap game's stones stand before a "+", its moves after it.
+  const qsizetype plus = rest.indexOf(u'+');
+  if (plus >= 0) {
+    game.handicap = ParseGameMoves(View(rest.left(plus)));
+    rest = rest.mid(plus + 1);
+  }
+  game.moves = ParseGameMoves(View(rest));
   return game;
 }
 

@@ -10,6 +10,24 @@ void GameReplay::SetGame(const GameReference& game) {
   if (game.firstMove) firstGameMove_ = *game.firstMove;
   if (game.lastMove) lastGameMove_ = *game.lastMove;
   moves_ = game.moves;
+  handicap_ = game.handicap;
+}
+
+Colour GameReplay::ColourOfMove(int k) const {
+  return ColourOfNth(handicap_.empty() ? k : k + 1);
+}
+
+void GameReplay::PlaceHandicap(bool keepPatternOnError) {
+  for (const Point p : handicap_) {
+    if (!IsOnBoard(p) || counts_.at(p.column, p.row) != 0) continue;
+    try {
+      DrawOnPoint(canvas_, Board::kRight, p, PlainStoneImage(Colour::kBlack));
+    } catch (const ImageLoadError&) {
+      if (!keepPatternOnError) throw;
+      continue;
+    }
+    PlaceStone(counts_, p, Colour::kBlack);
+  }
 }
 
 bool GameReplay::ResetBoard() {
@@ -20,7 +38,7 @@ bool GameReplay::ResetBoard() {
 void GameReplay::PlaceGameMove(int k, int& numbered, bool numberingBeginsWithWhite,
                                bool keepPatternOnError) {
   const Point p = moves_[k - 1];
-  const Colour colour = ColourOfNth(k);
+  const Colour colour = ColourOfMove(k);
   const bool inJoseki = firstGameMove_ <= k && k <= lastGameMove_;
   const QString image =
       inJoseki ? GameNumberImage(++numbered, numberingBeginsWithWhite) : PlainStoneImage(colour);
@@ -44,10 +62,15 @@ GameReplay::Result GameReplay::ShowGameRecord() {
     return result;
   };
   if (lastGameMove_ < 0) return fail();
-  const bool beginsWithWhite = firstGameMove_ % 2 == 0;
+  const bool beginsWithWhite = ColourOfMove(firstGameMove_) == Colour::kWhite;
   const int last = std::min(lastGameMove_, int(moves_.size()));
   shownMove_ = 0;
   int numbered = 0;
+  try {
+    PlaceHandicap(false);
+  } catch (const ImageLoadError&) {
+    return fail();
+  }
   for (int k = 1; k <= last; ++k) {
     ++shownMove_;
     if (!IsOnBoard(moves_[k - 1])) {
@@ -64,9 +87,10 @@ GameReplay::Result GameReplay::ShowGameRecord() {
 }
 
 void GameReplay::ReplayGameTo(int target) {
-  const bool beginsWithWhite = firstGameMove_ % 2 == 0;
+  const bool beginsWithWhite = ColourOfMove(firstGameMove_) == Colour::kWhite;
   shownMove_ = 0;
   int numbered = 0;
+  PlaceHandicap(true);
   for (int k = 1; k <= target; ++k) {
     ++shownMove_;
     if (k > int(moves_.size()) || !IsOnBoard(moves_[k - 1])) continue;  // not a move: skipped

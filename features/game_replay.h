@@ -1,6 +1,7 @@
 #pragma once
 // The right board's game: the game in which the selected joseki was played,
-// drawn up to the joseki's last move with the joseki's moves numbered, and
+// drawn up to the joseki's last move with the joseki's moves numbered (a
+// handicap game's stones set up first), and
 // stepped through forwards and backwards. Every step draws the game again
 // from move 1 on a fresh board.
 
@@ -60,6 +61,12 @@ class GameReplay {
   BoardState counts_;
   int firstGameMove_ = 0;
   int lastGameMove_ = 0;
+  // The colour of game move k (from 1): white begins a handicap game.
+  Colour ColourOfMove(int k) const;
+  // Draws a handicap game's stones before its first move.
+  void PlaceHandicap(bool keepPatternOnError);
+
+  std::vector<Point> handicap_;
   std::vector<Point> moves_;
   int shownMove_ = 0;  // the game's moves drawn on the board
 };

@@ -9,6 +9,7 @@
 #include <QTextStream>
 
 #include "collection/collection_store.h"
+#include "collection/record_parsing.h"
 #include "collection/sgf_error.h"
 #include "collection/sgf_parser.h"
 #include "collection_builder/board_symmetry.h"
@@ -265,6 +266,42 @@ TEST(GameMatcher, FindsOnlyConsecutiveMovesFromAnEmptyCorner) {
   for (const auto& c : cases) {
     Occurrence o;
     EXPECT_EQ(FindJosekiInGame(c.joseki, Game(c.moves, 0), o), c.found) << c.moves[1].toStdString();
+  }
+}
+
+// A handicap game: its stones stand before white's first move, and only a
+// handicap row is looked for in it; its reference carries the stones.
+TEST(GameMatcher, HandicapGamesServeTheHandicapSection) {
+  QTemporaryDir dir;
+  WriteText(dir.filePath("g.sgf"),
+            "(;HA[3]AB[dd][pd][dp]PB[Honinbo Shuwa]PW[Ito Showa];W[fc];B[ic];W[qq])");
+  const GameRecord game = ReadGameRecord(dir.filePath("g.sgf"), "g.sgf");
+  ASSERT_EQ(game.handicap.size(), 3u);
+  ASSERT_EQ(game.moves.size(), 3u);
+  EXPECT_EQ(game.ColourOfMove(0), 2);
+  const struct {
+    const char* key;
+    const char* moves;
+    bool found;
+  } cases[] = {
+      {"0A01", "B[dd];W[fc];B[ic]", true},   // the corner's handicap stone is the given one
+      {"1A01", "B[dd];W[fc];B[ic]", false},  // an even section: even games only
+      {"0A01", "B[dd];W[fc];B[ic];W[cc]", false},
+      {"0A01", "B[dd];W[ic]", false},  // 白１ is white's: the game's move 2 is black's
+  };
+  for (const auto& c : cases) {
+    const Joseki j = One(Tree(c.key, c.moves));
+    Occurrence o;
+    EXPECT_EQ(FindJosekiInGame(j, game, o), c.found) << c.key << c.moves;
+    if (!c.found) continue;
+    EXPECT_EQ(o.first, 1);
+    const QString reference = MakeGameReference(game, o);
+    EXPECT_TRUE(reference.startsWith(u"黒 本因坊秀和　白 伊藤松和　三子局|1/2|"_qs))
+        << reference.toStdString();
+    EXPECT_EQ(VerifyGameReference(j, reference), QString());
+    const GameReference read = ParseGameReference(reference);
+    EXPECT_EQ(read.handicap.size(), 3u);
+    EXPECT_EQ(read.moves.size(), 3u);
   }
 }
 
@@ -638,8 +675,9 @@ TEST_F(CollectionBuild, SelectsCopiesAndReferencesTheGames) {
   EXPECT_EQ(ReadText(Data("games/index.tsv")).section(u'\n', 2), "2A01\tb/castle.sgf\n");
   EXPECT_FALSE(QFile::exists(Data("games/old/stale.sgf")));
   EXPECT_FALSE(QFileInfo::exists(Data("games/old")));
-  EXPECT_TRUE(QFile::exists(Data("games/a/plain.sgf")));  // every game played
-  EXPECT_FALSE(QFile::exists(Data("games/c/crowded.sgf")));
+  // Every game is kept, also those in which no joseki was played.
+  for (const char* kept : {"a/plain.sgf", "c/crowded.sgf", "d/handicap.sgf"})
+    EXPECT_TRUE(QFile::exists(Data(QStringLiteral("games/") + kept))) << kept;
   const QString copy = ReadText(Data("games/b/castle.sgf"));
   EXPECT_TRUE(copy.contains(u"PB[Honinbo Shuwa]"));
   EXPECT_FALSE(copy.contains(u"GC[")) << copy.toStdString();

@@ -52,6 +52,16 @@ TEST_F(GameReplayTest, TheJosekisMovesAreNumberedInTheirColoursFromOne) {
   EXPECT_EQ(replay.counts().at(13, 3), 2 + 0);
 }
 
+// A handicap game's stones (before the "+") stand first, and white plays move 1.
+TEST_F(GameReplayTest, AHandicapGamesStonesStandFirstAndWhiteMovesFirst) {
+  const std::vector<Point> stones = {{17, 3}, {3, 17}};
+  Show("h|1/2|" + GameMoves(stones) + "+" + GameMoves(kGame));
+  EXPECT_EQ(Tokens({{17, 3}, {3, 17}, {3, 3}, {5, 3}, {7, 3}}),
+            (std::vector<std::string>{"X", "X", "w1", "b2", "."}));
+  replay.Forward(1);
+  EXPECT_EQ(Tokens({{17, 3}, {3, 3}, {7, 3}}), (std::vector<std::string>{"X", "w1", "O"}));
+}
+
 TEST_F(GameReplayTest, ABadMoveBreaksTheDrawingOffAndABadRangeClearsTheBoardOrKeepsTheLast) {
   GameReplay::Result result = Show("h|1/4|" + GameMoves({{3, 3}, {5, 3}}) + "0J4D");
   EXPECT_EQ(result.drawn, GameReplay::Drawn::kBrokenOff);

@@ -46,14 +46,16 @@ void CheckTitles(const QString& dataDir, const std::vector<Joseki>& joseki,
   for (const Joseki& j : joseki) loaded.errors << CheckTitleTerms(j, *terms);
   const auto shapes = ReadShapeTerms(QString::fromUtf8(text));
   if (!shapes) {
-    loaded.errors << QStringLiteral("README.md: no list of shape terms (a block opened by ```shapes)");
+    loaded.errors << QStringLiteral(
+        "README.md: no list of shape terms (a block opened by ```shapes)");
     return;
   }
   loaded.errors << CheckShapeTermList(*shapes);
   for (const Joseki& j : joseki) loaded.errors << CheckMoveWords(j, *shapes);
   const auto spellings = ReadTermSpellings(QString::fromUtf8(text));
   if (!spellings) {
-    loaded.errors << QStringLiteral("README.md: no list of spellings (a block opened by ```spellings)");
+    loaded.errors << QStringLiteral(
+        "README.md: no list of spellings (a block opened by ```spellings)");
     return;
   }
   loaded.errors << CheckSpellingTerms(*spellings, *terms + *shapes);
@@ -196,6 +198,7 @@ int BuildCollection(const QString& dataDir, const QString& outDb, QTextStream& o
   }
   PrintMeasure(loaded.joseki, &references.references, out);
   PrintGameMeasure(tables, out);
+  PrintHandicapMeasure(tables, out);
   PrintEndings(dataDir, loaded.joseki, tables, out, err);
   out << "wrote " << rows.size() << " joseki to " << outDb << " in " << timer.elapsed() << " ms\n";
   out.flush();

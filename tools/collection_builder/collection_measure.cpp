@@ -101,3 +101,23 @@ void PrintGameMeasure(const GameTables& tables, QTextStream& out) {
       << (n == 0 ? 0 : counts.back()) << "; games stored: " << tables.games.size() << '\n';
   out.flush();
 }
+
+void PrintHandicapMeasure(const GameTables& tables, QTextStream& out) {
+  // A handicap game's moves text begins with its stones, ended by "+".
+  auto handicap = [&](int id) { return tables.games[id - 1].moves.contains(u'+'); };
+  int games = 0;
+  for (const StoredGame& g : tables.games) games += handicap(g.id);
+  std::map<int, std::pair<bool, bool>> rows;  // joseki -> an even game, a handicap game
+  int referred = 0;
+  for (const StoredOccurrence& o : tables.occurrences) {
+    auto& [even, handicapGame] = rows[o.joseki];
+    (handicap(o.game) ? handicapGame : even) = true;
+    referred += o.ordinal == 0 && handicap(o.game);
+  }
+  int only = 0;
+  for (const auto& [joseki, kinds] : rows) only += !kinds.first && kinds.second;
+  out << "handicap games: " << games << " stored; " << only
+      << " rows played only in handicap games (a reference gained from them), " << referred
+      << " rows whose reference is a handicap game\n";
+  out.flush();
+}

@@ -26,3 +26,8 @@ void PrintMeasure(const std::vector<Joseki>& joseki, const std::vector<QString>*
 // Prints the games measure: the occurrences in all, the rows with a game, the
 // games per such row (median and maximum) and the games stored.
 void PrintGameMeasure(const GameTables& tables, QTextStream& out);
+
+// Prints what the handicap games add: the handicap games stored, the rows
+// played only in handicap games (their reference comes from one) and the rows
+// whose reference is a handicap game.
+void PrintHandicapMeasure(const GameTables& tables, QTextStream& out);

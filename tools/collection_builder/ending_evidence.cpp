@@ -152,7 +152,8 @@ EngineTrees ReadEngineTrees(const QString& dir, QStringList& errors) {
   if (!folder.exists()) return engine;
   for (const QString& name : folder.entryList({QStringLiteral("*.sgf")}, QDir::Files, QDir::Name)) {
     try {
-      for (const SgfTree& tree : ParseSgfFile(folder.filePath(name))) Walk(tree, 0, BoardState{}, engine);
+      for (const SgfTree& tree : ParseSgfFile(folder.filePath(name)))
+        Walk(tree, 0, BoardState{}, engine);
       engine.files << name;
     } catch (const SgfError& error) {
       errors << QStringLiteral("engine/%1: %2").arg(name, error.what());
@@ -178,7 +179,8 @@ std::vector<EndingEvidence> MeasureEndings(const std::vector<Joseki>& joseki,
   for (const StoredOccurrence& o : tables.occurrences) {
     if (o.joseki < 1 || o.joseki > static_cast<int>(joseki.size())) continue;
     const Joseki& j = joseki[o.joseki - 1];
-    const std::vector<Point> moves = ParseGameMoves(tables.games[o.game - 1].moves.toStdU16String());
+    const std::vector<Point> moves =
+        ParseGameMoves(tables.games[o.game - 1].moves.toStdU16String());
     if (o.last < 0 || o.last >= static_cast<int>(moves.size())) continue;  // the game ends there
     Region region;
     for (const BoardPoint& p : j.stones) region.Include(Transform(p, o.orientation));
@@ -213,7 +215,14 @@ void PrintEndingMeasure(const std::vector<Joseki>& joseki,
     }
     if (e.evidenceAgainst) {
       ++against;
-      if (!e.saysWhy) againstWithout << joseki[i].key;
+      // The figures with the key, so that a text can say only what the evidence says.
+      if (!e.saysWhy)
+        againstWithout << QStringLiteral("%1 (engine %2/%3 local, games %4/%5 local)")
+                              .arg(joseki[i].key)
+                              .arg(e.engineGames - e.engineElsewhere)
+                              .arg(e.engineGames)
+                              .arg(e.gamesWithNext - e.gamesElsewhere)
+                              .arg(e.gamesWithNext);
     }
     if (e.endsInAtari) {
       ++atari;
@@ -221,15 +230,20 @@ void PrintEndingMeasure(const std::vector<Joseki>& joseki,
     }
   }
   out << "endings: " << engineRows << " rows reached by " << kEngineGamesNeeded
-      << "+ engine games, " << engineLocal << " of them where the engine plays locally in at least half; "
-      << gameRows << " rows with " << kGamesNeeded << "+ game occurrences whose next move is known, "
-      << gameLocal << " of them where play goes on locally in at least half\n";
+      << "+ engine games, " << engineLocal
+      << " of them where the engine plays locally in at least half; " << gameRows << " rows with "
+      << kGamesNeeded << "+ game occurrences whose next move is known, " << gameLocal
+      << " of them where play goes on locally in at least half\n";
   out << "rows with evidence against their ending: " << against << ", "
-      << against - againstWithout.size() << " with a text saying why play may stop; without: "
-      << againstWithout.size() << (againstWithout.isEmpty() ? QString() : QStringLiteral(" ") + againstWithout.join(u' '))
+      << against - againstWithout.size()
+      << " with a text saying why play may stop; without: " << againstWithout.size()
+      << (againstWithout.isEmpty()
+              ? QString()
+              : QStringLiteral(" ") + againstWithout.join(QStringLiteral(", ")))
       << '\n';
   out << "rows ending with a group in atari: " << atari << ", " << atari - atariWithout.size()
       << " whose text says it is given up; without: " << atariWithout.size()
-      << (atariWithout.isEmpty() ? QString() : QStringLiteral(" ") + atariWithout.join(u' ')) << '\n';
+      << (atariWithout.isEmpty() ? QString() : QStringLiteral(" ") + atariWithout.join(u' '))
+      << '\n';
   out.flush();
 }

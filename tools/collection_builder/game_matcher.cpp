@@ -18,7 +18,7 @@ int PointIndex(const BoardPoint& p) {
 // point is passed over as the game records it.
 void PlayMove(BoardState& board, const GameRecord& game, int k) {
   const BoardPoint p = game.moves[k];
-  const int16_t colour = k % 2 == 0 ? 1 : 2;
+  const int16_t colour = game.ColourOfMove(k);
   if (board.at(p.column, p.row) != 0) return;
   board.at(p.column, p.row) = colour;
   AddStoneCounts(board, Point{p.column, p.row}, Colour(colour));
@@ -43,6 +43,16 @@ BoardState NearPoints(const std::vector<BoardPoint>& given, const std::vector<Bo
 
 }  // namespace
 
+BoardState SetUpBoard(const std::vector<BoardPoint>& handicap) {
+  BoardState board;
+  for (const BoardPoint& p : handicap) {
+    if (board.at(p.column, p.row) != 0) continue;
+    board.at(p.column, p.row) = 1;
+    AddStoneCounts(board, Point{p.column, p.row}, Colour(1));
+  }
+  return board;
+}
+
 bool StartsFromEmptyCorner(const BoardState& before, const std::vector<BoardPoint>& given,
                            const std::vector<BoardPoint>& numbered, int s) {
   BoardState near = NearPoints(given, numbered, s);
@@ -58,7 +68,7 @@ bool StartsFromEmptyCorner(const BoardState& before, const std::vector<BoardPoin
 
 JosekiScanner::JosekiScanner(const std::vector<Joseki>& joseki) : anchors_(kPointIndexes) {
   for (size_t j = 0; j < joseki.size(); ++j) {
-    Pattern pattern{j, -1, {}, joseki[j].NumberedMoves()};
+    Pattern pattern{j, joseki[j].Section() == u'0', -1, {}, joseki[j].NumberedMoves()};
     const int given = std::min<int>(joseki[j].given, static_cast<int>(joseki[j].stones.size()));
     pattern.given.assign(joseki[j].stones.begin(), joseki[j].stones.begin() + given);
     for (size_t i = 0; i < pattern.numbered.size() && pattern.anchor < 0; ++i)
@@ -96,10 +106,11 @@ std::vector<JosekiScanner::Placement> JosekiScanner::Placements(const GameRecord
   return placements;
 }
 
-bool JosekiScanner::StartsHonestly(const Placement& placed, const BoardState& before) const {
+bool JosekiScanner::StartsHonestly(const Placement& placed, const BoardState& before,
+                                   const GameRecord& game) const {
   const Pattern& pattern = patterns_[placed.pattern];
   // The joseki's move 1 is white; in the game it has the colour of move `first`.
-  const int firstParity = placed.first % 2;  // 1: black played the joseki's white
+  const int firstParity = game.ColourOfMove(placed.first - 1) == 1;  // 1: black played it
   for (size_t g = 0; g < pattern.given.size(); ++g) {
     const BoardPoint p = Transform(pattern.given[g], placed.symmetry);
     if (p.IsTenuki()) continue;
@@ -112,19 +123,22 @@ bool JosekiScanner::StartsHonestly(const Placement& placed, const BoardState& be
 
 void JosekiScanner::Scan(const GameRecord& game,
                          const std::function<void(size_t, const Occurrence&)>& found) const {
-  if (!game.even || game.moves.empty()) return;
-  const std::vector<Placement> placements = Placements(game);
+  if (!game.Searchable() || game.moves.empty()) return;
+  std::vector<Placement> placements = Placements(game);
+  // Only the handicap section's joseki are looked for in handicap games.
+  if (!game.even)
+    std::erase_if(placements, [&](const Placement& p) { return !patterns_[p.pattern].handicap; });
   // One replay of the game, only as far as the latest placement begins.
   std::vector<size_t> byFirst(placements.size());
   std::iota(byFirst.begin(), byFirst.end(), size_t{0});
   std::stable_sort(byFirst.begin(), byFirst.end(),
                    [&](size_t a, size_t b) { return placements[a].first < placements[b].first; });
   std::vector<char> honest(placements.size(), 0);
-  BoardState board;
+  BoardState board = SetUpBoard(game.handicap);
   int played = 0;
   for (const size_t i : byFirst) {
     for (; played < placements[i].first - 1; ++played) PlayMove(board, game, played);
-    honest[i] = StartsHonestly(placements[i], board);
+    honest[i] = StartsHonestly(placements[i], board, game);
   }
   const int total = static_cast<int>(game.moves.size());
   for (size_t i = 0; i < placements.size(); ++i) {

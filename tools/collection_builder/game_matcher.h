@@ -3,6 +3,8 @@
 // another in one corner, in any of the eight orientations and with either
 // colour starting, its given stones already on their points with the right
 // colours; a tenuki of the joseki matches a game move far from the corner.
+// Handicap games (their stones set up, white first) are searched for the
+// handicap section's joseki only, whose given stones stand for a handicap stone.
 // Only an honest occurrence counts: when the joseki's first numbered move was
 // played, no stone but the given ones stood within two lines of any point the
 // joseki plays on.
@@ -22,6 +24,9 @@ struct Occurrence {
   bool staysLocal = false;  // the game's next move is within two lines of the joseki
 };
 
+// The board of a game before its first move: the handicap stones (black) set up.
+BoardState SetUpBoard(const std::vector<BoardPoint>& handicap);
+
 // True when `before` holds no stone within two lines (the 5x5 square) of any
 // point of the joseki in orientation s, except the given stones on their points.
 bool StartsFromEmptyCorner(const BoardState& before, const std::vector<BoardPoint>& given,
@@ -40,7 +45,8 @@ class JosekiScanner {
  private:
   struct Pattern {
     size_t joseki;
-    int anchor;  // index of the first numbered move that is a point
+    bool handicap;  // a joseki of the handicap section: handicap games are searched too
+    int anchor;     // index of the first numbered move that is a point
     std::vector<BoardPoint> given, numbered;
   };
   struct Anchor {
@@ -57,7 +63,8 @@ class JosekiScanner {
   // Where the game's moves are a pattern's numbered moves, in the order of the game's moves.
   std::vector<Placement> Placements(const GameRecord& game) const;
   // Whether the given stones stand on the board before the placement, with no other stone near.
-  bool StartsHonestly(const Placement& placed, const BoardState& before) const;
+  bool StartsHonestly(const Placement& placed, const BoardState& before,
+                      const GameRecord& game) const;
   std::vector<Pattern> patterns_;
   std::vector<std::vector<Anchor>> anchors_;  // by game point index column * 21 + row
 };

@@ -12,16 +12,17 @@
 
 namespace {
 
-// The moves of the main line while they alternate from black and are points.
-std::vector<BoardPoint> MainLineMoves(const std::vector<SgfNode>& nodes) {
+// The moves of the main line while they alternate from the first colour and are points.
+std::vector<BoardPoint> MainLineMoves(const std::vector<SgfNode>& nodes, bool whiteFirst) {
   std::vector<BoardPoint> moves;
   for (size_t i = 1; i < nodes.size(); ++i) {
     const SgfNode& node = nodes[i];
     if (node.Has(QStringLiteral("AB")) || node.Has(QStringLiteral("AW")) ||
         node.Has(QStringLiteral("AE")))
       break;
-    const QString colour = moves.size() % 2 == 0 ? QStringLiteral("B") : QStringLiteral("W");
-    const QString other = moves.size() % 2 == 0 ? QStringLiteral("W") : QStringLiteral("B");
+    const bool black = (moves.size() % 2 == 0) != whiteFirst;
+    const QString colour = black ? QStringLiteral("B") : QStringLiteral("W");
+    const QString other = black ? QStringLiteral("W") : QStringLiteral("B");
     if (node.Has(other)) break;
     if (!node.Has(colour)) continue;
     BoardPoint point;
@@ -37,6 +38,31 @@ void StripComments(SgfTree& tree) {
                   [](const SgfProperty& p) { return p.id == u"C" || p.id == u"GC"; });
   }
   for (SgfTree& variation : tree.variations) StripComments(variation);
+}
+
+// The black stones of a handicap game's root; empty when the root is no
+// handicap setup (white stones set up too, a move in the root, a bad point).
+std::vector<BoardPoint> HandicapStones(const SgfNode& root) {
+  const SgfProperty* black = root.Find(QStringLiteral("AB"));
+  if (!black || root.Has(QStringLiteral("AW")) || root.Has(QStringLiteral("AE")) ||
+      root.Has(QStringLiteral("B")) || root.Has(QStringLiteral("W")))
+    return {};
+  std::vector<BoardPoint> stones;
+  for (const QString& value : black->values) {
+    BoardPoint point;
+    if (!ParseSgfMove(value, point) || point.IsTenuki()) return {};
+    stones.push_back(point);
+  }
+  return stones;
+}
+
+// Whether the main line's first move is white's.
+bool WhiteMovesFirst(const std::vector<SgfNode>& nodes) {
+  for (size_t i = 1; i < nodes.size(); ++i) {
+    if (nodes[i].Has(QStringLiteral("W"))) return true;
+    if (nodes[i].Has(QStringLiteral("B"))) return false;
+  }
+  return false;
 }
 
 }  // namespace
@@ -69,7 +95,9 @@ GameRecord ReadGameRecord(const QString& fullPath, const QString& relativePath) 
               !root.Has(QStringLiteral("AW")) &&
               root.Value(QStringLiteral("SZ"), QStringLiteral("19")).trimmed() == u"19";
   if (root.Has(QStringLiteral("B")) || root.Has(QStringLiteral("W"))) game.even = false;
-  game.moves = MainLineMoves(nodes);
+  const bool full = root.Value(QStringLiteral("SZ"), QStringLiteral("19")).trimmed() == u"19";
+  if (!game.even && full && WhiteMovesFirst(nodes)) game.handicap = HandicapStones(root);
+  game.moves = MainLineMoves(nodes, !game.handicap.empty());
   return game;
 }
 

@@ -22,25 +22,32 @@ QString PlayerText(const QString& name, const QString& rank) {
   return text;
 }
 
-// The game moves of a GameMoves text, or false when a character is no coordinate.
-bool DecodeGameMoves(const QString& text, std::vector<BoardPoint>& moves) {
+// The stones of a text of coordinate pairs, or false when a character is no coordinate.
+bool DecodePoints(const QString& text, std::vector<BoardPoint>& points) {
   if (text.size() % 2 != 0) return false;
   for (qsizetype i = 0; i < text.size(); i += 2) {
     const BoardPoint p{CoordValue(text[i + 1].unicode()), CoordValue(text[i].unicode())};
     if (!IsOnBoard(Point{p.column, p.row}) || CoordChar(p.row) != text[i] ||
         CoordChar(p.column) != text[i + 1])
       return false;
-    moves.push_back(p);
+    points.push_back(p);
   }
   return true;
 }
 
+// A GameMoves text read back as a game: its handicap stones and moves.
+bool DecodeGameMoves(const QString& text, GameRecord& game) {
+  const qsizetype plus = text.indexOf(u'+');
+  if (plus >= 0 && (plus == 0 || !DecodePoints(text.left(plus), game.handicap))) return false;
+  return DecodePoints(text.mid(plus + 1), game.moves);
+}
+
 // The board before game move `first`, captures applied.
-BoardState BoardBefore(const std::vector<BoardPoint>& moves, int first) {
-  BoardState board;
+BoardState BoardBefore(const GameRecord& game, int first) {
+  BoardState board = SetUpBoard(game.handicap);
   for (int k = 0; k + 1 < first; ++k) {
-    const BoardPoint p = moves[k];
-    const int16_t colour = k % 2 == 0 ? 1 : 2;
+    const BoardPoint p = game.moves[k];
+    const int16_t colour = game.ColourOfMove(k);
     if (board.at(p.column, p.row) != 0) continue;
     board.at(p.column, p.row) = colour;
     AddStoneCounts(board, Point{p.column, p.row}, Colour(colour));
@@ -53,7 +60,8 @@ enum class Match { kNo, kCrowded, kYes };
 
 // Whether game moves from `first` are the joseki in orientation s, played from
 // an empty corner (kCrowded: played, but among other stones).
-Match RangeMatches(const Joseki& joseki, const std::vector<BoardPoint>& moves, int first, int s) {
+Match RangeMatches(const Joseki& joseki, const GameRecord& game, int first, int s) {
+  const std::vector<BoardPoint>& moves = game.moves;
   const std::vector<BoardPoint> numbered = joseki.NumberedMoves();
   Region region;
   for (const BoardPoint& p : joseki.stones) region.Include(Transform(p, s));
@@ -62,12 +70,13 @@ Match RangeMatches(const Joseki& joseki, const std::vector<BoardPoint>& moves, i
     const BoardPoint got = moves[first - 1 + i];
     if (want.IsTenuki() ? !IsElsewhere(got, region) : want != got) return Match::kNo;
   }
-  const BoardState before = BoardBefore(moves, first);
+  const BoardState before = BoardBefore(game, first);
+  const bool blackBegins = game.ColourOfMove(first - 1) == 1;
   const std::vector<BoardPoint> given(joseki.stones.begin(), joseki.stones.begin() + joseki.given);
   for (int g = 0; g < joseki.given; ++g) {
     const BoardPoint p = Transform(given[g], s);
     if (p.IsTenuki()) continue;
-    const bool blackStone = (g % 2 == 0) != (first % 2 == 1);
+    const bool blackStone = (g % 2 == 0) != blackBegins;
     const int code = before.at(p.column, p.row);
     if (code == 0 || (code % 2 == 1) != blackStone) return Match::kNo;
   }
@@ -81,6 +90,11 @@ QString GameHeading(const GameRecord& game) {
       QStringLiteral("黒 %1　白 %2")
           .arg(PlayerText(game.black, game.blackRank), PlayerText(game.white, game.whiteRank));
   if (game.Year() > 0) heading += QStringLiteral("　%1年").arg(game.Year());
+  // A handicap game says so, as 「三子局」: its stones change what the joseki means.
+  static const QString kCounts = QStringLiteral("〇一二三四五六七八九");
+  const size_t stones = game.handicap.size();
+  if (stones >= 2 && stones <= 9)
+    heading += u'　' + kCounts[qsizetype(stones)] + QStringLiteral("子局");
   return heading;
 }
 
@@ -90,6 +104,8 @@ bool HasKanjiHeading(const GameRecord& game) {
 
 QString GameMovesText(const GameRecord& game) {
   QString text;
+  for (const BoardPoint& p : game.handicap) text += EncodeGameMove(p);
+  if (!game.handicap.empty()) text += u'+';
   for (const BoardPoint& p : game.moves) text += EncodeGameMove(p);
   return text;
 }
@@ -117,9 +133,10 @@ QString VerifyGameReference(const Joseki& joseki, const QString& reference) {
   const int last = range.value(1).toInt(&okLast);
   if (range.size() != 2 || !okFirst || !okLast)
     return QStringLiteral("bad move range %1").arg(parts[1]);
-  std::vector<BoardPoint> moves;
-  if (!DecodeGameMoves(parts[2], moves))
+  GameRecord game;
+  if (!DecodeGameMoves(parts[2], game))
     return QStringLiteral("the game moves are not coordinate pairs");
+  const std::vector<BoardPoint>& moves = game.moves;
   const int count = static_cast<int>(joseki.NumberedMoves().size());
   if (first < 1 || last > static_cast<int>(moves.size()) || last - first + 1 != count)
     return QStringLiteral("range %1/%2 does not hold the %3 numbered moves of a game of %4 moves")
@@ -129,7 +146,7 @@ QString VerifyGameReference(const Joseki& joseki, const QString& reference) {
         .arg(moves.size());
   bool crowded = false;
   for (int s = 0; s < kSymmetries; ++s) {
-    const Match match = RangeMatches(joseki, moves, first, s);
+    const Match match = RangeMatches(joseki, game, first, s);
     if (match == Match::kYes) return {};
     crowded = crowded || match == Match::kCrowded;
   }

@@ -15,7 +15,8 @@ QString GameHeading(const GameRecord& game);
 // True when both players have a name in kanji, so that GameHeading can be written.
 bool HasKanjiHeading(const GameRecord& game);
 
-// Two coordinate characters per game move, row then column.
+// Two coordinate characters per game move, row then column; a handicap game's
+// black stones come first in the same way, ended by "+" (then move 1 is white).
 QString GameMovesText(const GameRecord& game);
 
 // The field made of its parts.

@@ -8,7 +8,6 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <map>
-#include <set>
 #include <tuple>
 
 #include "collection_builder/build_error.h"
@@ -23,20 +22,20 @@ namespace {
 
 struct Candidate {
   QString path;
-  std::tuple<int, int, int, QString> rank;  // lower is better
+  std::tuple<int, int, int, int, QString> rank;  // lower is better
 };
 
-// A game that leaves the corner after the joseki first, then fame, then the
-// earliest year (undated last), then path.
-std::tuple<int, int, int, QString> Rank(const GameRecord& game, const Occurrence& occurrence) {
+// A game that leaves the corner after the joseki first, then for a joseki of
+// the handicap section a handicap game, then fame, then the earliest year
+// (undated last), then path.
+std::tuple<int, int, int, int, QString> Rank(const Joseki& joseki, const GameRecord& game,
+                                             const Occurrence& occurrence) {
   const int year = game.Year() > 0 ? game.Year() : 9999;
-  return {occurrence.staysLocal ? 1 : 0, FameRank(game), year, game.path};
+  const int unlike = joseki.Section() == u'0' && game.even ? 1 : 0;
+  return {occurrence.staysLocal ? 1 : 0, unlike, FameRank(game), year, game.path};
 }
 
-struct SearchResult {
-  std::map<size_t, Candidate> best;  // joseki -> its reference game
-  std::set<QString> played;          // every game in which some joseki was played
-};
+using SearchResult = std::map<size_t, Candidate>;  // joseki -> its reference game
 
 SearchResult SearchGames(const std::vector<Joseki>& joseki, const QString& dir, QTextStream& err) {
   const JosekiScanner scanner(joseki);
@@ -51,11 +50,10 @@ SearchResult SearchGames(const std::vector<Joseki>& joseki, const QString& dir, 
     }
     if (!HasKanjiHeading(game)) continue;
     scanner.Scan(game, [&](size_t j, const Occurrence& occurrence) {
-      result.played.insert(path);
       if (!joseki[j].pinnedGame.isEmpty()) return;
-      const Candidate candidate{path, Rank(game, occurrence)};
-      auto it = result.best.find(j);
-      if (it == result.best.end() || candidate.rank < it->second.rank) result.best[j] = candidate;
+      const Candidate candidate{path, Rank(joseki[j], game, occurrence)};
+      auto it = result.find(j);
+      if (it == result.end() || candidate.rank < it->second.rank) result[j] = candidate;
     });
   }
   return result;
@@ -103,10 +101,11 @@ int SelectGames(const QString& sharedGamesDir, const QString& dataDir, QTextStre
   const SearchResult found = SearchGames(loaded.joseki, sharedGamesDir, err);
   const qint64 searchMs = timer.elapsed();
   GameIndex index;
-  std::set<QString> copies = found.played;
-  for (const auto& [j, candidate] : found.best) index[loaded.joseki[j].key] = candidate.path;
-  for (const Joseki& j : loaded.joseki)
-    if (!j.pinnedGame.isEmpty()) copies.insert(j.pinnedGame);
+  for (const auto& [j, candidate] : found) index[loaded.joseki[j].key] = candidate.path;
+  // Every game is kept, not only those of the joseki: the corner position
+  // index counts what all of them played, and a joseki added later finds its
+  // games without a new copy.
+  const QStringList copies = ListSgfFiles(sharedGamesDir);
   const QString gamesDir = QDir(dataDir).filePath(QStringLiteral("games"));
   try {
     QDir().mkpath(gamesDir);
@@ -119,10 +118,10 @@ int SelectGames(const QString& sharedGamesDir, const QString& dataDir, QTextStre
     err.flush();
     return 1;
   }
-  out << "joseki with a game: " << found.best.size() << " of " << loaded.joseki.size()
+  out << "joseki with a game: " << found.size() << " of " << loaded.joseki.size()
       << " (pinned by JR not counted)\n"
       << "games copied to " << gamesDir << ": " << copies.size()
-      << " (every game in which a joseki was played)\n"
+      << " (every game of the collection)\n"
       << "search of " << sharedGamesDir << ": " << searchMs << " ms\n";
   out.flush();
   return 0;
