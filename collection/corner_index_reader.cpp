@@ -69,8 +69,10 @@ CornerIndexReader::CornerIndexReader(const QString& path) {
     state->count = Prepare(state->db, kCountQuery);
     state->rowLine = Prepare(state->db, kRowLineQuery);
   }
+  // The book's rows (gocs) are only in the collection file: the user's own
+  // index holds the corner tables alone, and ReadRow finds nothing there.
   if (opened != SQLITE_OK || !state->position || !state->continuations || !state->rows ||
-      !state->count || !state->rowLine) {
+      !state->count) {
     error_ = QStringLiteral("形の索引を読めません（%1）。").arg(path);
     return;
   }
@@ -128,7 +130,7 @@ int CornerIndexReader::PositionCount() const {
 }
 
 std::optional<RowLineRecord> CornerIndexReader::ReadRow(int josekiId) const {
-  if (!state_) return std::nullopt;
+  if (!state_ || !state_->rowLine) return std::nullopt;
   std::optional<RowLineRecord> row;
   ForEachRow(state_->rowLine.get(), josekiId, [&](sqlite3_stmt* s) {
     const auto text = [s](int column) {
@@ -137,11 +139,11 @@ std::optional<RowLineRecord> CornerIndexReader::ReadRow(int josekiId) const {
     };
     const QString five = text(1);
     const QString moves = text(2);
-    row = RowLineRecord{
-        .title = text(0),
-        .key = five.section(u' ', 0, 0),
-        .stones = ParseMoveString(std::u16string_view(
-            reinterpret_cast<const char16_t*>(moves.utf16()), size_t(moves.size())))};
+    row =
+        RowLineRecord{.title = text(0),
+                      .key = five.section(u' ', 0, 0),
+                      .stones = ParseMoveString(std::u16string_view(
+                          reinterpret_cast<const char16_t*>(moves.utf16()), size_t(moves.size())))};
   });
   return row;
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The 次の一手 window: the continuations of the corner a board shows, on a
 // small diagram of the corner marked with letters and in a list. It mirrors
-// the ExplorerModel; a choice is played through the board window.
+// the ExplorerModel; a choice is played through the board window. A folder
+// of the user's games is added with a progress bar that can be cancelled,
+// and how it went is shown in a text window that waits for nobody.
 
 #include <QWidget>
 
@@ -10,7 +12,11 @@
 class BoardWindow;
 class QLabel;
 class QListWidget;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
 class QRadioButton;
+class QTimer;
 
 class CornerDiagramView : public QWidget {
  public:
@@ -35,14 +41,25 @@ class ExplorerWindow : public QWidget {
   QLabel* heading() const { return heading_; }
   QLabel* summary() const { return summary_; }
   CornerDiagramView* diagram() const { return diagram_; }
+  QPushButton* addFolderButton() const { return addFolder_; }
+  QPushButton* cancelButton() const { return cancel_; }
+  QProgressBar* progressBar() const { return progress_; }
+  QPlainTextEdit* readingReport() const { return report_; }
 
   // Reads the followed board again and mirrors the model.
   void Follow();
   // Plays line of the list through the board window.
   void Choose(int line);
+  // Starts adding the games of folder to the own index (what the dialog's choice does).
+  void AddGameFolder(const QString& folder);
+  // Waits until the reading has ended and shows how it went.
+  void WaitForReading();
 
  private:
   void Sync();
+  void SyncReading();
+  void ChooseGameFolder();
+  void UpdateReading(bool wait);
 
   BoardWindow& boardWindow_;
   ExplorerModel model_;
@@ -50,4 +67,8 @@ class ExplorerWindow : public QWidget {
   QLabel *heading_, *summary_, *endingRows_;
   CornerDiagramView* diagram_;
   QListWidget* list_;
+  QPushButton *addFolder_, *cancel_;
+  QProgressBar* progress_;
+  QPlainTextEdit* report_;
+  QTimer* readingTimer_;
 };
