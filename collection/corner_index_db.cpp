@@ -33,7 +33,7 @@ constexpr const char* kFindPosition = "SELECT id FROM corner_positions WHERE key
 constexpr const char* kLastPosition = "SELECT coalesce(max(id), 0) FROM corner_positions";
 constexpr const char* kAddToPosition =
     "UPDATE corner_positions SET games = games + ?2, games_from_occupied = games_from_occupied + "
-    "?3, engine_games = engine_games + ?4 WHERE id = ?1";
+    "?3, engine_games = engine_games + ?4 WHERE key = ?1";
 // A year 0 is no year: the earliest of the dated ones is kept.
 constexpr const char* kAddContinuation =
     "INSERT INTO corner_continuations (position, column, row, games, first_year, last_year, "
@@ -139,7 +139,8 @@ void MergeAll(sqlite3* db, const QString& path, const CornerIndex& index) {
       Insert(db, path, insert.get(),
              {id, tally.stones, tally.games, tally.gamesFromOccupied, tally.engineGames}, 2);
     } else {
-      Insert(db, path, add.get(), {id, tally.games, tally.gamesFromOccupied, tally.engineGames});
+      BindKey(add.get(), 1, entry->first);
+      Insert(db, path, add.get(), {tally.games, tally.gamesFromOccupied, tally.engineGames}, 2);
     }
     for (const ContinuationTally& c : tally.continuations)
       Insert(db, path, continuation.get(),
