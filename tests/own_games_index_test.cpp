@@ -61,15 +61,21 @@ TEST_F(OwnGamesIndexTest, EachGameCountsOnceAndAnUnreadableFileIsNamed) {
     ASSERT_EQ(read.unreadable.size(), 1);
     EXPECT_TRUE(read.unreadable[0].contains(u"broken.sgf"_qs)) << read.unreadable[0].toStdString();
   }
+  // Another folder's new game through the same position adds to its counts.
+  const QTemporaryDir more;
+  QFile added(more.filePath(u"d.sgf"_qs));
+  ASSERT_TRUE(added.open(QIODevice::WriteOnly));
+  added.write("(;GM[1]SZ[19];B[pd];W[qf];B[qj])");
+  added.close();
+  FolderReadingProgress progress;
+  EXPECT_EQ(AddGameFolder(more.path(), index, progress).gamesHeld, 4);
   const CornerIndexReader reader(index);
   const auto position = reader.Lookup(ReadCorner(AfterFirstStone(), 1, Colour::kWhite).key);
   ASSERT_TRUE(position);
-  EXPECT_EQ(position->games, 3);
+  EXPECT_EQ(position->games, 4);
   ASSERT_EQ(position->continuations.size(), 2u);
-  int elsewhere = 0;  // dp lies in another corner
   for (const ContinuationRecord& c : position->continuations)
-    if (c.IsElsewhere()) elsewhere = c.games;
-  EXPECT_EQ(elsewhere, 1);
+    EXPECT_EQ(c.games, c.IsElsewhere() ? 1 : 3) << "dp lies in another corner";
 }
 
 TEST_F(OwnGamesIndexTest, ACancelKeepsTheIndexAsItWas) {
