@@ -159,7 +159,8 @@ QString ExplorerModel::ReadingReport(const FolderReading& reading) const {
   switch (reading.end) {
     case FolderReadingEnd::kAdded:
       report = QStringLiteral(
-                   "棋譜フォルダ「%1」を読みました。新しい棋譜 %2 局、既にあった棋譜 %3 局、"
+                   "棋譜フォルダ「%1」を読みました。新しい棋譜 %2 "
+                   "局、同じ手順の棋譜が既にあって数えなかったもの %3 局、"
                    "読めないファイル %4 件。自分の棋譜は合わせて %5 局です。")
                    .arg(folderRead_)
                    .arg(reading.gamesAdded)
