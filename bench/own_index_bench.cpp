@@ -1,7 +1,7 @@
 // The user's own games as an index: a folder of 10,000 generated games added
 // (seconds), and with 100,000 the p95 of a 次の一手 lookup (p95_ms) and the
 // peak resident memory while the index is built (peak_MB, measured in a
-// child process). The large case runs only when named:
+// child process, which takes add_s). The large case runs only when named:
 //   --benchmark_filter=OwnIndex/LookupAt100000Games
 #include <benchmark/benchmark.h>
 #include <sys/wait.h>
@@ -140,7 +140,10 @@ void BM_LookupAt100000Games(benchmark::State& state) {
   if (!generated) return state.SkipWithError("the games could not be written");
   const QTemporaryDir data;
   const QString index = data.filePath(u"own_games.sqlite"_qs);
+  const auto adding = std::chrono::steady_clock::now();
   state.counters["peak_MB"] = PeakMegabytesOfAdding(generated->folder.path(), index);
+  state.counters["add_s"] =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - adding).count();
   const CornerExplorer explorer(BuiltProgramFolder().CollectionFile(), index);
   std::mt19937 random(5);
   std::vector<double> times;
