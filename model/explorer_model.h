@@ -9,7 +9,7 @@
 
 #include "features/corner_explorer.h"
 #include "model/board_window_model.h"
-#include "model/folder_reading_task.h"
+#include "model/folder_reading_thread.h"
 
 enum class ExplorerSource { kLeftBoard, kRightBoard };
 
@@ -67,7 +67,7 @@ class ExplorerModel {
   MessageSink& messages_;
   CornerExplorer explorer_;
   QString ownIndexFile_;
-  FolderReadingTask reading_;
+  FolderReadingThread reading_;
   QString folderRead_;
   ExplorerView view_;
 };

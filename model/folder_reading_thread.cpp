@@ -1,11 +1,11 @@
-#include "model/folder_reading_task.h"
+#include "model/folder_reading_thread.h"
 
-FolderReadingTask::~FolderReadingTask() {
+FolderReadingThread::~FolderReadingThread() {
   Cancel();
   if (thread_.joinable()) thread_.join();
 }
 
-bool FolderReadingTask::Start(const QString& folder, const QString& indexPath) {
+bool FolderReadingThread::Start(const QString& folder, const QString& indexPath) {
   if (Busy()) return false;
   progress_.filesRead = 0;
   progress_.files = 0;
@@ -18,7 +18,7 @@ bool FolderReadingTask::Start(const QString& folder, const QString& indexPath) {
   return true;
 }
 
-std::optional<FolderReading> FolderReadingTask::Take(bool wait) {
+std::optional<FolderReading> FolderReadingThread::Take(bool wait) {
   if (!Busy() || (!wait && !done_)) return std::nullopt;
   thread_.join();
   return std::move(outcome_);

@@ -9,13 +9,13 @@
 
 #include "features/own_games_index.h"
 
-class FolderReadingTask {
+class FolderReadingThread {
  public:
-  FolderReadingTask() = default;
+  FolderReadingThread() = default;
   // Cancels a reading still going and waits for it.
-  ~FolderReadingTask();
-  FolderReadingTask(const FolderReadingTask&) = delete;
-  FolderReadingTask& operator=(const FolderReadingTask&) = delete;
+  ~FolderReadingThread();
+  FolderReadingThread(const FolderReadingThread&) = delete;
+  FolderReadingThread& operator=(const FolderReadingThread&) = delete;
 
   // Starts reading folder into indexPath; false while another reading goes on.
   bool Start(const QString& folder, const QString& indexPath);
