@@ -9,10 +9,10 @@
 #include <chrono>
 
 #include "bench/bench_support.h"
+#include "collection/corner_index_db.h"
 #include "collection/corner_index_reader.h"
 #include "collection_builder/collection_build.h"
 #include "collection_builder/corner_index_build.h"
-#include "collection_builder/corner_index_db.h"
 
 namespace {
 

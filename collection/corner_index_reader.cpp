@@ -70,8 +70,10 @@ CornerIndexReader::CornerIndexReader(const QString& path) {
     state->count = Prepare(state->db, kCountQuery);
     state->rowLine = Prepare(state->db, kRowLineQuery);
   }
+  // The book's rows (gocs) are only in the collection file: the user's own
+  // index holds the corner tables alone, and ReadRow finds nothing there.
   if (opened != SQLITE_OK || !state->position || !state->continuations || !state->rows ||
-      !state->count || !state->rowLine) {
+      !state->count) {
     error_ = QStringLiteral("形の索引を読めません（%1）。").arg(path);
     return;
   }
@@ -129,7 +131,7 @@ int CornerIndexReader::PositionCount() const {
 }
 
 std::optional<RowLineRecord> CornerIndexReader::ReadRow(int josekiId) const {
-  if (!state_) return std::nullopt;
+  if (!state_ || !state_->rowLine) return std::nullopt;
   std::optional<RowLineRecord> row;
   ForEachRow(state_->rowLine.get(), josekiId, [&](sqlite3_stmt* s) {
     const auto text = [s](int column) {

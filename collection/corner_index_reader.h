@@ -50,7 +50,8 @@ struct RowLineRecord {
 // The index, opened immutable once; every lookup reuses its prepared queries.
 class CornerIndexReader {
  public:
-  // An unreadable file or one without the index leaves the reader closed.
+  // An unreadable file or one without the corner tables leaves the reader
+  // closed; a file without the book's rows (the user's own index) is open.
   explicit CornerIndexReader(const QString& path);
   ~CornerIndexReader();
   CornerIndexReader(const CornerIndexReader&) = delete;
@@ -64,7 +65,7 @@ class CornerIndexReader {
   std::optional<CornerPositionRecord> Lookup(const CornerKey& key) const;
   // Every row that passes through the position.
   std::vector<RowPassageRecord> RowsThrough(const CornerKey& key) const;
-  // Row josekiId (gocs.ID), or nothing when the file has no such row.
+  // Row josekiId (gocs.ID), or nothing when the file has no such row (or no rows).
   std::optional<RowLineRecord> ReadRow(int josekiId) const;
   // How many positions the index holds.
   int PositionCount() const;

@@ -1,5 +1,6 @@
 #include "features/corner_explorer.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -34,12 +35,44 @@ QString EngineText(const ContinuationRecord& c, int positionGames) {
       .arg(Share(c.engineGames, positionGames));
 }
 
+QString OwnText(int games, int positionGames) {
+  if (games == 0) return QStringLiteral("自分 なし");
+  if (games == 1) return QStringLiteral("自分 1 局のみ");
+  return QStringLiteral("自分 %1 局（%2）").arg(games).arg(Share(games, positionGames));
+}
+
+// A continuation of the collection's index with the user's own count beside it.
+struct Candidate {
+  ContinuationRecord collection;
+  int own = 0;
+};
+
+// Both indexes' continuations of a position, by the point of the key's frame.
+std::vector<Candidate> Candidates(const CornerPositionRecord& collection,
+                                  const CornerPositionRecord& own) {
+  std::vector<Candidate> candidates;
+  for (const ContinuationRecord& c : collection.continuations) candidates.push_back({c, 0});
+  for (const ContinuationRecord& c : own.continuations) {
+    auto same = std::find_if(candidates.begin(), candidates.end(),
+                             [&](const Candidate& k) { return k.collection.point == c.point; });
+    if (same == candidates.end())
+      candidates.push_back({{.point = c.point}, c.games});
+    else
+      same->own = c.games;
+  }
+  return candidates;
+}
+
 // Support of a continuation: its share among the professionals plus its share
-// among the engine games, so that neither source's size decides alone.
-double Support(const ContinuationRecord& c, const CornerPositionRecord& record) {
+// among the engine games (and among the user's own games), so that no
+// source's size decides alone.
+double Support(const Candidate& c, const CornerPositionRecord& collection,
+               const CornerPositionRecord& own) {
   double support = 0;
-  if (record.games > 0) support += double(c.games) / record.games;
-  if (record.engineGames > 0) support += double(c.engineGames) / record.engineGames;
+  if (collection.games > 0) support += double(c.collection.games) / collection.games;
+  if (collection.engineGames > 0)
+    support += double(c.collection.engineGames) / collection.engineGames;
+  if (own.games > 0) support += double(c.own) / own.games;
   return support;
 }
 
@@ -66,6 +99,27 @@ int CornerOfPlay(const BoardState& board, std::optional<Point> last) {
   return best < 0 ? 0 : best;
 }
 
+CornerExplorer::CornerExplorer(const QString& collectionFile, const QString& ownIndexFile)
+    : index_(collectionFile), ownIndexFile_(ownIndexFile) {
+  ReopenOwnIndex();
+}
+
+void CornerExplorer::ReopenOwnIndex() {
+  own_.reset();
+  if (ownIndexFile_.isEmpty() || !QFileInfo::exists(ownIndexFile_)) return;
+  own_ = std::make_unique<CornerIndexReader>(ownIndexFile_);
+  if (!own_->IsOpen()) own_.reset();
+}
+
+QString CornerExplorer::NotHeld(const CornerPosition& position, const QString& side) const {
+  if (!index_.Error().isEmpty()) return index_.Error();
+  if (position.IsEmpty()) return QStringLiteral("隅に石がありません。");
+  return QStringLiteral("この形（%1）は索引にありません。%2")
+      .arg(side,
+           own_ ? QStringLiteral("プロの実戦にも AI の対局にも定石にも自分の棋譜にも現れません。")
+                : QStringLiteral("プロの実戦にも AI の対局にも定石にも現れません。"));
+}
+
 Exploration CornerExplorer::Explore(const BoardState& board, Colour toMove, int corner) const {
   Exploration exploration;
   exploration.corner = corner;
@@ -74,39 +128,41 @@ Exploration CornerExplorer::Explore(const BoardState& board, Colour toMove, int 
   const CornerPosition position = ReadCorner(board, corner, toMove);
   const QString side = toMove == Colour::kBlack ? QStringLiteral("黒番") : QStringLiteral("白番");
   const auto record = position.IsEmpty() ? std::nullopt : index_.Lookup(position.key);
-  if (!record) {
-    exploration.summary = !index_.Error().isEmpty() ? index_.Error()
-                          : position.IsEmpty()
-                              ? QStringLiteral("隅に石がありません。")
-                              : QStringLiteral(
-                                    "この形（%1）は索引にありません。"
-                                    "プロの実戦にも AI の対局にも定石にも現れません。")
-                                    .arg(side);
+  const auto ownRecord = position.IsEmpty() || !own_ ? std::nullopt : own_->Lookup(position.key);
+  if (!record && !ownRecord) {
+    exploration.summary = NotHeld(position, side);
     return exploration;
   }
+  const CornerPositionRecord collection = record.value_or(CornerPositionRecord{});
+  const CornerPositionRecord own = ownRecord.value_or(CornerPositionRecord{});
   exploration.held = true;
+  const QString ownCount = own_ ? QStringLiteral("、自分 %1 局").arg(own.games) : QString();
   exploration.summary = QStringLiteral(
-                            "この形（%1）が現れた対局：プロ %2 局、AI %3 "
-                            "局。各手の局数はこの形の次にその手が打たれた対局の数です。")
+                            "この形（%1）が現れた対局：プロ %2 局、AI %3 局%4。"
+                            "各手の局数はこの形の次にその手が打たれた対局の数です。")
                             .arg(side)
-                            .arg(record->games)
-                            .arg(record->engineGames);
-  std::vector<ContinuationRecord> ranked = record->continuations;
+                            .arg(collection.games)
+                            .arg(collection.engineGames)
+                            .arg(ownCount);
+  std::vector<Candidate> ranked = Candidates(collection, own);
   std::stable_sort(ranked.begin(), ranked.end(), [&](const auto& a, const auto& b) {
-    return Support(a, *record) > Support(b, *record);
+    return Support(a, collection, own) > Support(b, collection, own);
   });
   int letters = 0;
-  for (const ContinuationRecord& c : ranked) {
+  for (const Candidate& candidate : ranked) {
+    const ContinuationRecord& c = candidate.collection;
     ExplorerLine line;
     line.games = c.games;
     line.engineGames = c.engineGames;
+    line.ownGames = candidate.own;
     line.label = c.IsElsewhere() ? QStringLiteral("手抜き") : LetterOf(letters++);
     if (!c.IsElsewhere()) line.boardPoint = BoardPointOf(position, c.point);
-    line.professional = ProfessionalText(c, record->games);
-    line.engine = EngineText(c, record->engineGames);
+    line.professional = ProfessionalText(c, collection.games);
+    line.engine = EngineText(c, collection.engineGames);
+    if (own_) line.own = OwnText(candidate.own, own.games);
     exploration.lines.push_back(line);
   }
-  AddRowTitles(position, *record, exploration);
+  AddRowTitles(position, collection, exploration);
   return exploration;
 }
 
@@ -145,6 +201,7 @@ void CornerExplorer::AddRowTitles(const CornerPosition& position,
       bookOnly.boardPoint = boardPoint;
       bookOnly.professional = QStringLiteral("プロ なし");
       bookOnly.engine = QStringLiteral("AI なし");
+      if (own_) bookOnly.own = OwnText(0, 0);
       exploration.lines.push_back(bookOnly);
       line = exploration.lines.end() - 1;
     }

@@ -1,10 +1,13 @@
 #pragma once
 // 次の一手: what was played next at a corner position of a board, from the
 // corner position index: the professionals' and the engine's continuations
-// with their counts, best supported first, and the book's rows through it.
+// with their counts, and those of the user's own games when an own index
+// exists (features/own_games_index.h), best supported first, and the book's
+// rows through it.
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -17,8 +20,10 @@ struct ExplorerLine {
   std::optional<Point> boardPoint;  // where it stands on the board; none for 手抜き
   int games = 0;                    // professional games in which it followed
   int engineGames = 0;              // engine games in which it followed
+  int ownGames = 0;                 // the user's own games in which it followed
   QString professional;  // 「プロ 12 局（40%・1790〜1850年）」, 「プロ 1 局のみ（1846年）」
   QString engine;         // 「AI 300 局（25%）」
+  QString own;            // 「自分 3 局（30%）」; empty without an own index
   QStringList rowTitles;  // the book's rows that go on with it
 };
 
@@ -50,10 +55,15 @@ int CornerOfPlay(const BoardState& board, std::optional<Point> last);
 
 class CornerExplorer {
  public:
-  explicit CornerExplorer(const QString& collectionFile) : index_(collectionFile) {}
+  // The collection's index, and the user's own at ownIndexFile when it exists.
+  explicit CornerExplorer(const QString& collectionFile, const QString& ownIndexFile = {});
 
   // Why the index cannot be read, in Japanese; empty when it can.
   const QString& Error() const { return index_.Error(); }
+  // Opens the own index again (after it was written); closed when it does not exist.
+  void ReopenOwnIndex();
+  // Whether an own index is open.
+  bool HasOwnIndex() const { return own_ != nullptr; }
 
   // The corner of board with toMove to play, looked up.
   Exploration Explore(const BoardState& board, Colour toMove, int corner) const;
@@ -64,6 +74,9 @@ class CornerExplorer {
  private:
   void AddRowTitles(const CornerPosition& position, const CornerPositionRecord& record,
                     Exploration& exploration) const;
+  QString NotHeld(const CornerPosition& position, const QString& side) const;
 
   CornerIndexReader index_;
+  QString ownIndexFile_;
+  std::unique_ptr<CornerIndexReader> own_;
 };

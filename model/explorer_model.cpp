@@ -23,8 +23,12 @@ std::optional<Point> PointOf(const StoredMove& m) {
 
 }  // namespace
 
-ExplorerModel::ExplorerModel(BoardWindowModel& board, MessageSink& messages)
-    : board_(board), messages_(messages), explorer_(board.folder().CollectionFile()) {}
+ExplorerModel::ExplorerModel(BoardWindowModel& board, MessageSink& messages,
+                             const QString& ownIndexFile)
+    : board_(board),
+      messages_(messages),
+      explorer_(board.folder().CollectionFile(), ownIndexFile),
+      ownIndexFile_(ownIndexFile) {}
 
 void ExplorerModel::SetSource(ExplorerSource source) {
   view_.source = source;
@@ -199,4 +203,54 @@ void ExplorerModel::ShowMatch(int match) {
   board_.ShowRow(chosen.josekiId, chosen.section.value_or(board_.section()));
   view_.source = ExplorerSource::kLeftBoard;
   Follow();
+}
+
+void ExplorerModel::AddGameFolder(const QString& folder) {
+  if (!reading_.Start(folder, ownIndexFile_)) return;  // the button is off while it reads
+  folderRead_ = folder;
+  view_.reading = {.busy = true, .filesRead = 0, .files = 0, .report = {}};
+}
+
+void ExplorerModel::CancelReading() {
+  reading_.Cancel();
+}
+
+bool ExplorerModel::UpdateReading(bool wait) {
+  view_.reading.filesRead = reading_.FilesRead();
+  view_.reading.files = reading_.Files();
+  const std::optional<FolderReading> ended = reading_.Take(wait);
+  if (!ended) return false;
+  view_.reading.busy = false;
+  view_.reading.report = ReadingReport(*ended);
+  explorer_.ReopenOwnIndex();
+  Follow();
+  return true;
+}
+
+QString ExplorerModel::ReadingReport(const FolderReading& reading) const {
+  QString report;
+  switch (reading.end) {
+    case FolderReadingEnd::kAdded:
+      report = QStringLiteral(
+                   "棋譜フォルダ「%1」を読みました。新しい棋譜 %2 "
+                   "局、同じ手順の棋譜が既にあって数えなかったもの %3 局、"
+                   "読めないファイル %4 件。自分の棋譜は合わせて %5 局です。")
+                   .arg(folderRead_)
+                   .arg(reading.gamesAdded)
+                   .arg(reading.duplicates)
+                   .arg(reading.unreadable.size())
+                   .arg(reading.gamesHeld);
+      break;
+    case FolderReadingEnd::kCancelled:
+      report =
+          QStringLiteral("棋譜フォルダ「%1」の読み込みを中止しました。自分の棋譜は前のままです。")
+              .arg(folderRead_);
+      break;
+    case FolderReadingEnd::kFailed:
+      report = reading.error + QStringLiteral("自分の棋譜は前のままです。");
+      break;
+  }
+  if (reading.end != FolderReadingEnd::kCancelled && !reading.unreadable.isEmpty())
+    report += QStringLiteral("\n読めなかったファイル：\n") + reading.unreadable.join(u'\n');
+  return report;
 }

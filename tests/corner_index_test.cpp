@@ -1,5 +1,6 @@
-// The corner position index as the collection builder makes it: games (even
-// and handicap), engine trees and rows, counted as the tables say.
+// The corner position index as the collection builder makes it (the tally of
+// collection/corner_tally.h): games (even and handicap), engine trees and
+// rows, counted as the tables say.
 #include <gtest/gtest.h>
 
 #include "collection/sgf_parser.h"
@@ -104,7 +105,7 @@ TEST(CornerIndex, RowsPassThroughEveryStageWithTheStonesPlayed) {
 TEST(CornerIndex, LateGamePositionsStayOutUnlessARowReachesThem) {
   // A line filling the upper-left corner beyond the stone limit: black on odd
   // rows, white on even rows, no stone ever without a liberty.
-  std::vector<BoardPoint> stones;
+  std::vector<Point> stones;
   QString sgf = QStringLiteral("(;");
   for (int row = 1; row <= 9 && stones.size() <= kGameStoneLimit + 1; row += 2) {
     for (int column = 1; column <= 9 && stones.size() <= kGameStoneLimit + 1; ++column) {

@@ -1,11 +1,15 @@
 #include "windows/explorer_window.h"
 
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTimer>
 #include <algorithm>
 
 #include "windows/board_window.h"
@@ -16,6 +20,8 @@ namespace {
 
 constexpr int kCell = 22;    // pixels per line of the corner diagram
 constexpr int kMargin = 14;  // around the lines
+// How often the progress bar asks how far the reading is.
+constexpr int kReadingRefreshMs = 100;
 
 // The first board line (column or row) of the corner's region, as on the board.
 int FirstLine(bool farSide) {
@@ -27,6 +33,7 @@ int FirstLine(bool farSide) {
 QString LineText(const ExplorerLine& line) {
   constexpr int kTitlesShown = 2;
   QString text = QStringLiteral("%1　%2　%3").arg(line.label, line.professional, line.engine);
+  if (!line.own.isEmpty()) text += QStringLiteral("　") + line.own;
   for (int i = 0; i < std::min<int>(kTitlesShown, line.rowTitles.size()); ++i)
     text += QStringLiteral("\n　　定石：") + line.rowTitles[i];
   if (line.rowTitles.size() > kTitlesShown)
@@ -128,8 +135,72 @@ ExplorerWindow::ExplorerWindow(BoardWindow& boardWindow, MessageSink& messages,
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
 
+  addFolder_ = new QPushButton(u"棋譜フォルダを追加…"_qs, this);
+  addFolder_->setGeometry(380, 348, 170, 25);
+  connect(addFolder_, &QPushButton::clicked, this, &ExplorerWindow::ChooseGameFolder);
+  progress_ = new QProgressBar(this);
+  progress_->setGeometry(250, 388, 330, 25);
+  cancel_ = new QPushButton(u"中止"_qs, this);
+  cancel_->setGeometry(590, 388, 80, 25);
+  connect(cancel_, &QPushButton::clicked, this, [this] { model_.CancelReading(); });
+  report_ = new QPlainTextEdit(this);
+  report_->setWindowFlag(Qt::Window);
+  report_->setWindowTitle(u"棋譜フォルダの読み込み"_qs);
+  report_->setReadOnly(true);
+  report_->resize(600, 300);
+  readingTimer_ = new QTimer(this);
+  readingTimer_->setInterval(kReadingRefreshMs);
+  connect(readingTimer_, &QTimer::timeout, this, [this] { UpdateReading(false); });
+
   model_.SetSource(source);
   Sync();
+  SyncReading();
+}
+
+// The dialog is Qt's own and opened without waiting: the window lives on
+// while it is open, and its choice arrives as a signal.
+void ExplorerWindow::ChooseGameFolder() {
+  auto* dialog = new QFileDialog(this, u"自分の棋譜のフォルダ"_qs);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setFileMode(QFileDialog::Directory);
+  dialog->setOption(QFileDialog::ShowDirsOnly);
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  connect(dialog, &QFileDialog::fileSelected, this, &ExplorerWindow::AddGameFolder);
+  dialog->open();
+}
+
+void ExplorerWindow::AddGameFolder(const QString& folder) {
+  if (folder.isEmpty() || model_.view().reading.busy) return;
+  model_.AddGameFolder(folder);
+  report_->hide();
+  readingTimer_->start();
+  SyncReading();
+}
+
+void ExplorerWindow::WaitForReading() {
+  UpdateReading(true);
+}
+
+void ExplorerWindow::UpdateReading(bool wait) {
+  if (!model_.UpdateReading(wait)) {
+    SyncReading();
+    return;
+  }
+  readingTimer_->stop();
+  SyncReading();
+  Sync();
+  report_->setPlainText(model_.view().reading.report);
+  report_->show();
+}
+
+void ExplorerWindow::SyncReading() {
+  const FolderReadingView& reading = model_.view().reading;
+  addFolder_->setEnabled(!reading.busy);
+  progress_->setVisible(reading.busy);
+  cancel_->setVisible(reading.busy);
+  progress_->setRange(0, std::max(reading.files, 1));
+  progress_->setValue(reading.filesRead);
+  progress_->setFormat(reading.files > 0 ? u"%v / %m ファイル"_qs : u"フォルダを調べています"_qs);
 }
 
 void ExplorerWindow::Follow() {

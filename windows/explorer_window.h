@@ -1,7 +1,9 @@
 #pragma once
 // The 次の一手 window: the continuations of the corner a board shows, on a
 // small diagram of the corner marked with letters and in a list. It mirrors
-// the ExplorerModel; a choice is played through the board window.
+// the ExplorerModel; a choice is played through the board window. A folder
+// of the user's games is added with a progress bar that can be cancelled,
+// and how it went is shown in a text window that waits for nobody.
 
 #include <QPointer>
 #include <QWidget>
@@ -12,7 +14,11 @@ class BoardWindow;
 class PositionSearchWindow;
 class QLabel;
 class QListWidget;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
 class QRadioButton;
+class QTimer;
 
 class CornerDiagramView : public QWidget {
  public:
@@ -37,6 +43,10 @@ class ExplorerWindow : public QWidget {
   QLabel* heading() const { return heading_; }
   QLabel* summary() const { return summary_; }
   CornerDiagramView* diagram() const { return diagram_; }
+  QPushButton* addFolderButton() const { return addFolder_; }
+  QPushButton* cancelButton() const { return cancel_; }
+  QProgressBar* progressBar() const { return progress_; }
+  QPlainTextEdit* readingReport() const { return report_; }
 
   // Reads the followed board again and mirrors the model.
   void Follow();
@@ -47,9 +57,16 @@ class ExplorerWindow : public QWidget {
   PositionSearchWindow* positionSearch() const;
   // Selects match of that list in the board window.
   void ShowMatch(int match);
+  // Starts adding the games of folder to the own index (what the dialog's choice does).
+  void AddGameFolder(const QString& folder);
+  // Waits until the reading has ended and shows how it went.
+  void WaitForReading();
 
  private:
   void Sync();
+  void SyncReading();
+  void ChooseGameFolder();
+  void UpdateReading(bool wait);
 
   BoardWindow& boardWindow_;
   ExplorerModel model_;
@@ -58,4 +75,8 @@ class ExplorerWindow : public QWidget {
   CornerDiagramView* diagram_;
   QListWidget* list_;
   QPointer<PositionSearchWindow> positionSearch_;
+  QPushButton *addFolder_, *cancel_;
+  QProgressBar* progress_;
+  QPlainTextEdit* report_;
+  QTimer* readingTimer_;
 };

@@ -1,14 +1,19 @@
 // The 次の一手 window on the shipped collection, headless: opened from the
 // board window, following the walk and the search input, a choice playing
-// its stone, and the position the index does not hold.
+// its stone, the position the index does not hold, and a folder of one's
+// own games added as a third source.
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "features/own_games_index.h"
 #include "support/test_folder.h"
 #include "windows/board_display.h"
 #include "windows/board_window.h"
@@ -221,6 +226,35 @@ TEST_F(ExplorerWindowTest, APositionTheIndexDoesNotHoldIsSaidSo) {
   EXPECT_TRUE(view.exploration.summary.contains(u"索引にありません"_qs))
       << view.exploration.summary.toStdString();
   EXPECT_EQ(window->explorer()->continuations()->count(), 0);
+}
+
+TEST_F(ExplorerWindowTest, AFolderOfOwnGamesBecomesAThirdSourceAndItsReportStaysOpen) {
+  QFile::remove(OwnIndexPath());  // the test data folder's (window_main.cpp)
+  Open();
+  ExplorerWindow* explorer = window->OpenExplorer(ExplorerSource::kLeftBoard);
+  EXPECT_FALSE(explorer->summary()->text().contains(u"自分"_qs));
+  EXPECT_FALSE(explorer->progressBar()->isVisible());
+  QTemporaryDir games;
+  for (const auto& [name, text] : {std::pair{"own.sgf", "(;GM[1]SZ[19];B[qc];W[oc];B[pe])"},
+                                   std::pair{"bad.sgf", "not a game"}}) {
+    QFile file(games.filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+  }
+  explorer->AddGameFolder(games.path());
+  EXPECT_FALSE(explorer->addFolderButton()->isEnabled());
+  explorer->WaitForReading();
+  EXPECT_TRUE(explorer->addFolderButton()->isEnabled());
+  EXPECT_FALSE(explorer->progressBar()->isVisible());
+  const QString report = explorer->readingReport()->toPlainText();
+  EXPECT_TRUE(explorer->readingReport()->isVisible());
+  EXPECT_TRUE(report.contains(u"新しい棋譜 1 局"_qs)) << report.toStdString();
+  EXPECT_TRUE(report.contains(u"bad.sgf"_qs)) << report.toStdString();
+  EXPECT_TRUE(explorer->summary()->text().contains(u"自分"_qs));
+  ASSERT_GT(explorer->continuations()->count(), 0);
+  EXPECT_TRUE(explorer->continuations()->item(0)->text().contains(u"自分"_qs));
+  explorer->close();
+  QFile::remove(OwnIndexPath());
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "collection/corner_index_db.h"
 #include "collection_builder/build_error.h"
-#include "collection_builder/corner_index_db.h"
 
 namespace {
 
@@ -117,7 +117,10 @@ void WriteCollection(const std::vector<JosekiRow>& rows, const GameTables& games
     Exec(db.get(), temporary, "BEGIN");
     InsertRows(db.get(), temporary, rows);
     InsertGameTables(db.get(), temporary, games);
-    if (corners) WriteCornerTables(db.get(), temporary, *corners);
+    if (corners) {
+      const QString failure = WriteCornerTables(db.get(), temporary, *corners);
+      if (!failure.isEmpty()) throw BuildError(failure);
+    }
     Exec(db.get(), temporary, "COMMIT");
   } catch (const BuildError&) {
     QFile::remove(temporary);

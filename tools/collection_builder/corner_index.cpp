@@ -1,178 +1,22 @@
 #include "collection_builder/corner_index.h"
 
-#include <algorithm>
-#include <array>
-
-#include "collection_builder/joseki_reader.h"
-#include "rules/captures.h"
-
 namespace {
 
-using CornerFlags = std::array<bool, kCorners>;
-
-void MarkCorners(Point p, CornerFlags& flags) {
-  for (int corner = 0; corner < kCorners; ++corner) flags[corner] |= IsInCorner(p, corner);
+// A row's stones as the tally takes them: a tenuki as {0, 0}.
+std::vector<Point> RowStones(const std::vector<BoardPoint>& stones) {
+  std::vector<Point> points;
+  points.reserve(stones.size());
+  for (const BoardPoint& stone : stones) points.push_back({stone.column, stone.row});
+  return points;
 }
-
-// Plays a game move; flags the corners whose region it changed (its point, its captures).
-void PlayGameMove(BoardState& board, const ColouredMove& move, CornerFlags& changed) {
-  PlaceStone(board, move.point, move.colour);
-  MarkCorners(move.point, changed);
-  CaptureCheck(board, move.point, move.colour, [&](Point q) { MarkCorners(q, changed); });
-}
-
-// The engine trees' game count of a node: its comment {"count": N, ...}.
-int EngineCount(const SgfNode& node) {
-  const QString comment = node.Value(QStringLiteral("C"));
-  const QString field = QStringLiteral("\"count\":");
-  const qsizetype at = comment.indexOf(field);
-  if (at < 0) return 0;
-  qsizetype end = at + field.size();
-  while (end < comment.size() && comment[end] == u' ') ++end;
-  qsizetype digits = end;
-  while (digits < comment.size() && comment[digits].isDigit()) ++digits;
-  return comment.mid(end, digits - end).toInt();
-}
-
-// The move of an engine tree's node: false without one; column 0 for a tenuki.
-bool EngineMove(const SgfNode& node, BoardPoint& point, Colour& colour) {
-  const bool black = node.Has(QStringLiteral("B"));
-  if (!black && !node.Has(QStringLiteral("W"))) return false;
-  colour = black ? Colour::kBlack : Colour::kWhite;
-  return ParseSgfMove(node.Value(black ? QStringLiteral("B") : QStringLiteral("W")), point);
-}
-
-ContinuationTally& ContinuationAt(PositionTally& tally, Point point) {
-  for (ContinuationTally& c : tally.continuations)
-    if (c.point == point) return c;
-  tally.continuations.push_back({.point = point});
-  return tally.continuations.back();
-}
-
-// Where the engine trees stand while they are walked: the position before the next node.
-struct EngineStep {
-  BoardState board;
-  PositionTally* tally = nullptr;  // nullptr at the empty corner
-  CornerPosition position;
-};
-
-// The engine trees' sequences lie in the upper-right corner.
-constexpr int kEngineCorner = 1;
 
 }  // namespace
-
-size_t CornerKeyHash::operator()(const CornerKey& key) const {
-  size_t hash = 1469598103934665603ull;
-  for (uint8_t byte : key) hash = (hash ^ byte) * 1099511628211ull;
-  return hash;
-}
-
-void CornerIndex::AddRow(int josekiId, const std::vector<BoardPoint>& stones, int given) {
-  BoardState board;
-  for (size_t k = 0; k < stones.size(); ++k) {
-    const Colour colour = ColourOfNth(static_cast<int>(k) + 1);
-    const Point p{stones[k].column, stones[k].row};
-    if (!stones[k].IsTenuki()) {
-      PlaceStone(board, p, colour);
-      if (static_cast<int>(k) >= given) CaptureCheck(board, p, colour, nullptr);
-    }
-    const CornerPosition position = ReadCorner(board, 0, Other(colour));
-    if (position.IsEmpty()) continue;
-    PositionTally& tally = positions[position.key];
-    tally.stones = position.stones;
-    tally.rows.push_back({josekiId, static_cast<int>(k) + 1});
-  }
-}
-
-void CornerIndex::AddEngineTree(const SgfTree& tree) {
-  // Depth first with an explicit stack of (tree, where it starts).
-  std::vector<std::pair<const SgfTree*, EngineStep>> pending{{&tree, EngineStep{}}};
-  while (!pending.empty()) {
-    auto [sequence, step] = std::move(pending.back());
-    pending.pop_back();
-    for (const SgfNode& node : sequence->nodes) {
-      BoardPoint move;
-      Colour colour;
-      if (!EngineMove(node, move, colour)) continue;
-      const int count = EngineCount(node);
-      const Point p{move.column, move.row};
-      if (step.tally)
-        ContinuationAt(*step.tally, KeyFramePoint(step.position, p)).engineGames += count;
-      if (!move.IsTenuki() && IsOnBoard(p)) PlayWithCaptures(step.board, p, colour);
-      step.position = ReadCorner(step.board, kEngineCorner, Other(colour));
-      step.tally = step.position.IsEmpty() ? nullptr : &positions[step.position.key];
-      if (!step.tally) continue;
-      step.tally->stones = step.position.stones;
-      step.tally->engineGames += count;
-    }
-    for (auto it = sequence->variations.rbegin(); it != sequence->variations.rend(); ++it)
-      pending.push_back({&*it, step});
-  }
-}
-
-void CornerIndex::AddGame(const CornerGame& game) {
-  const int gameId = games++;
-  BoardState board;
-  CornerFlags occupied{};
-  for (const ColouredMove& stone : game.setup) {
-    if (!IsOnBoard(stone.point)) continue;
-    PlaceStone(board, stone.point, stone.colour);
-    MarkCorners(stone.point, occupied);
-  }
-  const auto& moves = game.moves;
-  // A position is counted after a move that changed its corner, and once more
-  // after one move elsewhere (the other side to move), so a tenuki's answer is known.
-  auto record = [&](int corner, Colour toMove, size_t next) {
-    const CornerPosition position = ReadCorner(board, corner, toMove);
-    if (position.IsEmpty()) return;
-    auto found = positions.find(position.key);
-    if (found == positions.end()) {
-      if (position.stones > kGameStoneLimit) return;
-      found =
-          positions
-              .emplace(position.key,
-                       PositionTally{.stones = position.stones, .continuations = {}, .rows = {}})
-              .first;
-    }
-    PositionTally& tally = found->second;
-    if (tally.lastGame != gameId) {
-      tally.lastGame = gameId;
-      ++tally.games;
-      tally.gamesFromOccupied += occupied[corner];
-    }
-    if (next >= moves.size()) return;
-    ContinuationTally& c = ContinuationAt(tally, KeyFramePoint(position, moves[next].point));
-    if (c.lastGame != gameId) {
-      c.lastGame = gameId;
-      ++c.games;
-      if (game.year != 0) {
-        c.firstYear = c.firstYear == 0 ? game.year : std::min(c.firstYear, game.year);
-        c.lastYear = std::max(c.lastYear, game.year);
-      }
-    }
-    const bool left = c.point.column != 0 && next + 1 < moves.size() &&
-                      !IsInCorner(moves[next + 1].point, corner);
-    if (left && c.lastLeftGame != gameId) {
-      c.lastLeftGame = gameId;
-      ++c.cornerLeft;
-    }
-  };
-  CornerFlags changedBefore{};
-  for (size_t i = 0; i < moves.size(); ++i) {
-    if (!IsOnBoard(moves[i].point)) break;
-    CornerFlags changed{};
-    PlayGameMove(board, moves[i], changed);
-    for (int corner = 0; corner < kCorners; ++corner)
-      if (changed[corner] || changedBefore[corner]) record(corner, Other(moves[i].colour), i + 1);
-    changedBefore = changed;
-  }
-}
 
 CornerIndex BuildCornerIndex(const std::vector<Joseki>& joseki, const std::vector<SgfTree>& engine,
                              const std::vector<CornerGame>& games) {
   CornerIndex index;
   for (size_t j = 0; j < joseki.size(); ++j)
-    index.AddRow(static_cast<int>(j) + 1, joseki[j].stones, joseki[j].given);
+    index.AddRow(static_cast<int>(j) + 1, RowStones(joseki[j].stones), joseki[j].given);
   for (const SgfTree& tree : engine) index.AddEngineTree(tree);
   for (const CornerGame& game : games) index.AddGame(game);
   return index;

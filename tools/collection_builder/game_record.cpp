@@ -2,8 +2,8 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QRegularExpression>
 
+#include "collection/corner_game.h"
 #include "collection/sgf_error.h"
 #include "collection/sgf_parser.h"
 #include "collection/sgf_writer.h"
@@ -68,9 +68,7 @@ bool WhiteMovesFirst(const std::vector<SgfNode>& nodes) {
 }  // namespace
 
 int GameRecord::Year() const {
-  static const QRegularExpression year(QStringLiteral("^\\s*(\\d{4})"));
-  const auto match = year.match(date);
-  return match.hasMatch() ? match.captured(1).toInt() : 0;
+  return YearOfDate(date);
 }
 
 GameRecord ReadGameRecord(const QString& fullPath, const QString& relativePath) {
