@@ -136,7 +136,7 @@ ExplorerWindow::ExplorerWindow(BoardWindow& boardWindow, MessageSink& messages,
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
 
   addFolder_ = new QPushButton(u"棋譜フォルダを追加…"_qs, this);
-  addFolder_->setGeometry(380, 348, 170, 25);
+  addFolder_->setGeometry(490, 348, 170, 25);
   connect(addFolder_, &QPushButton::clicked, this, &ExplorerWindow::ChooseGameFolder);
   progress_ = new QProgressBar(this);
   progress_->setGeometry(250, 388, 330, 25);
