@@ -165,7 +165,14 @@ void CornerIndex::AddGame(const CornerGame& game) {
       ++c.cornerLeft;
     }
   };
+  // Handicap stones count as the move before the first: their corners are
+  // counted with the first move's side to play, and once more after it.
   CornerFlags changedBefore{};
+  if (!moves.empty()) {
+    changedBefore = occupied;
+    for (int corner = 0; corner < kCorners; ++corner)
+      if (occupied[corner]) record(corner, moves[0].colour, 0);
+  }
   for (size_t i = 0; i < moves.size(); ++i) {
     if (!IsOnBoard(moves[i].point)) break;
     CornerFlags changed{};

@@ -137,11 +137,17 @@ Exploration CornerExplorer::Explore(const BoardState& board, Colour toMove, int 
   const CornerPositionRecord own = ownRecord.value_or(CornerPositionRecord{});
   exploration.held = true;
   const QString ownCount = own_ ? QStringLiteral("、自分 %1 局").arg(own.games) : QString();
+  // Handicap stones set up in the corner make a game's corner occupied from the start.
+  const QString occupied =
+      collection.gamesFromOccupied > 0
+          ? QStringLiteral("（うち置石のある隅から %1 局）").arg(collection.gamesFromOccupied)
+          : QString();
   exploration.summary = QStringLiteral(
-                            "この形（%1）が現れた対局：プロ %2 局、AI %3 局%4。"
+                            "この形（%1）が現れた対局：プロ %2 局%3、AI %4 局%5。"
                             "各手の局数はこの形の次にその手が打たれた対局の数です。")
                             .arg(side)
                             .arg(collection.games)
+                            .arg(occupied)
                             .arg(collection.engineGames)
                             .arg(ownCount);
   std::vector<Candidate> ranked = Candidates(collection, own);

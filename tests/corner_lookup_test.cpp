@@ -83,52 +83,60 @@ struct Expected {
 };
 
 // Replays every game; after each move that changed a corner (and once after a
-// move elsewhere that followed it) looks the corner up among the targets in
-// both of its readings.
+// move elsewhere that followed it), and before the first move in a corner
+// that handicap stones occupy, looks the corner up among the targets in both
+// of its readings.
 void ReplayAll(const std::unordered_map<std::string, size_t>& targets,
                std::vector<Expected>& expected) {
   for (size_t g = 0; g < Games().games.size(); ++g) {
     const CornerGame& game = Games().games[g];
+    const auto& moves = game.moves;
     BoardState board;
     for (const ColouredMove& s : game.setup) PlaceStone(board, s.point, s.colour);
+    // The corner c as it stands with toMove to play moves[next].
+    const auto count = [&](int c, Colour toMove, size_t next) {
+      std::vector<Point> followed;
+      size_t target = targets.size();
+      for (int s : {c, c | 4}) {
+        const auto found = targets.find(Region(board, s, toMove));
+        if (found == targets.end()) continue;
+        target = found->second;
+        if (next < moves.size()) followed.push_back(FramePoint(moves[next].point, s));
+      }
+      if (target == targets.size()) return;
+      Expected& e = expected[target];
+      e.games.insert(static_cast<int>(g));
+      if (followed.empty()) return;
+      const Point p = *std::min_element(followed.begin(), followed.end(), [](Point a, Point b) {
+        return std::pair(a.row, a.column) < std::pair(b.row, b.column);
+      });
+      const std::pair<int, int> at{p.row, p.column};
+      e.followed[at].insert(static_cast<int>(g));
+      if (p.column != 0 && next + 1 < moves.size() &&
+          FramePoint(moves[next + 1].point, c) == Point{0, 0})
+        e.left[at].insert(static_cast<int>(g));
+      if (game.year != 0) {
+        auto [it, fresh] = e.years.try_emplace(at, game.year, game.year);
+        it->second = {std::min(it->second.first, game.year),
+                      std::max(it->second.second, game.year)};
+      }
+    };
     std::array<std::string, 4> before;
-    for (int c = 0; c < 4; ++c) before[c] = Region(board, c, Colour::kBlack);
     std::array<bool, 4> changedBefore{};
-    for (size_t i = 0; i < game.moves.size(); ++i) {
-      PlayWithCaptures(board, game.moves[i].point, game.moves[i].colour);
-      const Colour toMove = Other(game.moves[i].colour);
+    for (int c = 0; c < 4; ++c) {
+      before[c] = Region(board, c, Colour::kBlack);
+      changedBefore[c] = !moves.empty() && before[c].find_first_not_of('.') != std::string::npos;
+      if (changedBefore[c]) count(c, moves[0].colour, 0);
+    }
+    for (size_t i = 0; i < moves.size(); ++i) {
+      PlayWithCaptures(board, moves[i].point, moves[i].colour);
       for (int c = 0; c < 4; ++c) {
         const std::string now = Region(board, c, Colour::kBlack);
         const bool changed = now != before[c];
         before[c] = now;
         const bool counted = changed || changedBefore[c];
         changedBefore[c] = changed;
-        if (!counted) continue;
-        std::vector<Point> next;
-        size_t target = targets.size();
-        for (int s : {c, c | 4}) {
-          const auto found = targets.find(Region(board, s, toMove));
-          if (found == targets.end()) continue;
-          target = found->second;
-          if (i + 1 < game.moves.size()) next.push_back(FramePoint(game.moves[i + 1].point, s));
-        }
-        if (target == targets.size()) continue;
-        Expected& e = expected[target];
-        e.games.insert(static_cast<int>(g));
-        if (next.empty()) continue;
-        const Point p = *std::min_element(next.begin(), next.end(), [](Point a, Point b) {
-          return std::pair(a.row, a.column) < std::pair(b.row, b.column);
-        });
-        const std::pair<int, int> at{p.row, p.column};
-        e.followed[at].insert(static_cast<int>(g));
-        if (p.column != 0 && i + 2 < game.moves.size() &&
-            FramePoint(game.moves[i + 2].point, c) == Point{0, 0})
-          e.left[at].insert(static_cast<int>(g));
-        if (game.year != 0) {
-          auto [it, fresh] = e.years.try_emplace(at, game.year, game.year);
-          it->second = {std::min(it->second.first, game.year),
-                        std::max(it->second.second, game.year)};
-        }
+        if (counted) count(c, Other(moves[i].colour), i + 1);
       }
     }
   }

@@ -10,6 +10,7 @@
 #include "collection/corner_index_reader.h"
 #include "features/corner_explorer.h"
 #include "features/own_games_index.h"
+#include "rules/captures.h"
 #include "rules/corner_position.h"
 #include "support/test_folder.h"
 
@@ -119,6 +120,14 @@ TEST_F(OwnGamesIndexTest, TheExplorerShowsTheOwnGamesAsAThirdSource) {
   owns.sort();
   EXPECT_EQ(owns, QStringList({u"自分 1 局のみ"_qs, u"自分 2 局（67%）"_qs}));
   for (const ExplorerLine& line : explored.lines) EXPECT_FALSE(line.own.isEmpty());
+}
+
+TEST(CornerExplorerSummary, SaysHowManyGamesBeganWithHandicapStonesInTheCorner) {
+  BoardState star;
+  PlaceStone(star, {4, 4}, Colour::kBlack);
+  const CornerExplorer explorer(BuiltProgramFolder().CollectionFile());
+  const Exploration lone = explorer.Explore(star, Colour::kWhite, 0);
+  EXPECT_TRUE(lone.summary.contains(u"うち置石のある隅から"_qs)) << lone.summary.toStdString();
 }
 
 }  // namespace
