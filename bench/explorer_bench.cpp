@@ -31,7 +31,10 @@ void ReportSteps(benchmark::State& state, std::vector<double> times) {
   state.counters["max_ms"] = times.back();
 }
 
-void BM_ExplorerFollowsTheWalk(benchmark::State& state) {
+// Walks every row of the section step by step; timed(board, explorer) at
+// each step gives the milliseconds that step counts.
+template <typename Timed>
+void TimeEveryWalkStep(benchmark::State& state, Timed timed) {
   Silent silent;
   BoardWindowModel board(BuiltProgramFolder(), kKomokuSection, silent);
   board.Load();
@@ -42,15 +45,20 @@ void BM_ExplorerFollowsTheWalk(benchmark::State& state) {
     for (int line = 0; line < int(board.records().size()); ++line) {
       board.SelectLine(line);
       board.StartWalk();
-      for (size_t move = 0; move < board.records()[size_t(line)].numberedMoves.size(); ++move) {
-        const auto start = std::chrono::steady_clock::now();
-        board.ShowNextMove();
-        explorer.Follow();
-        times.push_back(Milliseconds(start));
-      }
+      for (size_t move = 0; move < board.records()[size_t(line)].numberedMoves.size(); ++move)
+        times.push_back(timed(board, explorer));
     }
   }
   ReportSteps(state, times);
+}
+
+void BM_ExplorerFollowsTheWalk(benchmark::State& state) {
+  TimeEveryWalkStep(state, [](BoardWindowModel& board, ExplorerModel& explorer) {
+    const auto start = std::chrono::steady_clock::now();
+    board.ShowNextMove();
+    explorer.Follow();
+    return Milliseconds(start);
+  });
 }
 BENCHMARK(BM_ExplorerFollowsTheWalk)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -79,26 +87,13 @@ void BM_ExplorerFollowsTheGame(benchmark::State& state) {
 BENCHMARK(BM_ExplorerFollowsTheGame)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_SearchByPositionAtEveryWalkStep(benchmark::State& state) {
-  Silent silent;
-  BoardWindowModel board(BuiltProgramFolder(), kKomokuSection, silent);
-  board.Load();
-  ExplorerModel explorer(board, silent);
-  std::vector<double> times;
-  for (auto _ : state) {
-    times.clear();
-    for (int line = 0; line < int(board.records().size()); ++line) {
-      board.SelectLine(line);
-      board.StartWalk();
-      for (size_t move = 0; move < board.records()[size_t(line)].numberedMoves.size(); ++move) {
-        board.ShowNextMove();
-        explorer.Follow();
-        const auto start = std::chrono::steady_clock::now();
-        explorer.SearchByPosition();
-        times.push_back(Milliseconds(start));
-      }
-    }
-  }
-  ReportSteps(state, times);
+  TimeEveryWalkStep(state, [](BoardWindowModel& board, ExplorerModel& explorer) {
+    board.ShowNextMove();
+    explorer.Follow();
+    const auto start = std::chrono::steady_clock::now();
+    explorer.SearchByPosition();
+    return Milliseconds(start);
+  });
 }
 BENCHMARK(BM_SearchByPositionAtEveryWalkStep)->Unit(benchmark::kMillisecond)->Iterations(1);
 
