@@ -142,14 +142,15 @@ Exploration CornerExplorer::Explore(const BoardState& board, Colour toMove, int 
       collection.gamesFromOccupied > 0
           ? QStringLiteral("（うち置石のある隅から %1 局）").arg(collection.gamesFromOccupied)
           : QString();
+  exploration.gamesText = QStringLiteral("プロ %1 局%2、AI %3 局%4")
+                              .arg(collection.games)
+                              .arg(occupied)
+                              .arg(collection.engineGames)
+                              .arg(ownCount);
   exploration.summary = QStringLiteral(
-                            "この形（%1）が現れた対局：プロ %2 局%3、AI %4 局%5。"
+                            "この形（%1）が現れた対局：%2。"
                             "各手の局数はこの形の次にその手が打たれた対局の数です。")
-                            .arg(side)
-                            .arg(collection.games)
-                            .arg(occupied)
-                            .arg(collection.engineGames)
-                            .arg(ownCount);
+                            .arg(side, exploration.gamesText);
   std::vector<Candidate> ranked = Candidates(collection, own);
   std::stable_sort(ranked.begin(), ranked.end(), [&](const auto& a, const auto& b) {
     return Support(a, collection, own) > Support(b, collection, own);

@@ -33,6 +33,7 @@ struct Exploration {
   Colour toMove = Colour::kBlack;
   BoardState board;  // the board the position was read from
   QString summary;   // what the position's counts count, or that the index holds nothing
+  QString gamesText;  // 「プロ 960 局、AI 12932 局、自分 3 局」: the games the position arose in
   std::vector<ExplorerLine> lines;
   QStringList endingRows;  // titles of the book's rows that end here
 };

@@ -195,6 +195,8 @@ void ExplorerModel::SearchByPosition() {
           : QStringLiteral("%1の形（%2）を通る定石：%3（手順・向き・色を問わず）")
                 .arg(view_.heading, side)
                 .arg(positionSearch_.matches.size());
+  if (!shown.gamesText.isEmpty())
+    positionSearch_.summary += QStringLiteral("\nこの形が現れた対局：%1").arg(shown.gamesText);
 }
 
 void ExplorerModel::ShowMatch(int match) {

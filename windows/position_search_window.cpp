@@ -13,9 +13,9 @@ PositionSearchWindow::PositionSearchWindow(ExplorerWindow& explorer)
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(u"形で検索"_qs);
   setFixedSize(560, 360);
-  summary_ = AddTextLabel(this, {10, 8, 540, 40}, 9);
+  summary_ = AddTextLabel(this, {10, 6, 540, 60}, 9);
   list_ = new QListWidget(this);
-  list_->setGeometry(10, 52, 540, 260);
+  list_->setGeometry(10, 70, 540, 242);
   list_->setFont(QFont(QString::fromUtf16(kProportionalGothic), 10));
   connect(list_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { Choose(list_->row(item)); });

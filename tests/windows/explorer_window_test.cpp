@@ -148,6 +148,7 @@ TEST_F(ExplorerWindowTest, SearchByPositionListsRowsAndAChoiceSwitchesSection) {
     return m.section == Section::kThreeFour && m.move == 0;
   });
   ASSERT_NE(threeFour, matches.end()) << found->summary()->text().toStdString();
+  EXPECT_TRUE(found->summary()->text().contains(u"この形が現れた対局：プロ"_qs));
   const QString id = threeFour->josekiId;
   found->Choose(int(threeFour - matches.begin()));
   EXPECT_EQ(window->model().section(), Section::kThreeFour);
