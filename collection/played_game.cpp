@@ -219,9 +219,12 @@ GameFile ReadGameFile(const QString& path) {
 
 PlayedGame ReferencedGame(const GameReference& reference) {
   PlayedGame game;
+  game.blackSetup = reference.handicap;
+  game.handicap = int(reference.handicap.size());
+  const int first = reference.handicap.empty() ? 1 : 2;  // white begins a handicap game
   for (size_t k = 0; k < reference.moves.size(); ++k) {
     const Point p = reference.moves[k];
-    game.moves.push_back({ColourOfNth(int(k) + 1), IsOnBoard(p) ? p : Point{}});
+    game.moves.push_back({ColourOfNth(int(k) + first), IsOnBoard(p) ? p : Point{}});
   }
   return game;
 }

@@ -39,6 +39,7 @@ GameFile ReadGameText(const QString& text, const QString& fileName);
 // else in Shift_JIS) with ReadGameText; a file that cannot be read is refused.
 GameFile ReadGameFile(const QString& path);
 
-// The moves of a game reference as a played game: black first, a point off
-// the board as a pass.
+// The moves of a game reference as a played game: a handicap game's stones as
+// black setup stones and white first, else black first; a point off the board
+// as a pass.
 PlayedGame ReferencedGame(const GameReference& reference);

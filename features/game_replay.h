@@ -51,6 +51,8 @@ class GameReplay {
   int shownMove() const { return shownMove_; }
   const BoardState& counts() const { return counts_; }
   const std::vector<Point>& moves() const { return moves_; }
+  // The colour of game move k (from 1): white begins a handicap game.
+  Colour ColourOfMove(int k) const;
 
  private:
   bool ResetBoard();
@@ -61,8 +63,6 @@ class GameReplay {
   BoardState counts_;
   int firstGameMove_ = 0;
   int lastGameMove_ = 0;
-  // The colour of game move k (from 1): white begins a handicap game.
-  Colour ColourOfMove(int k) const;
   // Draws a handicap game's stones before its first move.
   void PlaceHandicap(bool keepPatternOnError);
 

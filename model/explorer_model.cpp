@@ -84,7 +84,8 @@ void ExplorerModel::FollowGame() {
   std::optional<Point> last;
   if (shown > 0 && shown <= int(replay.moves().size())) last = replay.moves()[shown - 1];
   const BoardState& board = replay.counts();
-  view_.exploration = explorer_.Explore(board, ColourOfNth(shown + 1), CornerOfPlay(board, last));
+  view_.exploration =
+      explorer_.Explore(board, replay.ColourOfMove(shown + 1), CornerOfPlay(board, last));
 }
 
 void ExplorerModel::Choose(int line) {

@@ -194,6 +194,24 @@ TEST_F(ExplorerWindowTest, OnAGameItsNextMoveStepsOnAndAnotherGoesOnFromItsCorne
   EXPECT_TRUE(after.held) << after.summary.toStdString();
 }
 
+TEST_F(ExplorerWindowTest, AHandicapGameIsWhiteFirstInTheExplorerAndItsSavedRecord) {
+  Open(Section::kHandicap, u"0"_qs);
+  const auto& records = window->model().records();
+  const auto handicap = std::find_if(records.begin(), records.end(), [](const JosekiRecord& r) {
+    return !r.game.handicap.empty();
+  });
+  ASSERT_NE(handicap, records.end()) << "a handicap row whose game is a handicap game";
+  window->model().SelectLine(int(handicap - records.begin()));
+  window->OpenExplorer(ExplorerSource::kRightBoard);
+  QTest::mouseClick(Button(u"初手に戻る"), Qt::LeftButton);  // white's move 1 shown
+  EXPECT_EQ(window->explorer()->model().view().exploration.toMove, Colour::kBlack);
+  QTest::mouseClick(Button(u"１手進む"), Qt::LeftButton);
+  EXPECT_EQ(window->explorer()->model().view().exploration.toMove, Colour::kWhite);
+  const QString sgf = window->model().BoardRecordSgf(Board::kRight);
+  EXPECT_TRUE(sgf.contains(u"AB["_qs)) << sgf.toStdString();
+  EXPECT_LT(sgf.indexOf(u";W["_qs), sgf.indexOf(u";B["_qs)) << sgf.toStdString();
+}
+
 TEST_F(ExplorerWindowTest, AKeyAndBothContextMenusOpenIt) {
   Open();
   window->activateWindow();
