@@ -3,10 +3,10 @@
 #include <sqlite3.h>
 
 #include <QFileInfo>
-#include <QUrl>
 #include <memory>
 
 #include "collection/record_parsing.h"
+#include "collection/sqlite_handles.h"
 
 namespace {
 
@@ -57,18 +57,10 @@ QString Problem(const QString& path, const QString& what) {
 // as immutable, SQLite takes no lock and reads or writes no journal, WAL or
 // shared-memory file, so another process's lock or a leftover journal beside
 // the file cannot stop it, and nothing is ever created in fld1/.
-QByteArray ImmutableUri(const QString& path) {
-  return "file:" + QUrl::toPercentEncoding(path, "/") + "?immutable=1";
-}
-
 struct CloseDb {
   void operator()(sqlite3* db) const { sqlite3_close(db); }
 };
-struct FinalizeStatement {
-  void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
 using Db = std::unique_ptr<sqlite3, CloseDb>;
-using Statement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
 
 // The collection read-only, or null when it cannot be opened.
 Db OpenImmutable(const QString& path) {

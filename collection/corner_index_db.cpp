@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "collection/corner_tally.h"
+#include "collection/sqlite_handles.h"
 
 namespace {
 
@@ -46,11 +47,6 @@ constexpr const char* kAddContinuation =
     "corner_left = corner_left + excluded.corner_left, "
     "engine_games = engine_games + excluded.engine_games";
 
-struct Finalize {
-  void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, Finalize>;
-
 // A failure of SQLite, carried out as the text the caller returns.
 struct Failure {
   QString text;
@@ -62,9 +58,9 @@ struct Failure {
 }
 
 Statement Prepare(sqlite3* db, const QString& path, const char* sql) {
-  sqlite3_stmt* raw = nullptr;
-  if (sqlite3_prepare_v2(db, sql, -1, &raw, nullptr) != SQLITE_OK) Fail(db, path, sql);
-  return Statement(raw);
+  Statement statement = PrepareStatement(db, sql);
+  if (!statement) Fail(db, path, sql);
+  return statement;
 }
 
 void Execute(sqlite3* db, const QString& path, const char* sql) {

@@ -2,7 +2,7 @@
 
 #include <sqlite3.h>
 
-#include <QUrl>
+#include "collection/sqlite_handles.h"
 
 namespace {
 
@@ -17,23 +17,6 @@ constexpr const char* kRowQuery =
 constexpr const char* kCountQuery = "SELECT count(*) FROM corner_positions";
 constexpr const char* kRowLineQuery =
     "SELECT title, five, moves, setup_count FROM gocs WHERE ID = ?";
-
-struct FinalizeStatement {
-  void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
-
-// The collection never changes while the program runs: opened as immutable,
-// SQLite takes no lock and writes nothing beside the file.
-QByteArray ImmutableUri(const QString& path) {
-  return "file:" + QUrl::toPercentEncoding(path, "/") + "?immutable=1";
-}
-
-Statement Prepare(sqlite3* db, const char* sql) {
-  sqlite3_stmt* raw = nullptr;
-  if (sqlite3_prepare_v2(db, sql, -1, &raw, nullptr) != SQLITE_OK) return nullptr;
-  return Statement(raw);
-}
 
 // Runs a statement bound to one position id, calling read for each row.
 template <typename Read>
@@ -64,11 +47,11 @@ CornerIndexReader::CornerIndexReader(const QString& path) {
   const int opened = sqlite3_open_v2(ImmutableUri(path).constData(), &state->db,
                                      SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
   if (opened == SQLITE_OK) {
-    state->position = Prepare(state->db, kPositionQuery);
-    state->continuations = Prepare(state->db, kContinuationQuery);
-    state->rows = Prepare(state->db, kRowQuery);
-    state->count = Prepare(state->db, kCountQuery);
-    state->rowLine = Prepare(state->db, kRowLineQuery);
+    state->position = PrepareStatement(state->db, kPositionQuery);
+    state->continuations = PrepareStatement(state->db, kContinuationQuery);
+    state->rows = PrepareStatement(state->db, kRowQuery);
+    state->count = PrepareStatement(state->db, kCountQuery);
+    state->rowLine = PrepareStatement(state->db, kRowLineQuery);
   }
   // The book's rows (gocs) are only in the collection file: the user's own
   // index holds the corner tables alone, and ReadRow finds nothing there.

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "collection/corner_index_db.h"
+#include "collection/sqlite_handles.h"
 
 namespace {
 
@@ -13,11 +14,6 @@ constexpr const char* kCreateHeldGames =
     "CREATE TABLE IF NOT EXISTS held_games (fingerprint BLOB PRIMARY KEY) WITHOUT ROWID";
 constexpr const char* kHoldGame = "INSERT OR IGNORE INTO held_games (fingerprint) VALUES (?)";
 constexpr const char* kCountGames = "SELECT count(*) FROM held_games";
-
-struct FinalizeStatement {
-  void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
 
 }  // namespace
 
