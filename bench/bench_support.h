@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "collection/program_folder.h"
-#include "pictures/board_pictures.h"
+#include "pictures/board_renderer.h"
 #include "pictures/image_catalogue.h"
 #include "rules/captures.h"
 #include "rules/move_encoding.h"
@@ -37,10 +37,10 @@ inline QString RandomGameMoves(int n, unsigned seed = 7) {
 
 // Numbered move n at p on the left board: picture from disk, cell copy,
 // refresh, counts, captures repainting their points.
-inline void PlaceLeftMove(Canvas& canvas, BoardState& board, Point p, int n) {
-  DrawOnPoint(canvas, Board::kLeft, p, JosekiMoveImage(n));
-  canvas.Refresh();
+inline void PlaceLeftMove(BoardRenderer& left, BoardState& board, Point p, int n) {
   const Colour colour = n % 2 != 0 ? Colour::kWhite : Colour::kBlack;
+  left.Draw(p, StonePoint(colour, n));
+  left.Refresh();
   PlaceStone(board, p, colour);
-  CaptureCheck(board, p, colour, [&](Point q) { RedrawEmptyPoint(canvas, Board::kLeft, q); });
+  CaptureCheck(board, p, colour, [&](Point q) { left.Erase(q); });
 }

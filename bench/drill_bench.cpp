@@ -78,8 +78,8 @@ void DrillClick(benchmark::State& state) {
     }
     const Point answer = model.drill()->ExpectedMove();
     state.ResumeTiming();
-    model.Click((answer.column - 1) * Canvas::kCellWidth + 11,
-                (answer.row - 1) * Canvas::kCellHeight + 11);
+    const QPoint at = CellRect(Board::kLeft, answer).center();
+    model.Click(at.x(), at.y());
     benchmark::DoNotOptimize(model.view().prompt);
   }
 }

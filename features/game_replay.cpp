@@ -2,9 +2,18 @@
 
 #include <algorithm>
 
-#include "pictures/board_pictures.h"
-#include "pictures/image_catalogue.h"
 #include "rules/captures.h"
+
+namespace {
+// Stone n of the joseki's moves in a game whose numbering begins with white
+// or with black: numbered up to 55, then one plain picture (white, or gold).
+DiagramPoint JosekiMoveInGame(int n, bool beginsWithWhite) {
+  if (n > kLastPicturedNumber)
+    return beginsWithWhite ? StonePoint(Colour::kWhite) : DiagramPoint{PointLook::kGold};
+  const bool oddNumber = n % 2 != 0;
+  return StonePoint(oddNumber != beginsWithWhite ? Colour::kBlack : Colour::kWhite, n);
+}
+}  // namespace
 
 void GameReplay::SetGame(const GameReference& game) {
   if (game.firstMove) firstGameMove_ = *game.firstMove;
@@ -17,13 +26,13 @@ Colour GameReplay::ColourOfMove(int k) const {
   return ColourOfNth(handicap_.empty() ? k : k + 1);
 }
 
-void GameReplay::PlaceHandicap(bool keepPatternOnError) {
+void GameReplay::PlaceHandicap(bool repeatLastOnError) {
   for (const Point p : handicap_) {
     if (!IsOnBoard(p) || counts_.at(p.column, p.row) != 0) continue;
     try {
-      DrawOnPoint(canvas_, Board::kRight, p, PlainStoneImage(Colour::kBlack));
+      board_.Draw(p, StonePoint(Colour::kBlack));
     } catch (const ImageLoadError&) {
-      if (!keepPatternOnError) throw;
+      if (!repeatLastOnError) throw;
       continue;
     }
     PlaceStone(counts_, p, Colour::kBlack);
@@ -32,26 +41,23 @@ void GameReplay::PlaceHandicap(bool keepPatternOnError) {
 
 bool GameReplay::ResetBoard() {
   counts_ = BoardState{};
-  return DrawEmptyBoard(canvas_, Board::kRight);
+  return board_.Clear();
 }
 
 void GameReplay::PlaceGameMove(int k, int& numbered, bool numberingBeginsWithWhite,
-                               bool keepPatternOnError) {
+                               bool repeatLastOnError) {
   const Point p = moves_[k - 1];
   const Colour colour = ColourOfMove(k);
   const bool inJoseki = firstGameMove_ <= k && k <= lastGameMove_;
-  const QString image =
-      inJoseki ? GameNumberImage(++numbered, numberingBeginsWithWhite) : PlainStoneImage(colour);
-  try {
-    canvas_.LoadPattern(image);
-  } catch (const ImageLoadError&) {
-    if (!keepPatternOnError) throw;  // else the stone is drawn with the picture before
-  }
-  canvas_.DrawCell(CellOrigin(Board::kRight, p));
-  canvas_.Refresh();
+  const DiagramPoint shown =
+      inJoseki ? JosekiMoveInGame(++numbered, numberingBeginsWithWhite) : StonePoint(colour);
+  if (repeatLastOnError)
+    board_.DrawOrRepeatLast(p, shown);
+  else
+    board_.Draw(p, shown);
+  board_.Refresh();
   PlaceStone(counts_, p, colour);
-  CaptureCheck(counts_, p, colour,
-               [this](Point q) { RedrawEmptyPoint(canvas_, Board::kRight, q); });
+  CaptureCheck(counts_, p, colour, [this](Point q) { board_.Erase(q); });
 }
 
 GameReplay::Result GameReplay::ShowGameRecord() {

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "collection/joseki_record.h"
-#include "pictures/canvas.h"
+#include "pictures/board_renderer.h"
 #include "rules/board_state.h"
 
 class GameReplay {
  public:
-  explicit GameReplay(Canvas& canvas) : canvas_(canvas) {}
+  explicit GameReplay(BoardRenderer& board) : board_(board) {}
 
   // Takes the game of a reference. A range that cannot be read keeps the
   // range of the game before.
@@ -57,14 +57,14 @@ class GameReplay {
  private:
   bool ResetBoard();
   Step StepTo(int target);
-  void PlaceGameMove(int k, int& numbered, bool numberingBeginsWithWhite, bool keepPatternOnError);
+  void PlaceGameMove(int k, int& numbered, bool numberingBeginsWithWhite, bool repeatLastOnError);
 
-  Canvas& canvas_;
+  BoardRenderer& board_;
   BoardState counts_;
   int firstGameMove_ = 0;
   int lastGameMove_ = 0;
   // Draws a handicap game's stones before its first move.
-  void PlaceHandicap(bool keepPatternOnError);
+  void PlaceHandicap(bool repeatLastOnError);
 
   std::vector<Point> handicap_;
   std::vector<Point> moves_;

@@ -1,7 +1,5 @@
 #include "features/joseki_diagram.h"
 
-#include "pictures/board_pictures.h"
-#include "pictures/image_catalogue.h"
 #include "rules/captures.h"
 #include "rules/move_layout.h"
 
@@ -10,16 +8,28 @@ namespace {
 constexpr Colour NumberedMoveColour(int n) {
   return Other(ColourOfNth(n));
 }
+
+// The stone of move n: numbered up to 55, a plain white stone after that.
+constexpr DiagramPoint NumberedMove(int n) {
+  return n <= kLastPicturedNumber ? StonePoint(NumberedMoveColour(n), n)
+                                  : StonePoint(Colour::kWhite);
+}
+
+// A mark of the record: a letter, a triangle ("2") or a cross.
+DiagramPoint MarkerPoint(char16_t tag) {
+  if (tag >= u'a' && tag <= u'e') return {.letter = tag};
+  return {tag == u'2' ? PointLook::kTriangle : PointLook::kCross};
+}
 }  // namespace
 
 void JosekiDiagram::DrawFreshBoard() {
   counts_ = BoardState{};
   walkPrevious_.reset();  // gone with the picture it stood on
-  DrawEmptyBoard(canvas_, Board::kLeft);
+  board_.Clear();
 }
 
 void JosekiDiagram::Capture(Point p, Colour mover) {
-  CaptureCheck(counts_, p, mover, [this](Point q) { RedrawEmptyPoint(canvas_, Board::kLeft, q); });
+  CaptureCheck(counts_, p, mover, [this](Point q) { board_.Erase(q); });
 }
 
 bool JosekiDiagram::Show(const JosekiRecord& joseki) {
@@ -27,16 +37,16 @@ bool JosekiDiagram::Show(const JosekiRecord& joseki) {
   TenukiPlacer placer(TenukiRule::kRecord);
   try {
     LayOutMoves(joseki.givenStones, placer, [&](Point p, int k) {
-      DrawOnPoint(canvas_, Board::kLeft, p, PlainStoneImage(ColourOfNth(k)));
+      board_.Draw(p, StonePoint(ColourOfNth(k)));
       PlaceStone(counts_, p, ColourOfNth(k));  // given stones never capture
     });
-    if (!joseki.givenStones.empty()) canvas_.Refresh();
+    if (!joseki.givenStones.empty()) board_.Refresh();
     LayOutMoves(joseki.numberedMoves, placer, [&](Point p, int n) {
-      DrawOnPoint(canvas_, Board::kLeft, p, JosekiMoveImage(n));
+      board_.Draw(p, NumberedMove(n));
       PlaceStone(counts_, p, NumberedMoveColour(n));
       Capture(p, NumberedMoveColour(n));
     });
-    canvas_.Refresh();
+    board_.Refresh();
   } catch (const ImageLoadError&) {
     return false;
   } catch (const OffBoardPlacement&) {
@@ -48,15 +58,9 @@ bool JosekiDiagram::Show(const JosekiRecord& joseki) {
 
 void JosekiDiagram::DrawMarkers(const JosekiRecord& joseki) {
   if (joseki.markers.empty()) return;
-  for (const Marker& marker : joseki.markers) {
-    try {
-      canvas_.LoadPattern(MarkerImage(marker.tag));
-    } catch (const ImageLoadError&) {
-      // the picture Pattern still holds is drawn in its place
-    }
-    canvas_.DrawCell(CellOrigin(Board::kLeft, marker.point));
-  }
-  canvas_.Refresh();
+  for (const Marker& marker : joseki.markers)
+    board_.DrawOrRepeatLast(marker.point, MarkerPoint(marker.tag));
+  board_.Refresh();
 }
 
 void JosekiDiagram::StartWalk(const JosekiRecord& joseki) {
@@ -64,8 +68,8 @@ void JosekiDiagram::StartWalk(const JosekiRecord& joseki) {
   TenukiPlacer placer(TenukiRule::kWalkSetup);
   try {
     LayOutMoves(joseki.givenStones, placer, [&](Point p, int k) {
-      DrawOnPoint(canvas_, Board::kLeft, p, PlainStoneImage(ColourOfNth(k)));
-      canvas_.Refresh();
+      board_.Draw(p, StonePoint(ColourOfNth(k)));
+      board_.Refresh();
       PlaceStone(counts_, p, ColourOfNth(k));
     });
   } catch (const std::runtime_error&) {
@@ -85,11 +89,11 @@ JosekiDiagram::WalkStep JosekiDiagram::NextWalkMove(const JosekiRecord& joseki) 
   if (k == 1) walkPrevious_.reset();
   const Colour colour = NumberedMoveColour(k);
   try {
-    DrawOnPoint(canvas_, Board::kLeft, p, WalkStoneImage(colour));
-    canvas_.Refresh();
+    board_.Draw(p, {StonePoint(colour).look, 0, true});
+    board_.Refresh();
     if (walkPrevious_) {
-      DrawOnPoint(canvas_, Board::kLeft, *walkPrevious_, PlainStoneImage(Other(colour)));
-      canvas_.Refresh();
+      board_.Draw(*walkPrevious_, StonePoint(Other(colour)));
+      board_.Refresh();
     }
     walkPrevious_ = IsOnBoard(p) ? std::optional(p) : std::nullopt;
     PlaceStone(counts_, p, colour);

@@ -6,12 +6,12 @@
 #include <optional>
 
 #include "collection/joseki_record.h"
-#include "pictures/canvas.h"
+#include "pictures/board_renderer.h"
 #include "rules/board_state.h"
 
 class JosekiDiagram {
  public:
-  explicit JosekiDiagram(Canvas& canvas) : canvas_(canvas) {}
+  explicit JosekiDiagram(BoardRenderer& board) : board_(board) {}
 
   // The whole joseki on a fresh board, then its marks. False when a stone
   // cannot be drawn: the drawing ends there, without marks, and the picture
@@ -40,7 +40,7 @@ class JosekiDiagram {
   void DrawMarkers(const JosekiRecord& joseki);
   void Capture(Point p, Colour mover);
 
-  Canvas& canvas_;
+  BoardRenderer& board_;
   BoardState counts_;
   int walkedMoves_ = 0;
   int walkTenukiCount_ = 0;            // runs on from joseki to joseki

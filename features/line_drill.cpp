@@ -182,3 +182,19 @@ Point LineDrill::ExpectedMove() const {
   const BookStep step = FollowedStep();
   return step.elsewhere ? Point{} : setup_.orientation(step.point);
 }
+
+BoardDiagram LineDrill::Diagram() const {
+  BoardDiagram diagram;
+  const bool whole = state_ == DrillState::kLineDone;
+  for (const ShownStone& stone : Stones()) {
+    DiagramPoint& shown = diagram.at(stone.point);
+    shown = StonePoint(stone.colour);
+    if (whole)
+      shown = StonePoint(stone.colour, stone.number);
+    else
+      shown.newest = stone.point == lastMove();
+  }
+  for (const BookMark& mark : marks_)
+    if (!mark.elsewhere) diagram.at(mark.point).letter = mark.letter;
+  return diagram;
+}

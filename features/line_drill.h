@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "features/book_positions.h"
+#include "pictures/board_diagram.h"
 #include "progress/review_schedule.h"
 
 struct DrillSetup {
@@ -75,6 +76,9 @@ class LineDrill {
   // The newest move played, as shown; nothing before the first or after a move elsewhere.
   Point lastMove() const;
   const std::vector<BookMark>& bookMarks() const { return marks_; }
+  // What the board shows: the stones, numbered once the line is done and
+  // the newest marked red until then, and the letters of the book's moves.
+  BoardDiagram Diagram() const;
   // Each answer of the user in order: true right, false wrong (or shown).
   const std::vector<bool>& answers() const { return answers_; }
   int faults() const;

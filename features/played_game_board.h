@@ -7,10 +7,10 @@
 
 #include "collection/played_game.h"
 #include "features/corner_reading.h"
-#include "pictures/canvas.h"
+#include "pictures/board_renderer.h"
 
 // Draws the game on a fresh right board up to lastMove. Passes, moves on an
 // occupied point and pictures that cannot be read are left out. False when
 // the empty board could not be drawn.
-bool DrawPlayedGame(Canvas& canvas, const PlayedGame& game, int lastMove,
+bool DrawPlayedGame(BoardRenderer& board, const PlayedGame& game, int lastMove,
                     const std::vector<NumberedStone>& numbers);

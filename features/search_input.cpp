@@ -1,22 +1,15 @@
 #include "features/search_input.h"
 
 #include "features/search_texts.h"
-#include "pictures/board_pictures.h"
-#include "pictures/image_catalogue.h"
 #include "rules/board_symmetry.h"
 #include "rules/move_encoding.h"
 #include "rules/move_layout.h"
 
 namespace {
-// Top-left corners, in the board picture, of the marks on the three tenuki cells.
-constexpr QPoint kTenukiMarks[] = {{795, 211}, {817, 211}, {839, 211}};
-
-void DrawMark(Canvas& canvas, const QString& image, QPoint topLeft) {
-  try {
-    canvas.DrawImage(image, topLeft);
-  } catch (const ImageLoadError&) {
-    // input still opens with the marks that could be drawn
-  }
+// Stone n of the sequence: black for odd n, white for even n, numbered up to
+// 55, a plain white stone after that.
+constexpr DiagramPoint InputStone(int n) {
+  return n <= kLastPicturedNumber ? StonePoint(ColourOfNth(n), n) : StonePoint(Colour::kWhite);
 }
 
 std::u16string_view View(const QString& text) {
@@ -25,10 +18,15 @@ std::u16string_view View(const QString& text) {
 }  // namespace
 
 void SearchInput::DrawInputMarks(Section section) {
-  for (QPoint mark : kTenukiMarks) DrawMark(canvas_, TenukiMarkImage(), mark);
-  for (Point p : FactsOf(section).firstMovePoints)
-    DrawMark(canvas_, FirstMoveMarkImage(), CellOrigin(Board::kRight, p));
-  canvas_.Refresh();
+  board_.MarkTenukiCells();
+  for (Point p : FactsOf(section).firstMovePoints) {
+    try {
+      board_.Draw(p, {PointLook::kFirstMoveMark});
+    } catch (const ImageLoadError&) {
+      // input still opens with the marks that could be drawn
+    }
+  }
+  board_.Refresh();
 }
 
 SearchInput::Placed SearchInput::Place(Point p, Section section, SearchTexts& texts,
@@ -58,9 +56,9 @@ void SearchInput::DrawSequence(const QString& sequence, int& stoneCount) {
 // A picture that cannot be read leaves the stone undrawn; the sequence stays.
 void SearchInput::DrawStone(int number, Point p) {
   try {
-    DrawOnPoint(canvas_, Board::kRight, p, InputStoneImage(number));
+    board_.Draw(p, InputStone(number));
   } catch (const ImageLoadError&) {
     return;
   }
-  canvas_.Refresh();
+  board_.Refresh();
 }

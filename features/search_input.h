@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "collection/section.h"
-#include "pictures/canvas.h"
+#include "pictures/board_renderer.h"
 #include "rules/point.h"
 
 // The search sequence and its mirror: three characters per stone (row,
@@ -20,7 +20,7 @@ struct SearchTexts {
 
 class SearchInput {
  public:
-  explicit SearchInput(Canvas& canvas) : canvas_(canvas) {}
+  explicit SearchInput(BoardRenderer& board) : board_(board) {}
 
   // Marks the tenuki cells and the section's allowed first points on the
   // right board as it stands (a mark that cannot be read is left out).
@@ -40,5 +40,5 @@ class SearchInput {
  private:
   void DrawStone(int number, Point p);
 
-  Canvas& canvas_;
+  BoardRenderer& board_;
 };

@@ -313,7 +313,7 @@ void BoardWindowModel::ShowGameCorner(const CornerChoice& choice) {
   SelectLine(int(found - records_.begin()));
   const CornerReading& reading = choice.reading;
   NoteRightBoardReset(
-      DrawPlayedGame(canvas_, *choice.game, reading.lastShownMove, reading.numbers));
+      DrawPlayedGame(rightBoard_, *choice.game, reading.lastShownMove, reading.numbers));
   view_.gameButtonsEnabled = false;
   view_.gameHeading = choice.heading;
   session_.AfterDrawing();

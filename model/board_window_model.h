@@ -21,7 +21,7 @@
 #include "model/game_reading_model.h"
 #include "model/messages.h"
 #include "model/search_session.h"
-#include "pictures/board_pictures.h"
+#include "pictures/board_renderer.h"
 #include "pictures/canvas.h"
 
 // What the window shows besides the board picture.
@@ -97,6 +97,10 @@ class BoardWindowModel {
   const BoardWindowView& view() const { return view_; }
   Canvas& canvas() { return canvas_; }
   const Canvas& canvas() const { return canvas_; }
+  // What the board shows, as data.
+  const BoardDiagram& shownDiagram(Board board) const {
+    return board == Board::kLeft ? leftBoard_.diagram() : rightBoard_.diagram();
+  }
   const SearchTexts& searchTexts() const { return session_.texts(); }
   bool inputClosed() const { return session_.closed(); }
   const JosekiDiagram& diagram() const { return diagram_; }
@@ -148,10 +152,12 @@ class BoardWindowModel {
   std::optional<size_t> shownRecord_;  // index into records_; none before any selection
   BoardWindowView view_;
 
-  JosekiDiagram diagram_{canvas_};
+  BoardRenderer leftBoard_{canvas_, Board::kLeft};
+  BoardRenderer rightBoard_{canvas_, Board::kRight};
+  JosekiDiagram diagram_{leftBoard_};
   JosekiGames games_{folder_.CollectionFile()};
-  GameReplay replay_{canvas_};
-  SearchInput input_{canvas_};
+  GameReplay replay_{rightBoard_};
+  SearchInput input_{rightBoard_};
 
   // ---- Where the features meet ------------------------------------------
   // The right board's shared search state; a change of its sequence disables

@@ -7,9 +7,8 @@
 #include "collection/collection_store.h"
 #include "collection/played_game.h"
 #include "features/own_game_lines.h"
-#include "pictures/board_pictures.h"
+#include "pictures/board_renderer.h"
 #include "pictures/image_catalogue.h"
-#include "pictures/letter_marks.h"
 
 namespace {
 constexpr int kSectionCount = int(kSections.size());
@@ -60,7 +59,7 @@ bool DrillModel::Load() {
   }
   positions_ = std::make_unique<BookPositions>(book_.rows);
   families_ = FamilyPrefixes(book_.rows);
-  DrawEmptyBoard(canvas_, Board::kLeft);
+  board_.Clear();
   ChooseDeck(0);
   return !book_.rows.empty();
 }
@@ -125,9 +124,8 @@ void DrillModel::NextLine() {
 
 void DrillModel::Click(double x, double y) {
   if (!drill_) return;
-  const Point p{int(x) / Canvas::kCellWidth + 1, int(y) / Canvas::kCellHeight + 1};
-  if (x < 0 || y < 0 || p.column > kBoardSize || p.row > kBoardSize) return;
-  if (drill_->Play(p) == LineDrill::Verdict::kNotAMove) return;
+  const std::optional<Point> p = PointAt(Board::kLeft, x, y);
+  if (!p || drill_->Play(*p) == LineDrill::Verdict::kNotAMove) return;
   AfterEvent();
 }
 
@@ -190,25 +188,7 @@ void DrillModel::FinishLine() {
 }
 
 void DrillModel::Draw() {
-  try {
-    DrawEmptyBoard(canvas_, Board::kLeft);
-    if (drill_) {
-      const bool whole = drill_->state() == DrillState::kLineDone;
-      const Point last = drill_->lastMove();
-      for (const ShownStone& stone : drill_->Stones()) {
-        const QString image = whole && stone.number > 0
-                                  ? NumberedStoneImage(stone.colour, stone.number)
-                              : stone.point == last ? WalkStoneImage(stone.colour)
-                                                    : PlainStoneImage(stone.colour);
-        DrawOnPoint(canvas_, Board::kLeft, stone.point, image);
-      }
-      for (const BookMark& mark : drill_->bookMarks())
-        if (!mark.elsewhere) DrawLetterOnPoint(canvas_, Board::kLeft, mark.point, mark.letter);
-    }
-  } catch (const ImageLoadError&) {
-    // a picture that cannot be read leaves its point as it was
-  }
-  canvas_.Refresh();
+  board_.DrawWhole(drill_ ? drill_->Diagram() : BoardDiagram{});
 }
 
 QString DrillModel::Prompt() const {

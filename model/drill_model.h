@@ -17,6 +17,7 @@
 #include "features/drill_deck.h"
 #include "features/line_drill.h"
 #include "model/messages.h"
+#include "pictures/board_renderer.h"
 #include "pictures/canvas.h"
 #include "progress/progress_store.h"
 
@@ -69,6 +70,8 @@ class DrillModel {
 
   const DrillView& view() const { return view_; }
   Canvas& canvas() { return canvas_; }
+  // What the board shows, as data.
+  const BoardDiagram& shownDiagram() const { return board_.diagram(); }
   const LineDrill* drill() const { return drill_.get(); }
   const DrillBook& book() const { return book_; }
 
@@ -88,6 +91,7 @@ class DrillModel {
   std::mt19937 random_;
   Clock clock_;
   Canvas canvas_;
+  BoardRenderer board_{canvas_, Board::kLeft};
   DrillBook book_;
   QStringList families_;
   std::unique_ptr<BookPositions> positions_;

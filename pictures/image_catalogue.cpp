@@ -28,24 +28,12 @@ QString TileImage(Point p) {
   return u"cross23.jpg"_qs;
 }
 
-QString JosekiMoveImage(int n) {
-  if (n > kLastNumber) return PlainStoneImage(Colour::kWhite);
-  return Numbered(n % 2 != 0 ? Colour::kWhite : Colour::kBlack, n);
-}
-
-QString GameNumberImage(int n, bool beginsWithWhite) {
-  if (n > kLastNumber) return beginsWithWhite ? u"ysilver.gif"_qs : u"zgold.gif"_qs;
-  const bool oddNumber = n % 2 != 0;
-  return Numbered(oddNumber != beginsWithWhite ? Colour::kBlack : Colour::kWhite, n);
-}
-
-QString InputStoneImage(int number) {
-  if (number > kLastNumber) return PlainStoneImage(Colour::kWhite);
-  return Numbered(ColourOfNth(number), number);
-}
-
 QString PlainStoneImage(Colour colour) {
   return colour == Colour::kBlack ? u"mygold.gif"_qs : u"ysilver.gif"_qs;
+}
+
+QString GoldStoneImage() {
+  return u"zgold.gif"_qs;
 }
 
 QString NumberedStoneImage(Colour colour, int n) {
@@ -78,7 +66,7 @@ QStringList ImageCatalogue() {
     for (int n = 1; n <= kLastNumber; ++n) names << Numbered(colour, n);
     names << PlainStoneImage(colour) << WalkStoneImage(colour);
   }
-  names << u"zgold.gif"_qs;
+  names << GoldStoneImage();
   for (char16_t tag : std::u16string_view(u"abcde21")) names << MarkerImage(tag);
   names << TenukiMarkImage() << FirstMoveMarkImage();
   return names;

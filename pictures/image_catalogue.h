@@ -9,16 +9,9 @@
 
 // The tile the empty board shows at p.
 QString TileImage(Point p);
-// Numbered move n of a joseki diagram: white for odd n, black for even n,
-// numbered up to 55, the plain white stone after that.
-QString JosekiMoveImage(int n);
-// Numbered stone n of a game replay whose numbering begins with white or with
-// black; past 55 one plain picture (white or gold).
-QString GameNumberImage(int n, bool beginsWithWhite);
-// Numbered stone n of a search sequence: black for odd n, white for even n,
-// the plain white stone past 55.
-QString InputStoneImage(int number);
 QString PlainStoneImage(Colour colour);
+// The one stone picture in gold.
+QString GoldStoneImage();
 // Numbered stone n of the colour; past 55 the plain stone of the colour.
 QString NumberedStoneImage(Colour colour, int n);
 // The walk's newest stone, marked red.

@@ -6,7 +6,7 @@
 #include <QFile>
 
 #include "model/board_window_model.h"
-#include "support/board_text.h"
+#include "support/board_pictures.h"
 #include "support/joseki_text.h"
 #include "support/test_folder.h"
 
@@ -23,9 +23,12 @@ class ModelTest : public ::testing::Test {
          Row("C", "2C", Moves({{4, 3}, {3, 5}, {3, 4}, {4, 4}, {5, 4}, {5, 5}}))});
     model.Load();
   }
-  std::string Right(Point p) const { return CellToken(model.canvas().shown(), Board::kRight, p); }
-  std::string Left(Point p) const { return CellToken(model.canvas().shown(), Board::kLeft, p); }
-  void Click(Point p) { model.ClickBoardAt((p.column + 19) * 22 + 5, (p.row - 1) * 23 + 5); }
+  std::string Right(Point p) const { return PrintPoint(model.shownDiagram(Board::kRight).at(p)); }
+  std::string Left(Point p) const { return PrintPoint(model.shownDiagram(Board::kLeft).at(p)); }
+  void Click(Point p) {
+    const QPoint at = CellRect(Board::kRight, p).topLeft() + QPoint(5, 5);
+    model.ClickBoardAt(at.x(), at.y());
+  }
   void Click(const std::vector<Point>& points) {
     for (Point p : points) Click(p);
   }
@@ -232,10 +235,10 @@ TEST_F(ModelTest, TheOtherGamesOfAJosekiAreShownOneAfterAnother) {
   games.ShowNextGame();  // drawn as the reference game is, up to the joseki's end
   EXPECT_EQ(shown(), "実戦 2 / 3 局 heading B 11");
   EXPECT_TRUE(view.gameButtonsEnabled);
-  EXPECT_EQ(CellToken(games.canvas().shown(), Board::kRight, {16, 16}), "X");
-  EXPECT_EQ(CellToken(games.canvas().shown(), Board::kRight, {3, 5}), "b2");
+  EXPECT_EQ(PrintPoint(games.shownDiagram(Board::kRight).at({16, 16})), "X");
+  EXPECT_EQ(PrintPoint(games.shownDiagram(Board::kRight).at({3, 5})), "b2");
   games.ForwardOneMove();
-  EXPECT_EQ(CellToken(games.canvas().shown(), Board::kRight, {4, 4}), "O");
+  EXPECT_EQ(PrintPoint(games.shownDiagram(Board::kRight).at({4, 4})), "O");
   games.ForwardOneMove();
   EXPECT_TRUE(view.rightEndNoticeShown);
   games.ShowNextGame();

@@ -25,7 +25,8 @@ void WriteThreeRows(TestFolder& folder) {
 }
 
 void ClickShown(DrillModel& model, Point p) {
-  model.Click((p.column - 1) * Canvas::kCellWidth + 11, (p.row - 1) * Canvas::kCellHeight + 11);
+  const QPoint at = CellRect(Board::kLeft, p).center();
+  model.Click(at.x(), at.y());
 }
 
 class DrillModelTest : public testing::Test {

@@ -10,7 +10,7 @@
 #include "collection/sgf_parser.h"
 #include "features/corner_reading.h"
 #include "model/board_window_model.h"
-#include "support/board_text.h"
+#include "support/board_pictures.h"
 #include "support/joseki_text.h"
 #include "support/test_folder.h"
 
@@ -210,14 +210,24 @@ TEST_F(ReadingModelTest, ACornerChosenShowsItsJosekiAndTheGameUpToWhereItLeftThe
   BoardWindowModel model(folder.folder(), Section::kThreeFour, messages);
   model.Load();
   model.ShowGameCorner(choice);
-  EXPECT_EQ(BoardRows(model.canvas().shown(), Board::kLeft, 5, 5),
-            (std::vector<std::string>{". . . . .", ". . . . .", ". . w3 X .", ". . . . .",
-                                      ". . w1 . b2"}));
-  EXPECT_EQ(BoardRows(model.canvas().shown(), Board::kRight, 5, 5),
-            (std::vector<std::string>{". . . . .", ". w3 . . .", ". . . X .", ". . . . .",
-                                      ". . w1 . b2"}));
-  EXPECT_EQ(CellToken(model.canvas().shown(), Board::kRight, {16, 4}), "O");
-  EXPECT_EQ(CellToken(model.canvas().shown(), Board::kRight, {14, 3}), "X");
+  EXPECT_EQ("\n" + PrintDiagram(model.shownDiagram(Board::kLeft), 5, 5),
+            R"(
+. . . . .
+. . . . .
+. . w3 X .
+. . . . .
+. . w1 . b2
+)");
+  EXPECT_EQ("\n" + PrintDiagram(model.shownDiagram(Board::kRight), 5, 5),
+            R"(
+. . . . .
+. w3 . . .
+. . . X .
+. . . . .
+. . w1 . b2
+)");
+  EXPECT_EQ(PrintPoint(model.shownDiagram(Board::kRight).at({16, 4})), "O");
+  EXPECT_EQ(PrintPoint(model.shownDiagram(Board::kRight).at({14, 3})), "X");
   EXPECT_EQ(model.view().gameHeading, choice.heading);
   EXPECT_FALSE(model.view().gameButtonsEnabled);
 

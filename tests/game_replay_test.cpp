@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "features/game_replay.h"
-#include "support/board_text.h"
+#include "support/board_pictures.h"
 #include "support/joseki_text.h"
 #include "support/test_folder.h"
 
@@ -18,33 +18,37 @@ class GameReplayTest : public ::testing::Test {
     replay.SetGame(ParseGameReference(reference));
     return replay.ShowGameRecord();
   }
-  std::vector<std::string> Tokens(const std::vector<Point>& points) const {
-    std::vector<std::string> tokens;
-    for (Point p : points) tokens.push_back(CellToken(canvas.master(), Board::kRight, p));
+  std::string Tokens(const std::vector<Point>& points) const {
+    std::string tokens;
+    for (Point p : points)
+      tokens += (tokens.empty() ? "" : " ") + PrintPoint(right.diagram().at(p));
     return tokens;
   }
 
+  std::string Corner() const { return "\n" + PrintDiagram(right.diagram(), 2, 2); }
+
   Canvas canvas{BuiltProgramFolder().ImageFolder()};
-  GameReplay replay{canvas};
+  BoardRenderer right{canvas, Board::kRight};
+  GameReplay replay{right};
 };
 
 TEST_F(GameReplayTest, TheJosekisMovesAreNumberedInTheirColoursFromOne) {
   struct Case {
     QString range;
-    std::vector<std::string> tokens;
+    std::string tokens;
   };
   const Case cases[] = {
-      {"3/5", {"X", "O", "b1", "w2", "b3", "."}},  // numbering opens with black
-      {"2/3", {"X", "w1", "b2", ".", ".", "."}},   // with white
-      {"1/9", {"b1", "w2", "b3", "w4", "b5", "w6"}},
-      {"0/0", {".", ".", ".", ".", ".", "."}},
+      {"3/5", "X O b1 w2 b3 ."},  // numbering opens with black
+      {"2/3", "X w1 b2 . . ."},   // with white
+      {"1/9", "b1 w2 b3 w4 b5 w6"},
+      {"0/0", ". . . . . ."},
   };
   for (const Case& c : cases) {
     const GameReplay::Result result = Show("h|" + c.range + "|" + GameMoves(kGame));
     EXPECT_EQ(result.drawn, GameReplay::Drawn::kWhole);
     EXPECT_TRUE(result.boardReset);
     EXPECT_EQ(Tokens(kGame), c.tokens) << c.range.toStdString();
-    EXPECT_TRUE(canvas.shown() == canvas.master());
+    EXPECT_TRUE(canvas.shown() == canvas.drawing());
   }
   EXPECT_EQ(replay.shownMove(), 0);
   Show("h|1/9|" + GameMoves(kGame));
@@ -56,23 +60,23 @@ TEST_F(GameReplayTest, TheJosekisMovesAreNumberedInTheirColoursFromOne) {
 TEST_F(GameReplayTest, AHandicapGamesStonesStandFirstAndWhiteMovesFirst) {
   const std::vector<Point> stones = {{17, 3}, {3, 17}};
   Show("h|1/2|" + GameMoves(stones) + "+" + GameMoves(kGame));
-  EXPECT_EQ(Tokens({{17, 3}, {3, 17}, {3, 3}, {5, 3}, {7, 3}}),
-            (std::vector<std::string>{"X", "X", "w1", "b2", "."}));
+  EXPECT_EQ(Tokens({{17, 3}, {3, 17}, {3, 3}, {5, 3}, {7, 3}}), "X X w1 b2 .");
   replay.Forward(1);
-  EXPECT_EQ(Tokens({{17, 3}, {3, 3}, {7, 3}}), (std::vector<std::string>{"X", "w1", "O"}));
+  EXPECT_EQ(Tokens({{17, 3}, {3, 3}, {7, 3}}), "X w1 O");
 }
 
 TEST_F(GameReplayTest, ABadMoveBreaksTheDrawingOffAndABadRangeClearsTheBoardOrKeepsTheLast) {
   GameReplay::Result result = Show("h|1/4|" + GameMoves({{3, 3}, {5, 3}}) + "0J4D");
   EXPECT_EQ(result.drawn, GameReplay::Drawn::kBrokenOff);
-  EXPECT_EQ(Tokens({{3, 3}, {5, 3}, {13, 4}}), (std::vector<std::string>{"b1", "w2", "."}));
+  EXPECT_EQ(Tokens({{3, 3}, {5, 3}, {13, 4}}), "b1 w2 .");
   result = Show("h|1/-1|" + GameMoves(kGame));
   EXPECT_EQ(result.drawn, GameReplay::Drawn::kFailed);
   EXPECT_TRUE(result.boardReset);
-  EXPECT_TRUE(SameBoard(canvas.master(), EmptyBoards(), Board::kRight));
+  EXPECT_TRUE(SameBoard(canvas.drawing(), EmptyBoards(), Board::kRight));
 
   Canvas noImages(QDir("/nonexistent"));
-  GameReplay unreadable(noImages);
+  BoardRenderer noImagesRight(noImages, Board::kRight);
+  GameReplay unreadable(noImagesRight);
   unreadable.SetGame(ParseGameReference("h|1/2|" + GameMoves(kGame)));
   const GameReplay::Result failed = unreadable.ShowGameRecord();
   EXPECT_EQ(failed.drawn, GameReplay::Drawn::kFailed);
@@ -80,7 +84,7 @@ TEST_F(GameReplayTest, ABadMoveBreaksTheDrawingOffAndABadRangeClearsTheBoardOrKe
 
   Show("h|3/5|" + GameMoves(kGame));
   Show("h|x/y|" + GameMoves(kGame));  // a range that cannot be read keeps the one before
-  EXPECT_EQ(Tokens(kGame), (std::vector<std::string>{"X", "O", "b1", "w2", "b3", "."}));
+  EXPECT_EQ(Tokens(kGame), "X O b1 w2 b3 .");
 }
 
 TEST_F(GameReplayTest, SteppingForwardAndBackDrawsTheGameAgainFromMoveOne) {
@@ -110,10 +114,10 @@ TEST_F(GameReplayTest, SteppingForwardAndBackDrawsTheGameAgainFromMoveOne) {
     EXPECT_EQ(result.pastTheEnd, step.pastTheEnd);
     EXPECT_EQ(result.boardReset, !step.pastTheEnd);
     int drawn = 0;
-    for (Point p : kGame) drawn += CellToken(canvas.shown(), Board::kRight, p) != ".";
+    for (Point p : kGame) drawn += right.diagram().at(p) != DiagramPoint{};
     EXPECT_EQ(drawn, step.shown);
   }
-  EXPECT_EQ(Tokens(kGame), (std::vector<std::string>{"X", "w1", "b2", ".", ".", "."}));
+  EXPECT_EQ(Tokens(kGame), "X w1 b2 . . .");
   replay.ForgetMoves();
   EXPECT_FALSE(replay.GoToJosekiEnd().boardReset);
   EXPECT_TRUE(replay.Forward(1).pastTheEnd);
@@ -122,18 +126,24 @@ TEST_F(GameReplayTest, SteppingForwardAndBackDrawsTheGameAgainFromMoveOne) {
 TEST_F(GameReplayTest, CapturedStonesVanishAndComeBackWhenSteppingBack) {
   // Black 1 in the corner, taken by white 2 and white 4; black 5 elsewhere.
   Show("h|9/9|" + GameMoves({{1, 1}, {2, 1}, {5, 5}, {1, 2}, {7, 7}}));
-  EXPECT_EQ(BoardRows(canvas.master(), Board::kRight, 2, 2),
-            (std::vector<std::string>{". O", "O ."}));
+  EXPECT_EQ(Corner(),
+            R"(
+. O
+O .
+)");
   replay.BackOneMove();
   replay.BackOneMove();
-  EXPECT_EQ(BoardRows(canvas.master(), Board::kRight, 2, 2),
-            (std::vector<std::string>{"X O", ". ."}));
+  EXPECT_EQ(Corner(),
+            R"(
+X O
+. .
+)");
   // A move that is not on the board is passed over.
   replay.SetGame(ParseGameReference("h|1/9|" + GameMoves({{3, 3}}) + "00" + GameMoves({{4, 4}})));
   replay.GoToJosekiEnd();
   EXPECT_EQ(replay.shownMove(), 3);
   // Numbers count the stones drawn; the picture's colour follows the number.
-  EXPECT_EQ(Tokens({{3, 3}, {4, 4}}), (std::vector<std::string>{"b1", "w2"}));
+  EXPECT_EQ(Tokens({{3, 3}, {4, 4}}), "b1 w2");
 }
 
 }  // namespace

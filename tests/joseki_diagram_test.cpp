@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "features/joseki_diagram.h"
-#include "support/board_text.h"
+#include "support/board_pictures.h"
 #include "support/joseki_text.h"
 #include "support/test_folder.h"
 
@@ -10,20 +10,24 @@ namespace {
 
 class JosekiDiagramTest : public ::testing::Test {
  protected:
-  std::vector<std::string> Corner(int size = 5) const {
-    return BoardRows(canvas.master(), Board::kLeft, size, size);
-  }
-  std::string At(Point p) const { return CellToken(canvas.master(), Board::kLeft, p); }
+  std::string Corner(int size = 5) const { return "\n" + PrintDiagram(left.diagram(), size, size); }
+  std::string At(Point p) const { return PrintPoint(left.diagram().at(p)); }
 
   Canvas canvas{BuiltProgramFolder().ImageFolder()};
-  JosekiDiagram diagram{canvas};
+  BoardRenderer left{canvas, Board::kLeft};
+  JosekiDiagram diagram{left};
 };
 
 TEST_F(JosekiDiagramTest, GivenStonesArePlainAndNumberedMovesOpenWithWhite) {
   ASSERT_TRUE(diagram.Show(Joseki(Moves({{4, 3}, {3, 4}, {3, 3}, {4, 4}, {5, 3}}), 2, "25a52x")));
-  EXPECT_EQ(Corner(), (std::vector<std::string>{". . . . .", ". . . . a", ". . w1 X w3",
-                                                ". . O b2 .", ". x . . ."}));
-  EXPECT_TRUE(canvas.shown() == canvas.master());
+  EXPECT_EQ(Corner(), R"(
+. . . . .
+. . . . a
+. . w1 X w3
+. . O b2 .
+. x . . .
+)");
+  EXPECT_TRUE(canvas.shown() == canvas.drawing());
   EXPECT_EQ(diagram.counts().at(4, 3), 1 + 2 * 3);  // black, three neighbours
   EXPECT_EQ(diagram.counts().at(5, 3), 2 + 2 * 1);  // white 3
 }
@@ -49,11 +53,20 @@ TEST_F(JosekiDiagramTest, CapturesRemoveStonesButGivenStonesNeverCapture) {
   // White 7 takes black 2.
   ASSERT_TRUE(diagram.Show(Joseki(
       Moves({{2, 1}, {1, 1}, {1, 2}, {4, 3}, {4, 4}, {3, 4}, {1, 5}, {5, 4}, {2, 5}, {4, 5}}), 3)));
-  EXPECT_EQ(Corner(), (std::vector<std::string>{"O X . . .", "X . . . .", ". . . w1 .",
-                                                ". . w3 . w5", "b4 b6 . w7 ."}));
+  EXPECT_EQ(Corner(), R"(
+O X . . .
+X . . . .
+. . . w1 .
+. . w3 . w5
+b4 b6 . w7 .
+)");
   // A stone without a liberty that takes nothing stays.
   ASSERT_TRUE(diagram.Show(Joseki(Moves({{2, 1}, {1, 1}, {1, 2}, {1, 1}}))));
-  EXPECT_EQ(Corner(3), (std::vector<std::string>{"b4 w1 .", "w3 . .", ". . ."}));
+  EXPECT_EQ(Corner(3), R"(
+b4 w1 .
+w3 . .
+. . .
+)");
   EXPECT_EQ(diagram.counts().at(2, 1), 2 + 2 * 2);
 }
 
@@ -65,14 +78,20 @@ TEST_F(JosekiDiagramTest, AStoneThatCannotBeDrawnEndsTheDrawingUnshown) {
     EXPECT_TRUE(SameBoard(canvas.shown(), EmptyBoards(), Board::kLeft));
   }
   Canvas noImages(QDir("/nonexistent"));
-  EXPECT_FALSE(JosekiDiagram(noImages).Show(Joseki(Moves({{3, 3}}))));
+  BoardRenderer noImagesLeft(noImages, Board::kLeft);
+  EXPECT_FALSE(JosekiDiagram(noImagesLeft).Show(Joseki(Moves({{3, 3}}))));
 }
 
 TEST_F(JosekiDiagramTest, TheWalkShowsOneMoveAtATimeInRed) {
   const JosekiRecord joseki = Joseki(Moves({{4, 3}, {3, 4}, {3, 3}, {4, 4}}), 1, "55a");
   diagram.StartWalk(joseki);
-  EXPECT_EQ(Corner(), (std::vector<std::string>{". . . . .", ". . . . .", ". . . X .", ". . . . .",
-                                                ". . . . a"}));
+  EXPECT_EQ(Corner(), R"(
+. . . . .
+. . . . .
+. . . X .
+. . . . .
+. . . . a
+)");
   JosekiDiagram::WalkStep step = diagram.NextWalkMove(joseki);
   EXPECT_TRUE(step.placed && !step.lastMove);
   EXPECT_EQ(step.colour, Colour::kWhite);

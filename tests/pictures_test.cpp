@@ -8,14 +8,12 @@
 #include <QFile>
 #include <QImageReader>
 #include <QSet>
-#include <cmath>
 
-#include "pictures/board_pictures.h"
-#include "pictures/end_notice.h"
+#include "pictures/canvas.h"
 #include "pictures/image_catalogue.h"
 #include "pictures/image_decoding.h"
 #include "pictures/window_pictures.h"
-#include "support/board_text.h"
+#include "support/board_pictures.h"
 #include "support/test_folder.h"
 
 namespace {
@@ -26,8 +24,8 @@ QByteArray FileBytes(const QString& name) {
   return file.readAll();
 }
 
-// A 23 x 23 pattern whose every pixel names its own column and row.
-QImage CoordinatePattern() {
+// A 23 x 23 image whose every pixel names its own column and row.
+QImage CoordinateImage() {
   QImage image(23, 23, QImage::Format_RGB32);
   for (int y = 0; y < 23; ++y)
     for (int x = 0; x < 23; ++x) image.setPixel(x, y, qRgb(x, y, 200));
@@ -50,20 +48,6 @@ TEST(Pictures, TheCatalogueIsTheFolderAndEveryImageACell) {
     contents.insert(FileBytes(name));
   }
   EXPECT_EQ(contents.size(), 134);  // no two pictures alike
-}
-
-TEST(Pictures, ImagesByWhatTheyShow) {
-  const std::pair<QString, QString> cases[] = {
-      {JosekiMoveImage(1), "zshiro1.gif"},         {JosekiMoveImage(54), "zkuro54.gif"},
-      {JosekiMoveImage(55), "zshiro55.gif"},       {JosekiMoveImage(56), "ysilver.gif"},
-      {GameNumberImage(1, false), "zkuro1.gif"},   {GameNumberImage(1, true), "zshiro1.gif"},
-      {GameNumberImage(55, false), "zkuro55.gif"}, {GameNumberImage(56, false), "zgold.gif"},
-      {GameNumberImage(56, true), "ysilver.gif"},  {InputStoneImage(55), "zkuro55.gif"},
-      {InputStoneImage(56), "ysilver.gif"},        {MarkerImage(u'e'), "ae.gif"},
-      {MarkerImage(u'f'), "kurokuro.gif"},         {MarkerImage(u'2'), "shiroshiro.gif"},
-      {TileImage({1, 19}), "bottomleft23.jpg"},    {TileImage({16, 10}), "crossdot23.jpg"},
-      {TileImage({16, 11}), "cross23.jpg"}};
-  for (const auto& [image, name] : cases) EXPECT_EQ(image, name);
 }
 
 TEST(Pictures, EveryGifReadsAsQtReadsIt) {
@@ -166,36 +150,36 @@ TEST(Pictures, ImagesLargerThanACellCouldBeAreRefusedAtOnce) {
   TestFolder folder;
   folder.Write("fld1/huge.gif", hugeScreen);
   Canvas canvas(QDir(folder.path("fld1")));
-  EXPECT_THROW(canvas.LoadPattern("huge.gif"), ImageLoadError);
+  EXPECT_THROW(canvas.ReadImage("huge.gif"), ImageLoadError);
   // What the bytes are decides, not the name: a GIF called .jpg keeps the cap.
   folder.Write("fld1/disguised.jpg", hugeScreen);
-  EXPECT_THROW(canvas.LoadPattern("disguised.jpg"), ImageLoadError);
+  EXPECT_THROW(canvas.ReadImage("disguised.jpg"), ImageLoadError);
   folder.Write("fld1/stone.jpg", FileBytes("zshiro37.gif"));
-  canvas.LoadPattern("stone.jpg");
-  EXPECT_TRUE(canvas.pattern() == ImageFile("zshiro37.gif"));
+  canvas.ReadImage("stone.jpg");
+  EXPECT_TRUE(canvas.lastImage() == ImageFile("zshiro37.gif"));
   QByteArray png;
   QBuffer pngBuffer(&png);
   pngBuffer.open(QIODevice::WriteOnly);
   ImageFile("cross23.jpg").save(&pngBuffer, "png");
   folder.Write("fld1/cross.gif", png);
-  canvas.LoadPattern("cross.gif");
-  EXPECT_TRUE(canvas.pattern() == ImageFile("cross23.jpg"));
-  EXPECT_THROW(canvas.LoadPattern("missing.gif"), ImageLoadError);
-  canvas.LoadPattern("../fld2/cross23.jpg");
-  EXPECT_TRUE(canvas.pattern() == ImageFile("cross23.jpg"));
+  canvas.ReadImage("cross.gif");
+  EXPECT_TRUE(canvas.lastImage() == ImageFile("cross23.jpg"));
+  EXPECT_THROW(canvas.ReadImage("missing.gif"), ImageLoadError);
+  canvas.ReadImage("../fld2/cross23.jpg");
+  EXPECT_TRUE(canvas.lastImage() == ImageFile("cross23.jpg"));
 }
 
-TEST(Pictures, ACellIsColumnsOneTo22OfThePatternCutAtEveryEdge) {
+TEST(Pictures, ACellIsColumnsOneTo22OfTheImageCutAtEveryEdge) {
   for (QPoint at : {QPoint(100, 50), QPoint(-5, -7), QPoint(850, 430), QPoint(-22, 0)}) {
     Canvas canvas(BuiltProgramFolder().ImageFolder());
-    const QImage before = canvas.master();
-    canvas.SetPattern(CoordinatePattern().copy(0, 0, 20, 23));  // narrower than a cell
-    canvas.DrawCell(at);
+    const QImage before = canvas.drawing();
+    canvas.SetLastImage(CoordinateImage().copy(0, 0, 20, 23));  // narrower than a cell
+    canvas.DrawLastImage(at);
     for (int y = 0; y < Canvas::kHeight; ++y) {
       for (int x = 0; x < Canvas::kWidth; ++x) {
         const int px = x - at.x(), py = y - at.y();
         const bool inside = px >= 0 && px < 19 && py >= 0 && py < 23;
-        ASSERT_EQ(canvas.master().pixel(x, y), inside ? qRgb(px + 1, py, 200) : before.pixel(x, y))
+        ASSERT_EQ(canvas.drawing().pixel(x, y), inside ? qRgb(px + 1, py, 200) : before.pixel(x, y))
             << x << ", " << y;
       }
     }
@@ -207,12 +191,12 @@ TEST(Pictures, TheShownPictureTakesOnlyWhatARefreshHandsOver) {
   int told = 0;
   canvas.SetRefreshListener([&] { ++told; });
   const QImage start = canvas.shown();
-  canvas.SetPattern(CoordinatePattern());
-  canvas.DrawCell({44, 46});
-  canvas.DrawCell({800, 400});
+  canvas.SetLastImage(CoordinateImage());
+  canvas.DrawLastImage({44, 46});
+  canvas.DrawLastImage({800, 400});
   EXPECT_TRUE(canvas.shown() == start);
   canvas.Refresh();
-  EXPECT_TRUE(canvas.shown() == canvas.master());
+  EXPECT_TRUE(canvas.shown() == canvas.drawing());
   EXPECT_EQ(told, 1);
   EXPECT_EQ(canvas.refreshCount(), 1);
 }
@@ -220,45 +204,6 @@ TEST(Pictures, TheShownPictureTakesOnlyWhatARefreshHandsOver) {
 // The build's picture tool stops when it cannot write a picture.
 TEST(Pictures, AWindowPictureThatCannotBeWrittenSaysSo) {
   EXPECT_FALSE(WriteWindowPicture(QImage(1, 1, QImage::Format_RGB32), "/nonexistent/a.pixels"));
-}
-
-TEST(Pictures, APixelNamesThePointOfItsCellOnlyOnItsBoard) {
-  const struct {
-    Board board;
-    double x, y;
-    std::optional<Point> point;
-  } cases[] = {
-      {Board::kRight, 440, 0, Point{1, 1}},       {Board::kRight, 439.4, 0, std::nullopt},
-      {Board::kRight, 835.5, 436, Point{19, 19}}, {Board::kRight, 858, 50, std::nullopt},
-      {Board::kRight, 500, 437, std::nullopt},    {Board::kRight, 100, 50, std::nullopt},
-      {Board::kRight, 800, 216, Point{17, 10}},   {Board::kLeft, 0, 0, Point{1, 1}},
-      {Board::kLeft, -0.6, 5, std::nullopt},      {Board::kLeft, 417, 436, Point{19, 19}},
-      {Board::kLeft, 430, 50, std::nullopt},      {Board::kLeft, std::nan(""), 5, std::nullopt},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(PointAt(c.board, c.x, c.y), c.point) << c.x << ", " << c.y;
-    if (c.point) {
-      EXPECT_TRUE(CellRect(c.board, *c.point).contains(int(std::nearbyint(c.x)), int(c.y)));
-    }
-  }
-}
-
-TEST(Pictures, EmptyBoardsAndRepaintedPoints) {
-  Canvas canvas(BuiltProgramFolder().ImageFolder());
-  ASSERT_TRUE(DrawEmptyBoard(canvas, Board::kRight));
-  std::string emptyRow = ".";
-  for (int column = 2; column <= 19; ++column) emptyRow += " .";
-  EXPECT_EQ(BoardRows(canvas.shown(), Board::kRight, 19, 19),
-            std::vector<std::string>(19, emptyRow));
-  EXPECT_EQ(CellToken(canvas.master(), Board::kLeft, {1, 1}), "?");  // the strip colour
-  DrawOnPoint(canvas, Board::kRight, {4, 4}, "mygold.gif");
-  RedrawEmptyPoint(canvas, Board::kRight, {4, 4});
-  EXPECT_EQ(CellToken(canvas.shown(), Board::kRight, {4, 4}), ".");
-
-  Canvas missing(QDir("/nonexistent"));
-  EXPECT_FALSE(DrawEmptyBoard(missing, Board::kLeft));
-  EXPECT_EQ(missing.refreshCount(), 0);
-  EXPECT_EQ(EndNoticePicture().size(), QSize(121, 76));
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ void ClickSequence(BoardWindowModel& model, const QString& moves, bool mirrored)
       column = CoordValue(moves[i + 1].unicode());
       if (mirrored) std::swap(row, column);
     }
-    model.ClickBoardAt((column + 19) * 22 + 5, (row - 1) * 23 + 5);
+    model.PlaceSearchStone({column, row});
   }
 }
 

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "pictures/board_pictures.h"
+#include "pictures/board_renderer.h"
 
 DrillBoard::DrillBoard(Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
   setFixedSize(BoardArea(Board::kLeft).size());

@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "support/board_text.h"
+#include "support/board_pictures.h"
 #include "support/joseki_text.h"
 #include "support/test_folder.h"
 #include "windows/drill_window.h"
@@ -32,7 +32,7 @@ void WriteThreeRows(TestFolder& folder) {
 }
 
 QPoint CellCentre(Point p) {
-  return {(p.column - 1) * 22 + 11, (p.row - 1) * 23 + 11};
+  return CellRect(Board::kLeft, p).center();
 }
 
 // A book move for the user in the first row as the drill shows it.
@@ -77,7 +77,7 @@ TEST_F(DrillWindowTest, AClickOnTheBoardPlaysAndIsJudged) {
   EXPECT_EQ(drill->answers(), std::vector<bool>{true});
   EXPECT_TRUE(window.prompt()->text().startsWith(u"正解です。"_qs));
   // The user's stone stands on the board picture in the colour the user plays.
-  const std::string stone = CellToken(window.model().canvas().shown(), Board::kLeft, answer);
+  const std::string stone = PrintPoint(window.model().shownDiagram().at(answer));
   EXPECT_EQ(stone, drill->userColourShown() == Colour::kBlack ? "X" : "O");
 }
 

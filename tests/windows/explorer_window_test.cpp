@@ -32,7 +32,7 @@ struct NoFiles : FileChooser {
 };
 
 QPoint RightCell(Point p) {
-  return {(p.column + 19) * 22 + 11, (p.row - 1) * 23 + 11};
+  return CellRect(Board::kRight, p).center();
 }
 
 class ExplorerWindowTest : public ::testing::Test {

@@ -15,7 +15,7 @@
 #include <QTest>
 
 #include "collection/help_text.h"
-#include "support/board_text.h"
+#include "support/board_pictures.h"
 #include "support/joseki_text.h"
 #include "support/test_folder.h"
 #include "windows/board_display.h"
@@ -52,7 +52,7 @@ void DeleteClosedWindows() {
 
 // The centre of the right board's cell of p in the display.
 QPoint RightCell(Point p) {
-  return {(p.column + 19) * 22 + 11, (p.row - 1) * 23 + 11};
+  return CellRect(Board::kRight, p).center();
 }
 
 TEST(MenuWindow, SectionButtonsOpenOneBoardWindowAtATime) {
@@ -108,7 +108,7 @@ std::vector<std::string> RightBoardTokens(BoardWindow& window,
                                           std::initializer_list<Point> points) {
   std::vector<std::string> tokens;
   for (Point p : points)
-    tokens.push_back(CellToken(window.model().canvas().shown(), Board::kRight, p));
+    tokens.push_back(PrintPoint(window.model().shownDiagram(Board::kRight).at(p)));
   return tokens;
 }
 
@@ -143,7 +143,7 @@ TEST(MenuWindow, ASectionButtonSwitchesTheOpenBoardWindowToItsSection) {
   EXPECT_EQ(threeThree->josekiList()->item(1)->text(), u"三々・二"_qs);
   EXPECT_EQ(threeThree->josekiList()->currentRow(), 0);
   EXPECT_EQ(threeThree->commentary()->text(), u"三々・一の解説"_qs);
-  EXPECT_EQ(CellToken(threeThree->model().canvas().shown(), Board::kLeft, {3, 3}), "X");
+  EXPECT_EQ(PrintPoint(threeThree->model().shownDiagram(Board::kLeft).at({3, 3})), "X");
   Click(threeThree->button(u"検索手順の入力開始"_qs));
   EXPECT_EQ(RightBoardTokens(*threeThree, {{4, 3}, {3, 3}}), (std::vector<std::string>{".", "*"}));
   QTest::mouseClick(threeThree->display(), Qt::LeftButton, {}, RightCell({4, 3}));
@@ -283,7 +283,7 @@ TEST_F(BoardWindowTest, AClickedSequenceFindsItsJosekiOneTickLater) {
     QTest::mouseMove(window->display(), RightCell(p));
     QTest::mouseClick(window->display(), Qt::LeftButton, {}, RightCell(p));
   }
-  EXPECT_EQ(CellToken(window->model().canvas().shown(), Board::kRight, {4, 4}), "w4");
+  EXPECT_EQ(PrintPoint(window->model().shownDiagram(Board::kRight).at({4, 4})), "w4");
   // A double click is one click: the platform delivers press, release, double click, release.
   const QPointF at = RightCell({10, 9});
   for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
@@ -405,7 +405,7 @@ TEST(MenuWindow, AGameOpenedListsItsCornersAndAChosenLineShowsItInItsSection) {
   ASSERT_TRUE(board);
   EXPECT_EQ(board->josekiList()->currentItem()->text(), u"小目"_qs);
   EXPECT_EQ(board->gameHeading()->text(), u"黒 Kuro　白 Shiro\n左上隅：1手目～3手目"_qs);
-  EXPECT_EQ(CellToken(board->model().canvas().shown(), Board::kRight, {5, 5}), "b2");
+  EXPECT_EQ(PrintPoint(board->model().shownDiagram(Board::kRight).at({5, 5})), "b2");
 
   // A file that is no game, dropped on the board window or chosen: a message, nothing else.
   QMimeData dropped;
