@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "rules/move_encoding.h"
+#include "collection/stone_sequence.h"
 
 // A mark drawn on the diagram after the moves: tag "a".."e" (a letter), "2"
 // (triangle) or anything else (cross).
@@ -36,7 +36,7 @@ struct JosekiRecord {
   std::vector<StoredMove> givenStones;    // unnumbered; the first is black
   std::vector<StoredMove> numberedMoves;  // numbered from 1; move 1 is white
   std::vector<Marker> markers;
-  QString storedMoves;    // given stones and numbered moves as stored: what the search compares
+  Sequence storedMoves;   // given stones and numbered moves: what the search compares
   QString referenceText;  // the game reference as stored: the search texts take it on selection
   GameReference game;
 };

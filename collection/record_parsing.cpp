@@ -2,9 +2,7 @@
 
 namespace {
 
-std::u16string_view View(const QString& text) {
-  return {QStringView(text).utf16(), size_t(text.size())};
-}
+
 
 void RemoveFirst(QString& text, QChar c) {
   const qsizetype p = text.indexOf(c);
@@ -64,10 +62,10 @@ GameReference ParseGameReference(const QString& text) {
   // A handicap game's stones stand before a "+", its moves after it.
   const qsizetype plus = rest.indexOf(u'+');
   if (plus >= 0) {
-    game.handicap = ParseGameMoves(View(rest.left(plus)));
+    game.handicap = ParseGameMoves(Utf16View(rest.left(plus)));
     rest = rest.mid(plus + 1);
   }
-  game.moves = ParseGameMoves(View(rest));
+  game.moves = ParseGameMoves(Utf16View(rest));
   return game;
 }
 
@@ -80,10 +78,10 @@ std::optional<JosekiRecord> ParseRecord(const StoredRow& row) {
   record.title = row[4];
   record.caption = row[5];
   record.commentary = row[6];
-  record.givenStones = ParseMoveString(View(moves.left(3 * givenCount)));
-  record.numberedMoves = ParseMoveString(View(CleanNumberedMoves(moves.mid(3 * givenCount))));
+  record.givenStones = ParseMoveString(Utf16View(moves.left(3 * givenCount)));
+  record.numberedMoves = ParseMoveString(Utf16View(CleanNumberedMoves(moves.mid(3 * givenCount))));
   record.markers = ParseMarkers(row[2]);
-  record.storedMoves = moves;
+  record.storedMoves = Sequence(moves);
   record.referenceText = row[8];
   record.game = ParseGameReference(row[8]);
   return record;

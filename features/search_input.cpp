@@ -11,10 +11,6 @@ namespace {
 constexpr DiagramPoint InputStone(int n) {
   return n <= kLastPicturedNumber ? StonePoint(ColourOfNth(n), n) : StonePoint(Colour::kWhite);
 }
-
-std::u16string_view View(const QString& text) {
-  return {QStringView(text).utf16(), size_t(text.size())};
-}
 }  // namespace
 
 void SearchInput::DrawInputMarks(Section section) {
@@ -34,23 +30,17 @@ SearchInput::Placed SearchInput::Place(Point p, Section section, SearchTexts& te
   const int number = ++stoneCount;
   if (number == 1 && !IsAllowedFirstMove(section, p)) return Placed::kRefusedFirstStone;
   const bool tenuki = IsTenukiCell(p);
-  const QChar tag = tenuki ? kTenuki : number % 2 != 0 ? u'2' : u'1';
-  const auto stored = [&](Point q) {
-    const QChar row = tenuki ? kTenuki : CoordChar(q.row);
-    const QChar column = tenuki ? kTenuki : CoordChar(q.column);
-    const QChar stone[] = {row, column, tag};
-    return QString(stone, 3);
-  };
-  texts.sequence += stored(p);
-  texts.mirror += stored(Symmetry::Diagonal()(p));
+  const char16_t tag = tenuki ? kTenuki : number % 2 != 0 ? u'2' : u'1';
+  const auto point = [tenuki](Point q) { return tenuki ? std::nullopt : std::optional(q); };
+  texts.sequence.Append(point(p), tag);
+  texts.mirror.Append(point(Symmetry::Diagonal()(p)), tag);
   DrawStone(number, p);
   return Placed::kAdded;
 }
 
-void SearchInput::DrawSequence(const QString& sequence, int& stoneCount) {
+void SearchInput::DrawSequence(const Sequence& sequence, int& stoneCount) {
   TenukiPlacer placer(TenukiRule::kSearchRedraw);
-  LayOutMoves(ParseMoveString(View(sequence)), placer,
-              [&](Point p, int) { DrawStone(++stoneCount, p); });
+  LayOutMoves(sequence.Moves(), placer, [&](Point p, int) { DrawStone(++stoneCount, p); });
 }
 
 // A picture that cannot be read leaves the stone undrawn; the sequence stays.

@@ -7,15 +7,15 @@
 #include <QString>
 
 #include "collection/section.h"
+#include "collection/stone_sequence.h"
 #include "pictures/board_renderer.h"
 #include "rules/point.h"
 
-// The search sequence and its mirror: three characters per stone (row,
-// column, tag; "???" for a move elsewhere), the mirror with row and column
+// The search sequence and its mirror, the mirror with row and column
 // swapped. A search compares both with the stored joseki.
 struct SearchTexts {
-  QString sequence;
-  QString mirror;
+  Sequence sequence;
+  Sequence mirror;
 };
 
 class SearchInput {
@@ -35,7 +35,7 @@ class SearchInput {
 
   // Draws the stones of sequence, numbered from stoneCount + 1; moves
   // elsewhere go to the tenuki cells from the left, whichever cell was clicked.
-  void DrawSequence(const QString& sequence, int& stoneCount);
+  void DrawSequence(const Sequence& sequence, int& stoneCount);
 
  private:
   void DrawStone(int number, Point p);

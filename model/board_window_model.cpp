@@ -14,7 +14,7 @@ constexpr double kLargeTextSize = 14;
 std::vector<SearchRow> SearchRows(const std::vector<JosekiRecord>& records) {
   std::vector<SearchRow> rows;
   rows.reserve(records.size());
-  for (const JosekiRecord& record : records) rows.push_back({record.id, record.storedMoves});
+  for (const JosekiRecord& record : records) rows.push_back({record.id, record.storedMoves.text()});
   return rows;
 }
 }  // namespace
@@ -51,7 +51,7 @@ void BoardWindowModel::SelectLine(int index) {
   const JosekiRecord& joseki = Shown();
   view_.caption = joseki.caption;
   view_.commentary = joseki.commentary;
-  SetSearchTexts({joseki.referenceText, session_.texts().mirror});
+  SetSearchTexts({Sequence(joseki.referenceText), session_.texts().mirror});
   games_.Choose(joseki);
   MirrorGameList();
   if (!games_.shown()) replay_.ForgetMoves();
@@ -251,7 +251,7 @@ void BoardWindowModel::RedrawSearchInput(SearchTexts texts) {
 }
 
 void BoardWindowModel::ShowSearchSequenceAgain() {
-  if (session_.texts().sequence.isEmpty()) {
+  if (session_.texts().sequence.empty()) {
     messages_.ShowMessage(NoSequenceToShowMessage());
   } else {
     RedrawSearchInput(session_.texts());
@@ -262,8 +262,8 @@ void BoardWindowModel::ShowSearchSequenceAgain() {
 void BoardWindowModel::RemoveLastSearchStone() {
   // Without a whole stone in both texts there is nothing to take back.
   const SearchTexts& texts = session_.texts();
-  if (texts.sequence.size() < 3 || texts.mirror.size() < 3) return;
-  RedrawSearchInput({texts.sequence.chopped(3), texts.mirror.chopped(3)});
+  if (texts.sequence.stoneCount() == 0 || texts.mirror.stoneCount() == 0) return;
+  RedrawSearchInput({texts.sequence.WithoutLastStone(), texts.mirror.WithoutLastStone()});
 }
 
 void BoardWindowModel::ContinueSearchInput() {
@@ -277,16 +277,16 @@ void BoardWindowModel::EndSearchInput() {
 
 void BoardWindowModel::RunSearch() {
   const SearchTexts& texts = session_.texts();
-  if (texts.sequence.isEmpty()) {
+  if (texts.sequence.empty()) {
     messages_.ShowMessage(NoSearchInputMessage());
     return;
   }
   view_.gameButtonsEnabled = false;
-  if (texts.sequence.size() == 5) {
+  if (texts.sequence.text().size() == 5) {  // a game reference only: "Kept on purpose"
     messages_.ShowMessage(SequenceTooShortMessage());
     return;
   }
-  const SearchOutcome outcome = search_.Search(texts.sequence, texts.mirror);
+  const SearchOutcome outcome = search_.Search(texts.sequence.text(), texts.mirror.text());
   if (outcome.found) {
     session_.AwaitReport(outcome);
     view_.searchReportPending = true;

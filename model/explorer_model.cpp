@@ -6,16 +6,6 @@
 
 namespace {
 
-// A search sequence holds stones once the input has taken some; before that
-// the selection keeps the game reference there (heading | range | moves).
-bool HoldsStones(const QString& sequence) {
-  return !sequence.isEmpty() && !sequence.contains(u'|');
-}
-
-std::u16string_view View(const QString& text) {
-  return {reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())};
-}
-
 std::optional<Point> PointOf(const StoredMove& m) {
   if (m.row <= 0 || m.column <= 0) return std::nullopt;
   return Point{m.column, m.row};
@@ -54,15 +44,15 @@ void ExplorerModel::FollowLeftBoard() {
 }
 
 void ExplorerModel::FollowRightBoard() {
-  const QString& sequence = board_.searchTexts().sequence;
-  if (!board_.inputClosed() && HoldsStones(sequence))
+  const Sequence& sequence = board_.searchTexts().sequence;
+  if (!board_.inputClosed() && sequence.HoldsStones())
     FollowSearchInput(sequence);
   else
     FollowGame();
 }
 
-void ExplorerModel::FollowSearchInput(const QString& sequence) {
-  const std::vector<StoredMove> stones = ParseMoveString(View(sequence));
+void ExplorerModel::FollowSearchInput(const Sequence& sequence) {
+  const std::vector<StoredMove> stones = sequence.Moves();
   BoardState board;
   std::optional<Point> last;
   for (size_t k = 0; k < stones.size(); ++k) {
@@ -92,14 +82,14 @@ void ExplorerModel::Choose(int line) {
   const auto& lines = view_.exploration.lines;
   if (line < 0 || line >= int(lines.size())) return;
   const std::optional<Point> p = lines[size_t(line)].boardPoint;
-  const QString& sequence = board_.searchTexts().sequence;
+  const Sequence& sequence = board_.searchTexts().sequence;
   if (view_.source == ExplorerSource::kLeftBoard && IsNextWalkMove(p)) {
     board_.ShowNextMove();
     return Follow();
   }
   if (view_.source == ExplorerSource::kLeftBoard) {
     PlayFromLeftBoard(p);
-  } else if (!board_.inputClosed() && HoldsStones(sequence)) {
+  } else if (!board_.inputClosed() && sequence.HoldsStones()) {
     PlaceSearchStone(p);
   } else {
     const GameReplay& replay = board_.replay();

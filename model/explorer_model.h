@@ -71,7 +71,7 @@ class ExplorerModel {
  private:
   void FollowLeftBoard();
   void FollowRightBoard();
-  void FollowSearchInput(const QString& sequence);
+  void FollowSearchInput(const Sequence& sequence);
   void FollowGame();
   // A stone of the right board's search input; none: a move elsewhere.
   void PlaceSearchStone(std::optional<Point> p);

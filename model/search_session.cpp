@@ -18,7 +18,7 @@ void SearchSession::AfterInputStarted() {
 }
 
 void SearchSession::ContinueAfterSequence() {
-  stoneCount_ = int(texts_.sequence.size() / 3);
+  stoneCount_ = texts_.sequence.stoneCount();
   closed_ = false;
 }
 
@@ -27,7 +27,7 @@ SearchInput::Placed SearchSession::Place(SearchInput& input, Point p, Section se
   return input.Place(p, section, texts, stoneCount_);
 }
 
-void SearchSession::Redraw(SearchInput& input, const QString& sequence) {
+void SearchSession::Redraw(SearchInput& input, const Sequence& sequence) {
   input.DrawSequence(sequence, stoneCount_);
 }
 

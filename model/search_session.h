@@ -42,7 +42,7 @@ class SearchSession {
   // through texts) and counted.
   SearchInput::Placed Place(SearchInput& input, Point p, Section section, SearchTexts& texts);
   // The sequence drawn again by input, numbered on from the count.
-  void Redraw(SearchInput& input, const QString& sequence);
+  void Redraw(SearchInput& input, const Sequence& sequence);
 
   // The search's find, shown at the report timer's tick; taking it leaves none.
   void AwaitReport(const SearchOutcome& outcome) { pendingReport_ = outcome; }

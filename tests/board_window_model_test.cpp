@@ -79,14 +79,14 @@ TEST_F(ModelTest, TheSelectionPutsItsGameReferenceIntoTheSearchTexts) {
   EXPECT_EQ(model.view().gameHeading, " ");
   EXPECT_FALSE(model.view().gameButtonsEnabled);
   EXPECT_TRUE(SameBoard(model.canvas().shown(), EmptyBoards(), Board::kRight));
-  EXPECT_TRUE(model.searchTexts().sequence.isEmpty());
+  EXPECT_TRUE(model.searchTexts().sequence.empty());
   model.ShowJosekiInGame();  // no game: nothing happens
   model.ForwardOneMove();
   EXPECT_TRUE(SameBoard(model.canvas().shown(), EmptyBoards(), Board::kRight));
   EXPECT_FALSE(model.view().rightEndNoticeShown);
 
   model.SelectLine(0);
-  EXPECT_EQ(model.searchTexts().sequence, "heading A|2/3|" + kGame);
+  EXPECT_EQ(model.searchTexts().sequence.text(), "heading A|2/3|" + kGame);
   model.RunSearch();  // the reference is what a search now compares
   EXPECT_EQ(messages.messages,
             QStringList{"検索石を４つ減らして検索しましたが\r\n該当するものはありません。"});
@@ -99,7 +99,7 @@ TEST_F(ModelTest, EveryCompletedResetOfTheRightBoardReopensTheInput) {
   EXPECT_FALSE(model.inputClosed());
   EXPECT_EQ(Right({4, 16}), "O");
   Click({3, 4});  // stone 1 of a search, over the game, after the reference text
-  EXPECT_EQ(model.searchTexts().sequence, "heading A|2/3|" + kGame + "432");
+  EXPECT_EQ(model.searchTexts().sequence.text(), "heading A|2/3|" + kGame + "432");
   EXPECT_EQ(Right({3, 4}), "b1");
   EXPECT_FALSE(model.view().gameButtonsEnabled);
 }
@@ -115,7 +115,7 @@ TEST_F(ModelTest, TheWalkAndTheInputCountTheSameStones) {
   model.ShowNextMove();  // black: from 1
   Click({6, 3});
   EXPECT_EQ(Right({6, 3}), "w2");
-  EXPECT_EQ(model.searchTexts().sequence, "432351542361");
+  EXPECT_EQ(model.searchTexts().sequence.text(), "432351542361");
   for (int move = 3; move <= 5; ++move) model.ShowNextMove();
   EXPECT_TRUE(model.view().leftEndNoticeShown && model.view().endNoticeTimerRunning);
   model.HideEndNotices();
@@ -149,11 +149,11 @@ TEST_F(ModelTest, SearchInputCommands) {
                                             "検索手順がありません。入力してください。"}));
   Click({4, 4});  // not a 3-4 point
   EXPECT_EQ(messages.messages.last(), "一手目は小目に打ってください。");
-  EXPECT_TRUE(model.searchTexts().sequence.isEmpty());
+  EXPECT_TRUE(model.searchTexts().sequence.empty());
   Click({{3, 4}, {5, 3}, {4, 5}});
   model.RemoveLastSearchStone();
-  EXPECT_EQ(model.searchTexts().sequence, "432351");
-  EXPECT_EQ(model.searchTexts().mirror, "342531");
+  EXPECT_EQ(model.searchTexts().sequence.text(), "432351");
+  EXPECT_EQ(model.searchTexts().mirror.text(), "342531");
   EXPECT_EQ(Right({4, 5}), ".");
   EXPECT_EQ(Right({5, 3}), "w2");
   model.EndSearchInput();
@@ -170,7 +170,7 @@ TEST_F(ModelTest, SearchInputCommands) {
   model.RunSearch();  // "432": the joseki B begins so
   EXPECT_TRUE(model.view().searchReportPending);
   model.RemoveLastSearchStone();  // the last stone too
-  EXPECT_TRUE(model.searchTexts().sequence.isEmpty());
+  EXPECT_TRUE(model.searchTexts().sequence.empty());
   EXPECT_EQ(Right({3, 4}), "*");
 }
 

@@ -59,7 +59,7 @@ TEST(Collection, ARowBecomesATypedRecord) {
   // Numbered moves: cut to whole triples ("4" dropped), then the first blank out.
   EXPECT_EQ(record.numberedMoves, (std::vector<StoredMove>{{3, 13}, {kElsewhere, kElsewhere}}));
   EXPECT_EQ(record.markers, (std::vector<Marker>{{{12, 3}, u'a'}, {{14, 5}, u'2'}}));
-  EXPECT_EQ(record.storedMoves, "4C13D2??? 4");
+  EXPECT_EQ(record.storedMoves.text(), "4C13D2??? 4");
   EXPECT_EQ(record.referenceText, "heading|12/30|4C 3D　5E6F");
   EXPECT_EQ(record.game.lastMove, 30);  // the reference read as ParseGameReference reads it
   EXPECT_EQ(record.game.moves, (std::vector<Point>{{12, 4}, {13, 3}, {14, 5}, {15, 6}}));

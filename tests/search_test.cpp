@@ -32,8 +32,8 @@ TEST_F(SearchInputTest, EachClickAddsAStoneToBothTextsAndDrawsItNumbered) {
   const std::pair<Point, std::string> clicks[] = {
       {{3, 4}, "b1"}, {{5, 3}, "w2"}, {{17, 10}, "b3"}, {{19, 19}, "w4"}};
   for (const auto& [p, token] : clicks) EXPECT_EQ(ClickAt(p), SearchInput::Placed::kAdded);
-  EXPECT_EQ(texts.sequence, "432351???JJ1");
-  EXPECT_EQ(texts.mirror, "342531???JJ1");
+  EXPECT_EQ(texts.sequence.text(), "432351???JJ1");
+  EXPECT_EQ(texts.mirror.text(), "342531???JJ1");
   EXPECT_EQ(stones, 4);
   for (const auto& [p, token] : clicks) EXPECT_EQ(At(p), token);
   EXPECT_TRUE(canvas.shown() == canvas.drawing());
@@ -66,7 +66,7 @@ TEST_F(SearchInputTest, MarksAndARedrawnSequence) {
   EXPECT_EQ(At({4, 3}), "*");
   EXPECT_TRUE(right.diagram().tenukiMarks);
   stones = 2;
-  input.DrawSequence(Moves({{}, {3, 4}, {}, {}, {}}), stones);
+  input.DrawSequence(Sequence(Moves({{}, {3, 4}, {}, {}, {}})), stones);
   EXPECT_EQ(stones, 7);
   EXPECT_EQ(At({17, 10}), "b3");
   EXPECT_EQ(At({3, 4}), "w4");

@@ -9,18 +9,14 @@
 
 namespace {
 
-// Clicks the stones of moves (row, column per triple) onto the right board,
-// transposed when mirrored; a tenuki goes to its cell at row 10, column 18.
-void ClickSequence(BoardWindowModel& model, const QString& moves, bool mirrored) {
+// Clicks the stones of moves onto the right board, transposed when
+// mirrored; a tenuki goes to its cell at row 10, column 18.
+void ClickSequence(BoardWindowModel& model, const Sequence& moves, bool mirrored) {
   model.StartSearchInput();
-  for (qsizetype i = 0; i + 2 < moves.size(); i += 3) {
-    int row = 10, column = 18;
-    if (moves[i] != kTenuki) {
-      row = CoordValue(moves[i].unicode());
-      column = CoordValue(moves[i + 1].unicode());
-      if (mirrored) std::swap(row, column);
-    }
-    model.PlaceSearchStone({column, row});
+  for (StoredMove move : moves.Moves()) {
+    if (mirrored) std::swap(move.row, move.column);
+    if (move.row == kElsewhere) move = {10, 18};
+    model.PlaceSearchStone({move.column, move.row});
   }
 }
 

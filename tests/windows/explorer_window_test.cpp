@@ -51,7 +51,7 @@ class ExplorerWindowTest : public ::testing::Test {
   void ClickRight(Point p) {
     QTest::mouseClick(window->display(), Qt::LeftButton, {}, RightCell(p));
   }
-  QString Sequence() { return window->model().searchTexts().sequence; }
+  QString Sequence() { return window->model().searchTexts().sequence.text(); }
 
   MessageRecorder messages;
   NoFiles files;

@@ -293,7 +293,7 @@ TEST_F(BoardWindowTest, AClickedSequenceFindsItsJosekiOneTickLater) {
                       down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(window->display(), &event);
   }
-  EXPECT_EQ(window->model().searchTexts().sequence.size(), 24);
+  EXPECT_EQ(window->model().searchTexts().sequence.stoneCount(), 8);
   Click(Button(u"検 索 実 行"));
   EXPECT_TRUE(window->searchReportTimer().isActive());
   ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.messages.isEmpty(); }, 2000));
