@@ -84,14 +84,15 @@ QString ColumnText(sqlite3_stmt* statement, int column) {
 constexpr const char* kCountQuery =
     "SELECT count(*) FROM occurrences o JOIN games g ON g.id = o.game WHERE o.joseki = ?1";
 constexpr const char* kGameQuery =
-    "SELECT g.heading || '|' || o.first_move || '/' || o.last_move || '|' || g.moves "
+    "SELECT g.heading, o.first_move, o.last_move, g.moves, o.orientation "
     "FROM occurrences o JOIN games g ON g.id = o.game WHERE o.joseki = ?1 "
     "ORDER BY o.ordinal LIMIT 1 OFFSET ?2";
 
-// The first column of the query's first row as text; empty when the file has
-// no tables of games (it was written before they were stored), cannot be
-// read, or the query finds nothing.
-QString FirstColumnOfGamesQuery(const QString& path, const char* query, qint64 joseki, int index) {
+// The first row of the query as texts; none when the file has no tables of
+// games (it was written before they were stored), cannot be read, or the
+// query finds nothing.
+std::optional<std::vector<QString>> FirstRowOfGamesQuery(const QString& path, const char* query,
+                                                         qint64 joseki, int index) {
   const Db db = OpenImmutable(path);
   sqlite3_stmt* raw = nullptr;
   if (!db || sqlite3_prepare_v2(db.get(), query, -1, &raw, nullptr) != SQLITE_OK) return {};
@@ -99,7 +100,10 @@ QString FirstColumnOfGamesQuery(const QString& path, const char* query, qint64 j
   sqlite3_bind_int64(statement.get(), 1, joseki);
   sqlite3_bind_int(statement.get(), 2, index);  // refused, harmlessly, by the count
   if (sqlite3_step(statement.get()) != SQLITE_ROW) return {};
-  return ColumnText(statement.get(), 0);
+  std::vector<QString> row;
+  for (int i = 0; i < sqlite3_column_count(statement.get()); ++i)
+    row.push_back(ColumnText(statement.get(), i));
+  return row;
 }
 
 }  // namespace
@@ -156,9 +160,15 @@ SectionRecords ReadSection(const QString& path, Section section, int maxRecords)
 }
 
 int CountJosekiGames(const QString& path, const QString& josekiId) {
-  return FirstColumnOfGamesQuery(path, kCountQuery, josekiId.toLongLong(), 0).toInt();
+  const auto row = FirstRowOfGamesQuery(path, kCountQuery, josekiId.toLongLong(), 0);
+  return row ? row->front().toInt() : 0;
 }
 
-QString ReadJosekiGame(const QString& path, const QString& josekiId, int index) {
-  return FirstColumnOfGamesQuery(path, kGameQuery, josekiId.toLongLong(), index);
+std::optional<JosekiOccurrence> ReadJosekiGame(const QString& path, const QString& josekiId,
+                                               int index) {
+  const auto row = FirstRowOfGamesQuery(path, kGameQuery, josekiId.toLongLong(), index);
+  if (!row) return std::nullopt;
+  const std::vector<QString>& column = *row;
+  return JosekiOccurrence{GameOfColumns(column[0], column[1], column[2], column[3]),
+                          Symmetry(column[4].toInt())};
 }

@@ -4,10 +4,12 @@
 // written.
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "collection/joseki_record.h"
 #include "collection/section.h"
+#include "rules/board_symmetry.h"
 
 // A section holds at most this many joseki.
 inline constexpr int kMaxSectionRecords = 1200;
@@ -33,6 +35,13 @@ SectionRecords ReadSection(const QString& path, Section section,
 // without those tables or one that cannot be read.
 int CountJosekiGames(const QString& path, const QString& josekiId);
 
-// Game `index` (from 0) of that list as a game reference text for
-// ParseGameReference; empty when there is no such game.
-QString ReadJosekiGame(const QString& path, const QString& josekiId, int index);
+// One game a joseki was played in, as the tables of games hold it.
+struct JosekiOccurrence {
+  GameReference game;
+  // How the joseki as stored was turned to lie where the game played it.
+  Symmetry orientation;
+};
+
+// Game `index` (from 0) of that list; none when there is no such game.
+std::optional<JosekiOccurrence> ReadJosekiGame(const QString& path, const QString& josekiId,
+                                               int index);

@@ -2,8 +2,6 @@
 
 namespace {
 
-
-
 void RemoveFirst(QString& text, QChar c) {
   const qsizetype p = text.indexOf(c);
   if (p >= 0) text.remove(p, 1);
@@ -21,6 +19,18 @@ std::optional<int> ReadMoveNumber(const QString& text) {
   bool ok = false;
   const short value = text.trimmed().toShort(&ok);
   return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// A game's moves as stored: a handicap game's stones stand before a "+", its
+// moves after it.
+void ReadGameMoves(QString text, GameReference& game) {
+  text = WithoutFirstBlanks(text);
+  const qsizetype plus = text.indexOf(u'+');
+  if (plus >= 0) {
+    game.handicap = ParseGameMoves(Utf16View(text.left(plus)));
+    text = text.mid(plus + 1);
+  }
+  game.moves = ParseGameMoves(Utf16View(text));
 }
 
 std::vector<Marker> ParseMarkers(const QString& text) {
@@ -58,14 +68,16 @@ GameReference ParseGameReference(const QString& text) {
       game.lastMove = ReadMoveNumber(range.mid(slash + 1));
     }
   }
-  rest = WithoutFirstBlanks(rest);
-  // A handicap game's stones stand before a "+", its moves after it.
-  const qsizetype plus = rest.indexOf(u'+');
-  if (plus >= 0) {
-    game.handicap = ParseGameMoves(Utf16View(rest.left(plus)));
-    rest = rest.mid(plus + 1);
-  }
-  game.moves = ParseGameMoves(Utf16View(rest));
+  ReadGameMoves(rest, game);
+  return game;
+}
+
+GameReference GameOfColumns(const QString& heading, const QString& firstMove,
+                            const QString& lastMove, const QString& moves) {
+  GameReference game{.present = true, .heading = heading};
+  game.firstMove = ReadMoveNumber(firstMove);
+  game.lastMove = ReadMoveNumber(lastMove);
+  ReadGameMoves(moves, game);
   return game;
 }
 

@@ -23,3 +23,7 @@ QString CleanNumberedMoves(QString moves);
 
 // A game reference text: parts that cannot be cut out or read stay unset.
 GameReference ParseGameReference(const QString& text);
+// A game from the columns of the tables of games, read as the parts of a
+// reference text are.
+GameReference GameOfColumns(const QString& heading, const QString& firstMove,
+                            const QString& lastMove, const QString& moves);

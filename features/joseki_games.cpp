@@ -15,9 +15,13 @@ void JosekiGames::Choose(const JosekiRecord& joseki) {
 // Game 0 is the joseki's own reference, already read with its record.
 void JosekiGames::Show(int index) {
   shown_ = index;
-  shownGame_ = index == 0 && reference_.present
-                   ? reference_
-                   : ParseGameReference(ReadJosekiGame(collectionFile_, josekiId_, index));
+  if (index == 0 && reference_.present) {
+    shownGame_ = reference_;
+    return;
+  }
+  const std::optional<JosekiOccurrence> occurrence =
+      ReadJosekiGame(collectionFile_, josekiId_, index);
+  shownGame_ = occurrence ? occurrence->game : GameReference{};
 }
 
 bool JosekiGames::ShowPrevious() {

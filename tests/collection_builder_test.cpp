@@ -554,11 +554,21 @@ TEST(EndingEvidence, EngineAndGamesSayWherePlayLeavesTheCorner) {
 
 // --- Whole builds ---
 
-// The game texts of one row, as the program reads them.
+// The games of one row as the program reads them, written as reference texts.
 QStringList RowGames(const QString& db, int joseki) {
+  const auto pairs = [](const std::vector<Point>& points) {
+    QString text;
+    for (Point p : points) text.append(QChar(CoordChar(p.row))).append(QChar(CoordChar(p.column)));
+    return text;
+  };
   QStringList texts;
   const QString id = QString::number(joseki);
-  for (int k = 0; k < CountJosekiGames(db, id); ++k) texts << ReadJosekiGame(db, id, k);
+  for (int k = 0; k < CountJosekiGames(db, id); ++k) {
+    const GameReference game = ReadJosekiGame(db, id, k).value().game;
+    const QString handicap = game.handicap.empty() ? QString() : pairs(game.handicap) + "+";
+    texts << u"%1|%2/%3|"_qs.arg(game.heading).arg(*game.firstMove).arg(*game.lastMove) + handicap +
+                 pairs(game.moves);
+  }
   return texts;
 }
 
