@@ -8,6 +8,7 @@
 
 #include "collection/program_folder.h"
 #include "pictures/board_renderer.h"
+#include "pictures/canvas.h"
 #include "pictures/image_catalogue.h"
 #include "rules/captures.h"
 #include "rules/move_encoding.h"

@@ -8,7 +8,6 @@
 #include "collection/played_game.h"
 #include "features/own_game_lines.h"
 #include "pictures/board_renderer.h"
-#include "pictures/image_catalogue.h"
 
 namespace {
 constexpr int kSectionCount = int(kSections.size());

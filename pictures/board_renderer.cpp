@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "pictures/canvas.h"
 #include "pictures/image_catalogue.h"
 #include "pictures/picture_text.h"
 
@@ -104,6 +105,10 @@ void BoardRenderer::MarkTenukiCells() {
   }
 }
 
+void BoardRenderer::Refresh() {
+  canvas_.Refresh();
+}
+
 bool BoardRenderer::DrawWhole(const BoardDiagram& diagram) {
   const bool tiled = Clear();
   for (int row = 1; row <= kBoardSize; ++row) {
@@ -142,6 +147,20 @@ void BoardRenderer::DrawLetter(Point p, char16_t letter) {
   painter.end();
   canvas_.SetLastImage(cell);
   canvas_.DrawLastImage(origin);
+}
+
+QPoint CellOrigin(Board board, Point p) {
+  const int firstColumn = board == Board::kLeft ? 0 : 20;
+  return {(firstColumn + p.column - 1) * Canvas::kCellWidth, (p.row - 1) * Canvas::kCellHeight};
+}
+
+QRect CellRect(Board board, Point p) {
+  return {CellOrigin(board, p), QSize(Canvas::kCellWidth, Canvas::kCellHeight)};
+}
+
+QRect BoardArea(Board board) {
+  return {CellOrigin(board, {1, 1}),
+          QSize(kBoardSize * Canvas::kCellWidth, kBoardSize * Canvas::kCellHeight)};
 }
 
 std::optional<Point> PointAt(Board board, double x, double y) {

@@ -10,30 +10,25 @@
 #include <optional>
 
 #include "pictures/board_diagram.h"
-#include "pictures/canvas.h"
+#include "pictures/image_load_error.h"
+
+class Canvas;
 
 enum class Board { kLeft, kRight };
 
 // The top-left pixel of the cell of p (1..19 each, or 0 for a point above or
 // left of the board) on the board.
-constexpr QPoint CellOrigin(Board board, Point p) {
-  const int firstColumn = board == Board::kLeft ? 0 : 20;
-  return {(firstColumn + p.column - 1) * Canvas::kCellWidth, (p.row - 1) * Canvas::kCellHeight};
-}
+QPoint CellOrigin(Board board, Point p);
 
 // The cell of p on the board, in the board picture.
-constexpr QRect CellRect(Board board, Point p) {
-  return {CellOrigin(board, p), QSize(Canvas::kCellWidth, Canvas::kCellHeight)};
-}
+QRect CellRect(Board board, Point p);
 
 // The point of the board whose cell holds the pixel (x, y) of the board
 // picture, as the mouse reports it (halves go to even); none off that board.
 std::optional<Point> PointAt(Board board, double x, double y);
 
 // The board's 19 x 19 cells in the board picture.
-constexpr QRect BoardArea(Board board) {
-  return {CellOrigin(board, {1, 1}), QSize(19 * Canvas::kCellWidth, 19 * Canvas::kCellHeight)};
-}
+QRect BoardArea(Board board);
 
 // Draws one board of a canvas and keeps the diagram it was asked to draw,
 // so that what the board shows can be read as data. The diagram follows
@@ -62,7 +57,7 @@ class BoardRenderer {
   // could not be tiled.
   bool DrawWhole(const BoardDiagram& diagram);
   // Hands what has been drawn to the window.
-  void Refresh() { canvas_.Refresh(); }
+  void Refresh();
 
   const BoardDiagram& diagram() const { return diagram_; }
 

@@ -10,12 +10,8 @@
 #include <QRect>
 #include <QString>
 #include <functional>
-#include <stdexcept>
 
-struct ImageLoadError : std::runtime_error {
-  explicit ImageLoadError(const QString& path)
-      : std::runtime_error(("cannot read image " + path).toStdString()) {}
-};
+#include "pictures/image_load_error.h"
 
 class Canvas {
  public:

@@ -21,6 +21,10 @@ import sys
 
 USERS_OF_LAYERS = ("tools", "tests", "bench")
 SOURCE_SUFFIXES = (".h", ".cpp")
+# The headers of pixels and image files: the features describe boards with
+# pictures/board_diagram.h and hand them to pictures/board_renderer.h.
+PIXEL_HEADERS = {"pictures/canvas.h", "pictures/image_catalogue.h"}
+
 # The libraries ARCHITECTURE.md names besides Qt, by the header that brings them.
 LIBRARY_HEADERS = {"sqlite3.h": "SQLite", "gif_lib.h": "giflib"}
 
@@ -129,6 +133,8 @@ def check_include(header, angled, source, layer, root, folders, rank, allowed, q
         return f'"{header}" is in {target}/, which the layers may not use'
     if rank[target] > rank[layer]:
         return f'"{header}" goes up from {layer}/ to {target}/'
+    if layer == "features" and header in PIXEL_HEADERS:
+        return f'"{header}" is pixels: features say what a board shows through the renderer'
     return None
 
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "pictures/board_renderer.h"
+#include "pictures/canvas.h"
 
 DrillBoard::DrillBoard(Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
   setFixedSize(BoardArea(Board::kLeft).size());

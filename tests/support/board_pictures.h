@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include "pictures/board_renderer.h"
+#include "pictures/canvas.h"
 
 // The file fld2/name of the built program, as RGB32.
 const QImage& ImageFile(const QString& name);
