@@ -173,14 +173,4 @@ TEST(JosekiSearch, CollectedRowsAreReorderedByTheLengthOfTheirIdentifiers) {
   EXPECT_EQ(RowIndexOf({{"5", ""}}, "9"), std::nullopt);
 }
 
-TEST(SearchMessages, SayHowManyStonesWereDropped) {
-  EXPECT_EQ(NotFoundMessage(0), "該当するものはありません。");
-  EXPECT_EQ(NotFoundMessage(2), "検索石を２つ減らして検索しましたが\r\n該当するものはありません。");
-  EXPECT_EQ(NotFoundMessage(5),
-            "検索石を５つ以上減らして検索しま\r\nしたが該当するものはありません。");
-  EXPECT_EQ(FoundMessage(0), "該当あり、検索しました。");
-  EXPECT_EQ(FoundMessage(4), "検索石を４つ減らして該当ありました。");
-  EXPECT_EQ(FoundMessage(5), "検索石を５つ以上減らして該当ありました。");
-}
-
 }  // namespace
