@@ -63,7 +63,7 @@ BoardWindow::BoardWindow(const ProgramFolder& folder, Section section, MessageSi
     if (index.row() == rowBeforePress_) Run([this, row = index.row()] { model_.SelectLine(row); });
   });
 
-  commentary_ = AddTextLabel(this, {8, 456, 241, 153}, BoardWindowView::kNormalTextSize);
+  commentary_ = AddScrollingTextLabel(this, {8, 456, 241, 153}, BoardWindowView::kNormalTextSize);
   gameHeading_ = AddTextLabel(this, {664, 456, 201, 105}, BoardWindowView::kNormalTextSize);
   caption_ = AddTextLabel(this, {8, 652, 500, 20}, 9);
 

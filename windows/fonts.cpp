@@ -1,6 +1,7 @@
 #include "windows/fonts.h"
 
 #include <QLabel>
+#include <QScrollArea>
 
 #include <QFont>
 #include <QString>
@@ -23,5 +24,19 @@ QLabel* AddTextLabel(QWidget* parent, QRect geometry, double pointSize) {
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+QLabel* AddScrollingTextLabel(QWidget* parent, QRect geometry, double pointSize) {
+  auto* area = new QScrollArea(parent);
+  area->setGeometry(geometry);
+  area->setFrameShape(QFrame::NoFrame);
+  area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  area->setWidgetResizable(true);
+  // The window's own background shows through, as under a plain label.
+  area->viewport()->setAutoFillBackground(false);
+  QLabel* label = AddTextLabel(area, {}, pointSize);
+  area->setWidget(label);
+  label->setAutoFillBackground(false);
   return label;
 }

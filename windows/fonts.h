@@ -24,3 +24,6 @@ QFont InstalledFont(const char16_t* designName);
 // A plain-text label in the proportional gothic at pointSize, wrapping, set
 // at the upper left of geometry within parent.
 QLabel* AddTextLabel(QWidget* parent, QRect geometry, double pointSize);
+// The same label in a frameless area of that geometry that scrolls it
+// vertically when the text does not fit (a long text, or larger type).
+QLabel* AddScrollingTextLabel(QWidget* parent, QRect geometry, double pointSize);

@@ -12,6 +12,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include "collection/help_text.h"
@@ -203,12 +205,13 @@ class BoardWindowTest : public ::testing::Test {
   std::unique_ptr<BoardWindow> window;
 };
 
-TEST(BoardWindow, ALineTheListCutsShowsItsWholeTitleAsATooltip) {
+TEST(BoardWindow, TextThatDoesNotFitCanStillBeRead) {
   TestFolder folder;
   const QString longTitle =
       u"小目・小ゲイマガカリ・一間高バサミ・ツケ・キリ・ノビ・オサエ・ハネ"_qs;
-  folder.WriteCollection(
-      {Row(u"小目"_qs, "2A0", Moves({{4, 3}})), Row(longTitle, "2A1", Moves({{4, 3}, {3, 5}}))});
+  TestRow longText = Row(longTitle, "2A1", Moves({{4, 3}, {3, 5}}));
+  longText.commentary = QString(u"黒は隅を守り、白は上辺に開く。"_qs).repeated(16);
+  folder.WriteCollection({Row(u"小目"_qs, "2A0", Moves({{4, 3}})), longText});
   MessageRecorder messages;
   ChosenFiles files;
   BoardWindow window(folder.folder(), Section::kThreeFour, messages, files);
@@ -219,6 +222,17 @@ TEST(BoardWindow, ALineTheListCutsShowsItsWholeTitleAsATooltip) {
   EXPECT_EQ(list->item(1)->toolTip(), list->item(1)->text());
   EXPECT_GT(QFontMetrics(list->font()).horizontalAdvance(list->item(1)->text()),
             list->viewport()->width());
+  // A commentary longer than its box scrolls; a short one does not.
+  const auto scrollRange = [&] {
+    QApplication::processEvents();
+    return qobject_cast<QScrollArea*>(window.commentary()->parentWidget()->parentWidget())
+        ->verticalScrollBar()
+        ->maximum();
+  };
+  EXPECT_EQ(scrollRange(), 0);
+  list->setCurrentRow(1);
+  EXPECT_EQ(window.commentary()->text(), longText.commentary);
+  EXPECT_GT(scrollRange(), 0);
 }
 
 TEST_F(BoardWindowTest, TheWidgetsMirrorTheSelectedJoseki) {
