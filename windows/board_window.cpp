@@ -200,7 +200,7 @@ void BoardWindow::Sync() {
     if (josekiList_->currentRow() != line) josekiList_->setCurrentRow(line);
   }
   gameHeading_->setText(view.gameHeading);
-  commentary_->setText(view.commentary);
+  commentary_->setText(WithNumbersKeptWhole(view.commentary));
   caption_->setText(view.caption);
   gameCount_->setText(view.gameCount);
   previousGame_->setEnabled(view.previousGameEnabled);

@@ -125,7 +125,7 @@ void DrillWindow::Sync() {
   deckText_->setText(view.deck);
   prompt_->setText(view.prompt);
   result_->setText(view.result);
-  commentary_->setText(view.commentary);
+  commentary_->setText(WithNumbersKeptWhole(view.commentary));
   progress_->setText(view.progress);
   continueButton_->setEnabled(view.canContinue);
   answerButton_->setEnabled(view.canAnswer);

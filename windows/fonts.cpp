@@ -27,6 +27,17 @@ QLabel* AddTextLabel(QWidget* parent, QRect geometry, double pointSize) {
   return label;
 }
 
+QString WithNumbersKeptWhole(const QString& text) {
+  const auto fullWidthDigit = [](QChar c) { return c >= u'０' && c <= u'９'; };
+  QString kept;
+  kept.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (i > 0 && fullWidthDigit(text[i - 1]) && fullWidthDigit(text[i])) kept += u'\u2060';
+    kept += text[i];
+  }
+  return kept;
+}
+
 QLabel* AddScrollingTextLabel(QWidget* parent, QRect geometry, double pointSize) {
   auto* area = new QScrollArea(parent);
   area->setGeometry(geometry);

@@ -27,3 +27,7 @@ QLabel* AddTextLabel(QWidget* parent, QRect geometry, double pointSize);
 // The same label in a frameless area of that geometry that scrolls it
 // vertically when the text does not fit (a long text, or larger type).
 QLabel* AddScrollingTextLabel(QWidget* parent, QRect geometry, double pointSize);
+
+// The text with a word joiner between full-width digits, which lines may
+// otherwise break between as between kanji: 「白１１」 stays on one line.
+QString WithNumbersKeptWhole(const QString& text);

@@ -15,6 +15,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBoundaryFinder>
+#include <algorithm>
 
 #include "collection/help_text.h"
 #include "support/board_pictures.h"
@@ -23,6 +25,7 @@
 #include "windows/board_display.h"
 #include "windows/board_window.h"
 #include "windows/file_chooser.h"
+#include "windows/fonts.h"
 #include "windows/game_reading_window.h"
 #include "windows/help_window.h"
 #include "windows/menu_window.h"
@@ -437,6 +440,27 @@ TEST(MenuWindow, AGameOpenedListsItsCornersAndAChosenLineShowsItInItsSection) {
   EXPECT_TRUE(messages.messages[1].endsWith(u"ファイルを開けません。"_qs));
   EXPECT_EQ(reading->corners()->item(0)->text(), u"左上隅　小目　定石どおり"_qs);
   board->close();
+}
+
+// Where a line may break in text: the pieces between break opportunities.
+QStringList LinePieces(const QString& text) {
+  QStringList pieces;
+  QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+  for (qsizetype start = 0, end = breaks.toNextBoundary(); end > 0;
+       start = end, end = breaks.toNextBoundary())
+    pieces << text.mid(start, end - start);
+  return pieces;
+}
+
+TEST(TextLayout, ALineNeverBreaksInsideAMoveNumber) {
+  const QString text = u"黒１０と白１１、黒８。"_qs;
+  EXPECT_TRUE(LinePieces(text).contains(u"１"_qs)) << "kanji rules would split 「１１」";
+  const QStringList kept = LinePieces(WithNumbersKeptWhole(text));
+  for (const char16_t* number : {u"１\u2060０", u"１\u2060１"})
+    EXPECT_TRUE(std::any_of(kept.begin(), kept.end(), [&](const QString& piece) {
+      return piece.contains(QString::fromUtf16(number));
+    })) << QString::fromUtf16(number).toStdString();
+  EXPECT_EQ(WithNumbersKeptWhole(text).remove(u'\u2060'), text);
 }
 
 }  // namespace
