@@ -22,7 +22,8 @@ std::string LookToken(const DiagramPoint& point) {
       break;
   }
   const bool black = point.look == PointLook::kBlack;
-  if (point.number > 0) return (black ? "b" : "w") + std::to_string(point.number);
+  if (point.number > 0)
+    return std::string(1, black ? 'b' : 'w').append(std::to_string(point.number));
   return std::string(black ? "X" : "O") + (point.newest ? "!" : "");
 }
 

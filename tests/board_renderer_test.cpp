@@ -29,7 +29,7 @@ b2 w13 w55 a e n
 ^ x * X:f O:n .
 )";
   const BoardDiagram diagram = ParseDiagram(text);
-  EXPECT_EQ("\n" + PrintDiagram(diagram, 6, 3), text);
+  EXPECT_EQ(PrintDiagram(diagram, 6, 3), text.substr(1));
   EXPECT_EQ(diagram.at({2, 2}), StonePoint(Colour::kWhite, 13));
   EXPECT_EQ(diagram.at({6, 2}), DiagramPoint{.letter = u'n'});
   EXPECT_EQ(diagram.at({5, 3}).letter, u'n');
@@ -69,7 +69,10 @@ TEST(BoardRenderer, EachKindOfPointIsItsPicture) {
 TEST(BoardRenderer, LettersPastEAreLetteredOverWhatThePointShows) {
   Canvas canvas(BuiltProgramFolder().ImageFolder());
   BoardRenderer left(canvas, Board::kLeft);
-  ASSERT_TRUE(left.DrawWhole(ParseDiagram(". . . . . . f . n\n. . . . . . X:f")));
+  BoardDiagram whole = ParseDiagram(". . . . . . f . n\n. . . . . . X:f");
+  whole.at({19, 19}) = StonePoint(Colour::kWhite);
+  ASSERT_TRUE(left.DrawWhole(whole));
+  EXPECT_TRUE(Cell(canvas.shown(), Board::kLeft, {19, 19}) == CellOfImage("ysilver.gif"));
   // Points 7-1, 8-1 and 9-1 show the same tile: a lettered one is no longer the empty point.
   const QImage empty = Cell(canvas.shown(), Board::kLeft, {8, 1});
   for (Point p : {Point{7, 1}, Point{9, 1}, Point{7, 2}})
