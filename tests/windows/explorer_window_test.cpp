@@ -150,6 +150,8 @@ TEST_F(ExplorerWindowTest, SearchByPositionListsRowsAndAChoiceSwitchesSection) {
   ASSERT_NE(threeFour, matches.end()) << found->summary()->text().toStdString();
   EXPECT_TRUE(found->summary()->text().contains(u"この形が現れた対局：プロ"_qs));
   const QString id = threeFour->josekiId;
+  found->Choose(int(matches.size()));  // past the list: nothing happens
+  EXPECT_EQ(window->model().section(), Section::kOther);
   found->Choose(int(threeFour - matches.begin()));
   EXPECT_EQ(window->model().section(), Section::kThreeFour);
   EXPECT_EQ(window->model().shownRecord().id, id);
