@@ -468,6 +468,8 @@ TEST(MoveWords, MoveNamesAndShapeWordsMustFitTheMoves) {
       {u"小目・小ゲイマガカリ・コスミ", u"白１の左辺のカカリ。", "白１ is not a 左辺カカリ"},
       {u"小目・小ゲイマガカリ・コスミ", u"黒４の左辺のツケ。", "黒４ is not on the 左辺 side"},
       {u"小目・小ゲイマガカリ・コスミ", u"黒２と挟み石を守る。", ""},  // a stone named by its role
+      {u"小目・小ゲイマガカリ・コスミ", u"白１で上辺を押さえる。", ""},  // an area, not a stone
+      {u"小目・小ゲイマガカリ・コスミ", u"白１と大ゲイマにかけて攻める。", "白１ is not a 大斜"},
       {u"小目・小ゲイマガカリ・コスミ・白手抜き・ハネ", u"黒４で隅を守る。",
        "the last term 「ハネ」 fits no"},
       {u"小目・小ゲイマガカリ・コスミ・黒手抜き", u"黒４で隅を守る。",
@@ -595,10 +597,11 @@ TEST_F(CollectionBuild, WritesTheTableInOrderAndRefusesBadSources) {
       u"```spellings\nハネ: 跳ね\n```\n"_qs);
   WriteText(Data("joseki/2-komoku.sgf"), kKomoku);
   WriteText(Data("joseki/1-hoshi.sgf"),
-            Tree("1A01", "B[dd];W[fc];B[cf];W[ic]") + Tree("1A02", "B[dd];W[cc]"));
+            Tree("1A01", "B[dd];W[fc];B[cf];W[ic]") + Tree("1A02", "B[dd];W[cf]"));
   const QString db = Path("goc.db");
   QString output;
   ASSERT_EQ(Build(db, &output), 0) << output.toStdString();
+  EXPECT_TRUE(output.contains(u"rows that begin another row: 1 (33.3%)")) << output.toStdString();
   const auto rows = ReadCollection(db);
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0].id, 1);

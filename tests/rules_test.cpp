@@ -269,7 +269,7 @@ std::pair<BoardState, Point> ReadMove(const std::string& drawing) {
 struct ShapeCase {
   const char* name;
   Colour colour;
-  std::string drawing;  // rows from the top, '|' between them; '*' the move
+  std::string drawing;  // rows from the top, '|' between them, rows may be short; '*' the move
   bool fits = true;     // false: the name must not be given
 };
 
@@ -277,7 +277,6 @@ TEST(ShapeNames, EachNameFitsItsShapes) {
   using enum Colour;
   const ShapeCase cases[] = {
       // Contact with the opponent.
-      {"ツケ", kBlack, "........|........|.....O..|...X.*.."},
       {"上ツケ", kBlack, "........|........|.....O..|...X.*.."},
       {"ツケ", kWhite, "........|........|........|...X....|...*...."},
       {"下ツケ", kWhite, "........|........|.....*..|...X.X.."},
@@ -312,12 +311,11 @@ TEST(ShapeNames, EachNameFitsItsShapes) {
       {"キリ", kWhite, "......|...X..|..X*O.|..O...|......"},
       {"キリ", kBlack, "....|....|..OO|..*O", false},  // one group
       {"ワリコミ", kBlack, "......|......|..O*O.|...X..|......"},
-      {"ツギ", kBlack, "....|..O.|..X*|...X"},
       {"ツギ", kWhite, "......|..X...|.XOX..|..*...|......"},  // out of atari
       {"カタツギ", kBlack, "....|..O.|..X*|...X"},
       {"カケツギ", kBlack, "......|......|..X...|.*.X..|......"},
       {"カケツギ", kWhite, "......|......|..O.*.|...O..|......"},
-      {"アテ", kBlack, "......|..X...|.XO*..|......"},
+      {"アテ", kBlack, "|..................X|.................*O"},  // on the edge
       {"アテ", kWhite, "......|..O...|.OX*..|......"},
       {"アテ", kBlack, "......|......|.XO...|..*...|......", false},  // two liberties left
       {"ノゾキ", kBlack, "......|......|..O...|...*..|..O...|......"},
@@ -339,6 +337,7 @@ TEST(ShapeNames, EachNameFitsItsShapes) {
       // At a distance from the opponent's stones.
       {"カタツキ", kBlack, "......|......|..O...|...*..|......"},
       {"カタツキ", kWhite, "........|........|.....X..|....*...|........"},
+      {"カケ", kWhite, "||||||||........X|..........*", false},  // across the centre
       {"ボウシ", kBlack, "........|........|.....O..|........|.....*..|........"},
       {"ボウシ", kWhite, "........|........|........|.....X..|........|.....*..|........"},
       {"三々入り", kWhite, "......|......|..*...|...X..|......"},
@@ -354,6 +353,7 @@ TEST(ShapeNames, EachNameFitsItsShapes) {
       {"二間高ガカリ", kWhite, "........|........|........|..X..*..|........"},
       {"二間高ガカリ", kBlack, "........|........|........|...O..*.|........"},
       {"両ガカリ", kWhite, "........|........|.....O..|...X....|........|..*.....|........"},
+      {"両ガカリ", kWhite, "||.........O|...............X||................*", false},  // centre O
       // The enclosures.
       {"小ゲイマジマリ", kBlack, "........|........|....*...|..X.....|........"},
       {"小ゲイマジマリ", kWhite, "........|........|.....*..|...O....|........"},
@@ -376,11 +376,7 @@ TEST(ShapeNames, EachNameFitsItsShapes) {
       {"二間ビラキ", kWhite, "..........|..........|....O..*..|..X.......|.........."},
       {"三間ビラキ", kBlack, "...|...|...|..X|...|...|...|..*|..."},
       {"三間高ビラキ", kBlack, "....|....|....|....|...X|....|....|....|...*|...."},
-      {
-          "二間ビラキ",
-          kBlack,
-          "..........|..........|....X..*..|..........",
-      },
+      {"二間ビラキ", kBlack, "..........|..........|....X..*..|.........."},
       {"ツメ", kBlack,
        "..............|..............|.........*...O|...X..........|.............."},
   };
