@@ -424,6 +424,7 @@ TEST(GameReference, VerificationRejectsARangeThatDoesNotMatch) {
       {"2/4" + moves, "heading|range|moves"},
       // The moves fit, but the corner stone is missing before them.
       {u"見出し|2/4|"_qs + "JJ" + "53" + "45" + "83", "not the joseki"},
+      {u"見出し|3/5|34"_qs + "AA" + "53" + "45" + "83", "not the joseki"},  // dc black, ce black
       // A stone at ee stood next to the joseki's ed when it began (dc jj ee ce ed ch).
       {u"見出し|4/6|34"_qs + "AA" + "55" + "53" + "45" + "83", "other stones stood"},
       // A move in between: dc ce ee ed ch.

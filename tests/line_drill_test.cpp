@@ -42,22 +42,16 @@ TEST(LineDrill, ThePlayerToMoveFirstWaitsAndTheOtherSideIsPlayedForTheUser) {
   const BookPositions book(rows);
   const LineDrill asBlack(book, kRowA, Plain(Colour::kBlack));
   EXPECT_EQ(asBlack.state(), DrillState::kYourMove);
-  EXPECT_EQ(Shown(asBlack), (std::vector<std::string>{
-                                ".......",
-                                ".......",
-                                ".....O.",
-                                "...X...",
-                                ".......",
-                                ".......",
-                                ".......",
-                            }));
+  EXPECT_EQ(asBlack.Stones(),
+            (std::vector<ShownStone>{{{4, 4}, Colour::kBlack, 0}, {{6, 3}, Colour::kWhite, 1}}));
   const LineDrill asWhite(book, kRowA, Plain(Colour::kWhite));
   EXPECT_EQ(asWhite.state(), DrillState::kYourMove);
   EXPECT_EQ(asWhite.Stones(), (std::vector<ShownStone>{{{4, 4}, Colour::kBlack, 0}}));
 }
 
-TEST(LineDrill, ALineAnsweredRightThroughIsDoneWithoutAFault) {
-  const std::vector<JosekiRecord> rows = ThreeRows();
+TEST(LineDrill, ALineAnsweredRightThroughIsDoneWithoutAFaultPastARowThatEndsOnTheWay) {
+  std::vector<JosekiRecord> rows = ThreeRows();
+  rows.push_back(Joseki(Moves({{4, 4}, {6, 3}, {3, 6}, {8, 3}}), 1));  // row A's beginning
   const BookPositions book(rows);
   LineDrill drill(book, kRowA, Plain(Colour::kBlack));
   EXPECT_EQ(drill.Play({3, 6}), LineDrill::Verdict::kRight);
