@@ -471,6 +471,7 @@ TEST(MoveWords, MoveNamesAndShapeWordsMustFitTheMoves) {
       {u"小目・小ゲイマガカリ・コスミ", u"黒２と挟み石を守る。", ""},  // a stone named by its role
       {u"小目・小ゲイマガカリ・コスミ", u"白１で上辺を押さえる。", ""},  // an area, not a stone
       {u"小目・小ゲイマガカリ・コスミ", u"白１と大ゲイマにかけて攻める。", "白１ is not a 大斜"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒２と小目にシマる。", "黒２ is not a 小目ジマリ"},
       {u"小目・小ゲイマガカリ・コスミ・白手抜き・ハネ", u"黒４で隅を守る。",
        "the last term 「ハネ」 fits no"},
       {u"小目・小ゲイマガカリ・コスミ・黒手抜き", u"黒４で隅を守る。",
@@ -553,6 +554,13 @@ TEST(EndingEvidence, EngineAndGamesSayWherePlayLeavesTheCorner) {
       MeasureEndings({One(Tree("1A03", "B[dd];W[dc];B[ec];W[];B[cc]"))}, engine, GameTables{});
   EXPECT_TRUE(atari[0].endsInAtari);
   EXPECT_FALSE(atari[0].saysGivenUp);
+  // The measure counts a row with the fewest games that count.
+  auto counted = evidence;
+  counted[1].gamesWithNext = kGamesNeeded;
+  QString measure;
+  QTextStream out(&measure);
+  PrintEndingMeasure(rows, counted, out);
+  EXPECT_TRUE(measure.contains(u"1 rows with 3+ game occurrences")) << measure.toStdString();
 }
 
 // --- Whole builds ---

@@ -289,6 +289,7 @@ TEST(ShapeNames, EachNameFitsItsShapes) {
       {"コスミツケ", kBlack, "......|......|...*O.|..X...|......"},
       {"コスミツケ", kBlack, "......|......|...*..|..X...|......", false},
       {"三々ツケ", kWhite, "......|......|..*X..|...X..|......"},
+      {"上ツケ", kWhite, "......|......|..X*..|......", false},  // beside a 3-3 stone
       // Extending one's own stone.
       {"ノビ", kBlack, "....|..O.|..X*|...."},
       {"ノビ", kWhite, ".......|.......|...X...|..XO*..|...X..."},
