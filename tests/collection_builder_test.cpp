@@ -472,6 +472,7 @@ TEST(MoveWords, MoveNamesAndShapeWordsMustFitTheMoves) {
       {u"小目・小ゲイマガカリ・コスミ", u"白１で上辺を押さえる。", ""},  // an area, not a stone
       {u"小目・小ゲイマガカリ・コスミ", u"白１と大ゲイマにかけて攻める。", "白１ is not a 大斜"},
       {u"小目・小ゲイマガカリ・コスミ", u"黒２と小目にシマる。", "黒２ is not a 小目ジマリ"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒４と二線にツける。", "黒４ is not a 二線ツケ"},
       {u"小目・小ゲイマガカリ・コスミ・白手抜き・ハネ", u"黒４で隅を守る。",
        "the last term 「ハネ」 fits no"},
       {u"小目・小ゲイマガカリ・コスミ・黒手抜き", u"黒４で隅を守る。",
@@ -554,9 +555,8 @@ TEST(EndingEvidence, EngineAndGamesSayWherePlayLeavesTheCorner) {
       MeasureEndings({One(Tree("1A03", "B[dd];W[dc];B[ec];W[];B[cc]"))}, engine, GameTables{});
   EXPECT_TRUE(atari[0].endsInAtari);
   EXPECT_FALSE(atari[0].saysGivenUp);
-  // The measure counts a row with the fewest games that count.
   auto counted = evidence;
-  counted[1].gamesWithNext = kGamesNeeded;
+  counted[1].gamesWithNext = kGamesNeeded;  // the fewest games the measure counts
   QString measure;
   QTextStream out(&measure);
   PrintEndingMeasure(rows, counted, out);
