@@ -424,6 +424,7 @@ TEST(GameReference, VerificationRejectsARangeThatDoesNotMatch) {
       {"2/4" + moves, "heading|range|moves"},
       // The moves fit, but the corner stone is missing before them.
       {u"見出し|2/4|"_qs + "JJ" + "53" + "45" + "83", "not the joseki"},
+      {u"見出し|3/5|34"_qs + "AA" + "53" + "45" + "83", "not the joseki"},  // dc black, ce black
       // A stone at ee stood next to the joseki's ed when it began (dc jj ee ce ed ch).
       {u"見出し|4/6|34"_qs + "AA" + "55" + "53" + "45" + "83", "other stones stood"},
       // A move in between: dc ce ee ed ch.
@@ -468,6 +469,10 @@ TEST(MoveWords, MoveNamesAndShapeWordsMustFitTheMoves) {
       {u"小目・小ゲイマガカリ・コスミ", u"白１の左辺のカカリ。", "白１ is not a 左辺カカリ"},
       {u"小目・小ゲイマガカリ・コスミ", u"黒４の左辺のツケ。", "黒４ is not on the 左辺 side"},
       {u"小目・小ゲイマガカリ・コスミ", u"黒２と挟み石を守る。", ""},  // a stone named by its role
+      {u"小目・小ゲイマガカリ・コスミ", u"白１で上辺を押さえる。", ""},  // an area, not a stone
+      {u"小目・小ゲイマガカリ・コスミ", u"白１と大ゲイマにかけて攻める。", "白１ is not a 大斜"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒２と小目にシマる。", "黒２ is not a 小目ジマリ"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒４と二線にツける。", "黒４ is not a 二線ツケ"},
       {u"小目・小ゲイマガカリ・コスミ・白手抜き・ハネ", u"黒４で隅を守る。",
        "the last term 「ハネ」 fits no"},
       {u"小目・小ゲイマガカリ・コスミ・黒手抜き", u"黒４で隅を守る。",
@@ -550,6 +555,12 @@ TEST(EndingEvidence, EngineAndGamesSayWherePlayLeavesTheCorner) {
       MeasureEndings({One(Tree("1A03", "B[dd];W[dc];B[ec];W[];B[cc]"))}, engine, GameTables{});
   EXPECT_TRUE(atari[0].endsInAtari);
   EXPECT_FALSE(atari[0].saysGivenUp);
+  auto counted = evidence;
+  counted[1].gamesWithNext = kGamesNeeded;  // the fewest games the measure counts
+  QString measure;
+  QTextStream out(&measure);
+  PrintEndingMeasure(rows, counted, out);
+  EXPECT_TRUE(measure.contains(u"1 rows with 3+ game occurrences")) << measure.toStdString();
 }
 
 // --- Whole builds ---
@@ -595,10 +606,11 @@ TEST_F(CollectionBuild, WritesTheTableInOrderAndRefusesBadSources) {
       u"```spellings\nハネ: 跳ね\n```\n"_qs);
   WriteText(Data("joseki/2-komoku.sgf"), kKomoku);
   WriteText(Data("joseki/1-hoshi.sgf"),
-            Tree("1A01", "B[dd];W[fc];B[cf];W[ic]") + Tree("1A02", "B[dd];W[cc]"));
+            Tree("1A01", "B[dd];W[fc];B[cf];W[ic]") + Tree("1A02", "B[dd];W[cf]"));
   const QString db = Path("goc.db");
   QString output;
   ASSERT_EQ(Build(db, &output), 0) << output.toStdString();
+  EXPECT_TRUE(output.contains(u"rows that begin another row: 1 (33.3%)")) << output.toStdString();
   const auto rows = ReadCollection(db);
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0].id, 1);

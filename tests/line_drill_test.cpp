@@ -26,12 +26,12 @@ DrillSetup Plain(Colour user) {
   return {Symmetry{}, false, user};
 }
 
-// The upper left 7 x 7 points as the user sees them: X black, O white.
-std::vector<std::string> Shown(const LineDrill& drill) {
-  std::vector<std::string> rows(7, std::string(7, '.'));
+// The upper left 7 x 7 points as the user sees them: X black, O white, rows apart by '|'.
+std::string Shown(const LineDrill& drill) {
+  std::string rows = ".......|.......|.......|.......|.......|.......|.......";
   for (const ShownStone& stone : drill.Stones()) {
     if (stone.point.column <= 7 && stone.point.row <= 7)
-      rows[size_t(stone.point.row - 1)][size_t(stone.point.column - 1)] =
+      rows[size_t(stone.point.row - 1) * 8 + size_t(stone.point.column - 1)] =
           stone.colour == Colour::kBlack ? 'X' : 'O';
   }
   return rows;
@@ -42,22 +42,16 @@ TEST(LineDrill, ThePlayerToMoveFirstWaitsAndTheOtherSideIsPlayedForTheUser) {
   const BookPositions book(rows);
   const LineDrill asBlack(book, kRowA, Plain(Colour::kBlack));
   EXPECT_EQ(asBlack.state(), DrillState::kYourMove);
-  EXPECT_EQ(Shown(asBlack), (std::vector<std::string>{
-                                ".......",
-                                ".......",
-                                ".....O.",
-                                "...X...",
-                                ".......",
-                                ".......",
-                                ".......",
-                            }));
+  EXPECT_EQ(asBlack.Stones(),
+            (std::vector<ShownStone>{{{4, 4}, Colour::kBlack, 0}, {{6, 3}, Colour::kWhite, 1}}));
   const LineDrill asWhite(book, kRowA, Plain(Colour::kWhite));
   EXPECT_EQ(asWhite.state(), DrillState::kYourMove);
   EXPECT_EQ(asWhite.Stones(), (std::vector<ShownStone>{{{4, 4}, Colour::kBlack, 0}}));
 }
 
-TEST(LineDrill, ALineAnsweredRightThroughIsDoneWithoutAFault) {
-  const std::vector<JosekiRecord> rows = ThreeRows();
+TEST(LineDrill, ALineAnsweredRightThroughIsDoneWithoutAFaultPastARowThatEndsOnTheWay) {
+  std::vector<JosekiRecord> rows = ThreeRows();
+  rows.push_back(Joseki(Moves({{4, 4}, {6, 3}, {3, 6}, {8, 3}}), 1));  // row A's beginning
   const BookPositions book(rows);
   LineDrill drill(book, kRowA, Plain(Colour::kBlack));
   EXPECT_EQ(drill.Play({3, 6}), LineDrill::Verdict::kRight);
@@ -172,15 +166,7 @@ TEST(LineDrill, CapturesAreTakenOffTheBoard) {
   LineDrill drill(book, 0, Plain(Colour::kWhite));
   EXPECT_EQ(drill.Play({2, 1}), LineDrill::Verdict::kRight);
   EXPECT_EQ(drill.Play({1, 2}), LineDrill::Verdict::kRight);
-  EXPECT_EQ(Shown(drill), (std::vector<std::string>{
-                              ".OX....",
-                              "O......",
-                              "X......",
-                              ".......",
-                              ".......",
-                              ".......",
-                              ".......",
-                          }));
+  EXPECT_EQ(Shown(drill), ".OX....|O......|X......|.......|.......|.......|.......");
   EXPECT_EQ(drill.state(), DrillState::kLineDone);
 }
 
@@ -201,16 +187,18 @@ TEST(LineDrill, AMoveElsewhereIsAnswered) {
 
 // The same position reached with the colours exchanged and a move elsewhere
 // between: the second row has black 3-6, white 4-4, then black elsewhere, so
-// it is white to move with the first row's colours exchanged, mirrored.
+// it is white to move with the first row's colours exchanged, mirrored. A
+// third row goes on as the first does: each row's move is offered.
 TEST(BookPositions, APositionMatchesWithTheColoursExchangedAndTurned) {
   const std::vector<JosekiRecord> rows = {Joseki(Moves({{4, 4}, {6, 3}, {3, 6}}), 1),
-                                          Joseki(Moves({{3, 6}, {4, 4}, {0, 0}, {7, 7}}), 1)};
+                                          Joseki(Moves({{3, 6}, {4, 4}, {0, 0}, {7, 7}}), 1),
+                                          Joseki(Moves({{4, 4}, {6, 3}, {3, 6}, {8, 3}}), 1)};
   const BookPositions book(rows);
   BoardState board;
   PlaceStone(board, {4, 4}, Colour::kBlack);
   PlaceStone(board, {6, 3}, Colour::kWhite);
   const std::vector<BookContinuation> continuations = book.Continuations(board, Colour::kBlack);
-  ASSERT_EQ(continuations.size(), 2u);
+  ASSERT_EQ(continuations.size(), 3u);
   EXPECT_EQ(continuations[0].point, (Point{3, 6}));
   EXPECT_EQ(continuations[1].row, 1);
   EXPECT_TRUE(continuations[1].placement.swapped);
