@@ -336,13 +336,15 @@ TEST(GameOccurrences, OnePerGameTheReferenceFirstThenByYear) {
   }
   Occurrence reference;
   ASSERT_TRUE(FindJosekiInGame(j, games[0], reference));
-  OccurrenceLists lists = FindOccurrences({j}, games);
-  ASSERT_EQ(lists.size(), 1u);
-  PutReferenceFirst(lists[0], 0, reference);
-  ASSERT_EQ(lists[0].size(), 3u);
+  // A row that no game plays stands first: every row is looked for.
+  OccurrenceLists lists = FindOccurrences({One(Tree("1A01", "B[dd];W[ss]")), j}, games);
+  ASSERT_EQ(lists.size(), 2u);
+  EXPECT_TRUE(lists[0].empty());
+  PutReferenceFirst(lists[1], 0, reference);
+  ASSERT_EQ(lists[1].size(), 3u);
   for (size_t g = 0; g < games.size(); ++g) {
     if (cases[g].ordinal < 0) continue;
-    const GameOccurrence& o = lists[0][cases[g].ordinal];
+    const GameOccurrence& o = lists[1][cases[g].ordinal];
     EXPECT_EQ(o.game, g);
     EXPECT_EQ(o.place.first, cases[g].first) << g;
     EXPECT_EQ(o.place.last, cases[g].first + 2) << g;

@@ -71,10 +71,13 @@ TEST_F(ExplorerWindowTest, TheButtonOpensItOnTheLeftBoardsWholeJoseki) {
   ASSERT_TRUE(shown.held) << shown.summary.toStdString();
   EXPECT_GT(explorer->continuations()->count(), 0);
   EXPECT_TRUE(explorer->summary()->text().contains(u"プロ"_qs));
-  // Every lettered point is empty on the board it was read from.
+  // Every lettered point is empty on the board it was read from, and the
+  // letters run a, b, c, … down the list, the book's own lines included.
+  char16_t letter = u'a';
   for (const ExplorerLine& line : shown.lines) {
     if (line.boardPoint) {
       EXPECT_EQ(shown.board.at(*line.boardPoint), 0);
+      EXPECT_EQ(line.label, QString(QChar(letter++)));
     }
   }
 }
