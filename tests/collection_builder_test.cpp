@@ -17,6 +17,7 @@
 #include "collection_builder/collection_build.h"
 #include "collection_builder/collection_db.h"
 #include "collection_builder/collection_export.h"
+#include "collection_builder/collection_measure.h"
 #include "collection_builder/command_line.h"
 #include "collection_builder/ending_evidence.h"
 #include "collection_builder/game_matcher.h"
@@ -258,6 +259,7 @@ TEST(GameMatcher, FindsOnlyConsecutiveMovesFromAnEmptyCorner) {
       {komoku, {"dc", "qq", "hh", "ce", "ed", "ch"}, true},   // a stone three lines away
       {komoku, {"dc", "fe", "ee", "ce", "ed", "ch"}, false},  // and within two lines
       {komoku, {"dc", "qq", "gf", "ce", "ed", "ch"}, false},  // exactly two lines right, below
+      {komoku, {"dq", "qq", "ds", "co", "ep", "cl"}, false},  // lower left: on the edge below
       {komoku, {"jj", "dc", "kk", "ce", "ed", "ch"}, false},  // the approacher's corner stone
       {komoku, {"dc", "ce", "ed", "qq", "ch"}, false},        // a move elsewhere in between
       {tenuki, {"dc", "ce", "qp", "ch"}, true},               // tenuki played far away
@@ -365,7 +367,8 @@ TEST(GameRecord, TheMainLineEndsAtSetupStonesAPassOrAMoveOutOfTurn) {
   for (const auto& [text, moves] : cases) EXPECT_EQ(read(text).moves.size(), moves) << text;
   EXPECT_TRUE(read("(;SZ[19];B[dc])").even);
   EXPECT_FALSE(read("(;SZ[19]HA[2];W[dc])").even || read("(;SZ[9];B[cc])").even);
-  EXPECT_FALSE(read("(;SZ[19]B[dc];W[ce])").even);  // a stone in the root is set up
+  EXPECT_FALSE(read("(;SZ[19]B[dc];W[ce])").even);           // a stone in the root is set up
+  EXPECT_TRUE(read("(;HA[2]AB[dd][pd])").handicap.empty());  // stones but no move: no handicap game
   for (const QStringList& wrong :
        {QStringList{}, QStringList{"--check"}, QStringList{"--export", "a"},
         QStringList{"--select-games", "a", "b", "c"}, QStringList{"a"}})
@@ -423,6 +426,7 @@ TEST(GameReference, VerificationRejectsARangeThatDoesNotMatch) {
       {u"見出し|2-4"_qs + moves, "bad move range"},
       {u"見出し|2/4|34534583K"_qs, "not coordinate pairs"},
       {u"見出し|2/4|3453458?"_qs, "not coordinate pairs"},
+      {u"見出し|2/4|+34534583"_qs, "not coordinate pairs"},  // a "+" after no stones
       {"2/4" + moves, "heading|range|moves"},
       // The moves fit, but the corner stone is missing before them.
       {u"見出し|2/4|"_qs + "JJ" + "53" + "45" + "83", "not the joseki"},
@@ -553,8 +557,8 @@ TEST(EndingEvidence, EngineAndGamesSayWherePlayLeavesTheCorner) {
   EXPECT_FALSE(evidence[1].evidenceAgainst);
   EXPECT_TRUE(evidence[1].saysWhy);
   // A line that ends with a group in atari.
-  const auto atari =
-      MeasureEndings({One(Tree("1A03", "B[dd];W[dc];B[ec];W[];B[cc]"))}, engine, GameTables{});
+  const std::vector<Joseki> atariRow = {One(Tree("1A03", "B[dd];W[dc];B[ec];W[];B[cc]"))};
+  const auto atari = MeasureEndings(atariRow, engine, GameTables{});
   EXPECT_TRUE(atari[0].endsInAtari);
   EXPECT_FALSE(atari[0].saysGivenUp);
   auto counted = evidence;
@@ -563,6 +567,29 @@ TEST(EndingEvidence, EngineAndGamesSayWherePlayLeavesTheCorner) {
   QTextStream out(&measure);
   PrintEndingMeasure(rows, counted, out);
   EXPECT_TRUE(measure.contains(u"1 rows with 3+ game occurrences")) << measure.toStdString();
+  PrintEndingMeasure(atariRow, atari, out);
+  EXPECT_TRUE(measure.contains(u"atari: 1, 0 whose text says it is given up; without: 1 1A03"))
+      << measure.toStdString();
+  // A game of the first row (dd cc) goes on at ie, five lines right of its stones:
+  // elsewhere for that row, though not for the wider third row.
+  rows.push_back(atariRow[0]);
+  const GameTables game{{{1, {}, "443359"}}, {{.joseki = 1, .game = 1, .first = 1, .last = 2}}};
+  const auto played = MeasureEndings(rows, engine, game);
+  EXPECT_EQ(played[0].gamesWithNext, 1);
+  EXPECT_EQ(played[0].gamesElsewhere, 1);
+}
+
+// Games per row with at least one: the median is the middle count.
+TEST(GameMeasure, TheMedianOfGamesPerRow) {
+  GameTables tables;
+  for (int joseki : {1, 2, 2, 3, 3, 3, 3}) tables.occurrences.push_back({.joseki = joseki});
+  QString measure;
+  QTextStream out(&measure);
+  PrintGameMeasure(tables, out);
+  EXPECT_TRUE(
+      measure.contains(u"3 rows with at least one game; games per such row: median 2, "
+                       u"maximum 4"))
+      << measure.toStdString();
 }
 
 // --- Whole builds ---

@@ -192,7 +192,8 @@ TEST(LineDrill, AMoveElsewhereIsAnswered) {
 TEST(BookPositions, APositionMatchesWithTheColoursExchangedAndTurned) {
   const std::vector<JosekiRecord> rows = {Joseki(Moves({{4, 4}, {6, 3}, {3, 6}}), 1),
                                           Joseki(Moves({{3, 6}, {4, 4}, {0, 0}, {7, 7}}), 1),
-                                          Joseki(Moves({{4, 4}, {6, 3}, {3, 6}, {8, 3}}), 1)};
+                                          Joseki(Moves({{4, 4}, {6, 3}, {3, 6}, {8, 3}}), 1),
+                                          Joseki(Moves({{4, 4}, {3, 3}}), 1)};
   const BookPositions book(rows);
   BoardState board;
   PlaceStone(board, {4, 4}, Colour::kBlack);
@@ -203,6 +204,11 @@ TEST(BookPositions, APositionMatchesWithTheColoursExchangedAndTurned) {
   EXPECT_EQ(continuations[1].row, 1);
   EXPECT_TRUE(continuations[1].placement.swapped);
   EXPECT_EQ(continuations[1].point, (Point{7, 7}));
+  // A lone 4-4 stone reads the same mirrored: the first and third rows go on at
+  // either of their mirrored points, the last row at the 3-3 point once.
+  BoardState star;
+  PlaceStone(star, {4, 4}, Colour::kBlack);
+  EXPECT_EQ(book.Continuations(star, Colour::kWhite).size(), 5u);
 }
 
 }  // namespace

@@ -6,8 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <set>
 
 #include "collection/corner_index_reader.h"
+#include "collection/own_index_file.h"
 #include "features/corner_explorer.h"
 #include "features/own_games_index.h"
 #include "rules/captures.h"
@@ -102,6 +104,37 @@ TEST_F(OwnGamesIndexTest, AFolderWithoutGamesIsSaidSo) {
   EXPECT_FALSE(QFileInfo::exists(index));
 }
 
+// Two readings into one file at once: while the first holds a game, the
+// second cannot write one, and says so rather than count it.
+TEST_F(OwnGamesIndexTest, AGameTheFileCannotTakeIsNotCounted) {
+  ASSERT_TRUE(OwnIndexFile(index).Commit());
+  OwnIndexFile first(index), second(index);
+  ASSERT_TRUE(first.HoldGame("one game"));
+  ASSERT_TRUE(second.IsOpen()) << second.Error().toStdString();
+  EXPECT_FALSE(second.HoldGame("another game"));
+  EXPECT_TRUE(second.Error().contains(u"に書けません"_qs)) << second.Error().toStdString();
+}
+
+// The user's own two games answer the 4-4 stone at the 3-3, which no professional
+// played: their share lifts it above the ways the games and the engine prefer.
+TEST_F(OwnGamesIndexTest, TheOwnGamesShareCountsInTheRanking) {
+  const QTemporaryDir mine;
+  for (const QByteArray& text :
+       {QByteArray("(;SZ[19];B[pd];W[qc])"), QByteArray("(;B[pd];W[qc];B[pc])")}) {
+    QFile file(mine.filePath(u"%1.sgf"_qs.arg(text.size())));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+  }
+  FolderReadingProgress progress;
+  ASSERT_EQ(AddGameFolder(mine.path(), index, progress).gamesAdded, 2);
+  const CornerExplorer explorer(BuiltProgramFolder().CollectionFile(), index);
+  const Exploration explored = explorer.Explore(AfterFirstStone(), Colour::kWhite, 1);
+  ASSERT_FALSE(explored.lines.empty());
+  EXPECT_EQ(explored.lines[0].boardPoint, (Point{17, 3}));
+  EXPECT_EQ(explored.lines[0].professional, u"プロ なし"_qs);
+  EXPECT_EQ(explored.lines[0].ownGames, 2);
+}
+
 TEST_F(OwnGamesIndexTest, TheExplorerShowsTheOwnGamesAsAThirdSource) {
   const QString collection = BuiltProgramFolder().CollectionFile();
   const CornerExplorer without(collection, index);
@@ -120,6 +153,39 @@ TEST_F(OwnGamesIndexTest, TheExplorerShowsTheOwnGamesAsAThirdSource) {
   owns.sort();
   EXPECT_EQ(owns, QStringList({u"自分 1 局のみ"_qs, u"自分 2 局（67%）"_qs}));
   for (const ExplorerLine& line : explored.lines) EXPECT_FALSE(line.own.isEmpty());
+}
+
+// The corner of the last move, or without one the corner with the most stones.
+TEST(CornerExplorer, ReadsTheCornerOfTheLastMoveElseTheFullest) {
+  BoardState board;
+  PlaceStone(board, {4, 4}, Colour::kBlack);
+  PlaceStone(board, {3, 3}, Colour::kWhite);
+  PlaceStone(board, {16, 16}, Colour::kBlack);
+  EXPECT_EQ(CornerOfPlay(board, Point{16, 16}), 3);
+  EXPECT_EQ(CornerOfPlay(board, std::nullopt), 0);
+}
+
+// A lone 4-4 stone: the book's 一間高ガカリ, which neither the games nor the
+// engine trees play, has a line of its own, lettered on after the others; and
+// search by position lists each row through a lone 3-4 stone once.
+TEST(CornerExplorer, ABookOnlyLineTakesTheNextLetterAndEachRowIsListedOnce) {
+  BoardState star;
+  PlaceStone(star, {4, 4}, Colour::kBlack);
+  const CornerExplorer explorer(BuiltProgramFolder().CollectionFile());
+  const Exploration lone = explorer.Explore(star, Colour::kWhite, 0);
+  ASSERT_FALSE(lone.lines.empty());
+  EXPECT_EQ(lone.lines.back().boardPoint, (Point{6, 4}));
+  EXPECT_EQ(lone.lines.back().professional + lone.lines.back().engine, u"プロ なしAI なし"_qs);
+  char16_t letter = u'a';
+  for (const ExplorerLine& line : lone.lines)
+    EXPECT_EQ(line.label, line.boardPoint ? QString(QChar(letter++)) : u"手抜き"_qs);
+  BoardState komoku;
+  PlaceStone(komoku, {4, 3}, Colour::kBlack);
+  const std::vector<PositionMatch> rows = explorer.RowsAt(komoku, Colour::kWhite, 0);
+  std::set<QString> ids;
+  for (const PositionMatch& row : rows) ids.insert(row.josekiId);
+  EXPECT_GT(ids.size(), 100u);
+  EXPECT_EQ(ids.size(), rows.size());
 }
 
 TEST(CornerExplorerSummary, SaysHowManyGamesBeganWithHandicapStonesInTheCorner) {
