@@ -270,6 +270,16 @@ TEST_F(BoardWindowTest, TheEndNoticeShowsAndItsTimerHidesIt) {
   EXPECT_TRUE(window->leftEndNotice()->isVisible());
 }
 
+// A click on another button while the notice shows does not start its second again.
+TEST_F(BoardWindowTest, AnotherClickDoesNotProlongTheEndNotice) {
+  window->josekiList()->setCurrentRow(1);
+  Click(Button(u"５手進む"));
+  ASSERT_TRUE(window->endNoticeTimer().isActive());
+  QTest::qSleep(100);
+  Click(Button(u"文字拡大"));
+  EXPECT_LE(window->endNoticeTimer().remainingTime(), 900);
+}
+
 // After the search input cleared the right board, a click on the line still
 // selected draws its joseki and game again.
 TEST_F(BoardWindowTest, AClickOnTheSelectedLineDrawsItAgain) {
