@@ -83,7 +83,7 @@ TEST_F(GameReplayTest, ABadMoveBreaksTheDrawingOffAndABadRangeClearsTheBoardOrKe
   EXPECT_FALSE(failed.boardReset);
   // Stepping goes on without the pictures: the moves are still followed.
   EXPECT_NO_THROW(unreadable.GoToJosekiEnd());
-  EXPECT_EQ(PrintPoint(noImagesRight.diagram().at(kGame[1])), "w2");
+  EXPECT_EQ(unreadable.shownMove(), 2);
 
   Show("h|3/5|" + GameMoves(kGame));
   Show("h|x/y|" + GameMoves(kGame));  // a range that cannot be read keeps the one before
