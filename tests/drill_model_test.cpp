@@ -46,10 +46,11 @@ TEST_F(DrillModelTest, AMoveOfAnotherRowSaysWhichRowTheDrillFollows) {
     ASSERT_TRUE(model.Load());
     const LineDrill* drill = model.drill();
     ASSERT_TRUE(drill);
-    if (drill->setup().userColour != Colour::kBlack) continue;
+    if (drill->setup().userColour != Colour::kBlack || drill->setup().coloursSwapped) continue;
     ClickShown(model, drill->setup().orientation({6, 5}));
     EXPECT_EQ(drill->followedRow(), 1);
-    EXPECT_TRUE(model.view().prompt.startsWith(u"正解です。「練習・乙」の手順に進みます。"_qs));
+    EXPECT_TRUE(
+        model.view().prompt.startsWith(u"正解です。「練習・乙」の手順に進みます。黒番です。"_qs));
     // The next answer stays on that row: no row is joined again.
     ClickShown(model, drill->setup().orientation({2, 7}));
     EXPECT_EQ(drill->state(), DrillState::kLineDone);
@@ -58,6 +59,34 @@ TEST_F(DrillModelTest, AMoveOfAnotherRowSaysWhichRowTheDrillFollows) {
     return;
   }
   FAIL() << "no seed let the user play black";
+}
+
+// A line got wrong comes again in 間違えた定石 at a later sitting, and a family's
+// deck (系統：練習・乙) drills that family's rows.
+TEST_F(DrillModelTest, TheLinesGotWrongAndAFamilyAreDecksOfTheirOwn) {
+  folder_.WriteCollection({Row(u"練習・甲"_qs, u"0A"_qs, Moves({{4, 4}, {6, 3}, {3, 6}})),
+                           Row(u"練習・乙・一"_qs, u"0B"_qs, Moves({{4, 4}, {6, 3}, {6, 5}})),
+                           Row(u"練習・乙・二"_qs, u"0C"_qs, Moves({{4, 4}, {3, 6}, {4, 7}}))});
+  ProgressStore store(progressPath());
+  {
+    DrillModel sitting(folder_.folder(), store, messages_, 1, [] { return kToday; });
+    ASSERT_TRUE(sitting.Load());
+    ASSERT_EQ(sitting.drill()->drilledRow(), 0);
+    while (sitting.drill()->state() != DrillState::kLineDone) {
+      sitting.ShowAnswer();
+      sitting.Continue();
+    }
+    sitting.NextLine();
+  }
+  DrillModel model(folder_.folder(), store, messages_, 2, [] { return kToday; });
+  ASSERT_TRUE(model.Load());
+  ASSERT_EQ(model.DeckNames().size(), 10);
+  model.ChooseDeck(7);
+  ASSERT_TRUE(model.drill());
+  EXPECT_EQ(model.drill()->drilledRow(), 0);
+  model.ChooseDeck(9);
+  ASSERT_TRUE(model.drill());
+  EXPECT_EQ(model.drill()->drilledRow(), 1);
 }
 
 TEST_F(DrillModelTest, AFinishedLineIsScheduledAndAskedAgainInOtherOrientations) {

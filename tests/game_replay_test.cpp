@@ -81,6 +81,9 @@ TEST_F(GameReplayTest, ABadMoveBreaksTheDrawingOffAndABadRangeClearsTheBoardOrKe
   const GameReplay::Result failed = unreadable.ShowGameRecord();
   EXPECT_EQ(failed.drawn, GameReplay::Drawn::kFailed);
   EXPECT_FALSE(failed.boardReset);
+  // Stepping goes on without the pictures: the moves are still followed.
+  EXPECT_NO_THROW(unreadable.GoToJosekiEnd());
+  EXPECT_EQ(unreadable.shownMove(), 2);
 
   Show("h|3/5|" + GameMoves(kGame));
   Show("h|x/y|" + GameMoves(kGame));  // a range that cannot be read keeps the one before

@@ -145,6 +145,11 @@ TEST(LineDrill, TheAnswerShowsEveryBookMoveTheDrilledRowsFirst) {
   drill.Continue();  // the drilled row's move is played for the user
   EXPECT_EQ(drill.followedRow(), kRowA);
   EXPECT_EQ(drill.lastMove(), (Point{8, 3}));
+  // Drilling row C, its own 4-7 is 'a' although the book lists it last.
+  LineDrill mirrored(book, kRowC, Plain(Colour::kBlack));
+  mirrored.ShowAnswer();
+  ASSERT_FALSE(mirrored.bookMarks().empty());
+  EXPECT_EQ(mirrored.bookMarks()[0], (BookMark{{4, 7}, false, u'a'}));
 }
 
 TEST(LineDrill, ATakenPointOrAClickOutOfTurnIsNoAnswer) {

@@ -12,6 +12,7 @@
 #include "pictures/canvas.h"
 #include "pictures/image_catalogue.h"
 #include "pictures/image_decoding.h"
+#include "pictures/picture_text.h"
 #include "pictures/window_pictures.h"
 #include "support/board_pictures.h"
 #include "support/test_folder.h"
@@ -199,6 +200,12 @@ TEST(Pictures, TheShownPictureTakesOnlyWhatARefreshHandsOver) {
   EXPECT_TRUE(canvas.shown() == canvas.drawing());
   EXPECT_EQ(told, 1);
   EXPECT_EQ(canvas.refreshCount(), 1);
+}
+
+// Lettering shrinks to fit its width, but not below 8 pixels.
+TEST(Pictures, LetteringShrinksToFitButNotBelowEightPixels) {
+  EXPECT_EQ(FittedFont(u"sans-serif"_qs, 17, u"w2"_qs, 100).pixelSize(), 17);
+  EXPECT_EQ(FittedFont(u"sans-serif"_qs, 17, u"二線のハネ二線のハネ"_qs, 10).pixelSize(), 8);
 }
 
 // The build's picture tool stops when it cannot write a picture.

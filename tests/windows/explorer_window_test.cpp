@@ -80,6 +80,15 @@ TEST_F(ExplorerWindowTest, TheButtonOpensItOnTheLeftBoardsWholeJoseki) {
       EXPECT_EQ(line.label, QString(QChar(letter++)));
     }
   }
+  // In a lower corner the diagram's last line is the board's edge: no line goes past it.
+  Exploration lowerCorner;
+  lowerCorner.corner = 3;
+  explorer->diagram()->Show(lowerCorner);
+  const QImage diagram = explorer->diagram()->grab().toImage();
+  int pastTheEdge = 0;
+  for (int x = 0; x < diagram.width(); ++x)
+    pastTheEdge += diagram.pixelColor(x, diagram.height() - 4) != QColor(222, 184, 120);
+  EXPECT_EQ(pastTheEdge, 0);
 }
 
 TEST_F(ExplorerWindowTest, ItFollowsEachStepOfTheWalk) {

@@ -270,6 +270,16 @@ TEST_F(BoardWindowTest, TheEndNoticeShowsAndItsTimerHidesIt) {
   EXPECT_TRUE(window->leftEndNotice()->isVisible());
 }
 
+// A click on another button while the notice shows does not start its second again.
+TEST_F(BoardWindowTest, AnotherClickDoesNotProlongTheEndNotice) {
+  window->josekiList()->setCurrentRow(1);
+  Click(Button(u"５手進む"));
+  ASSERT_TRUE(window->endNoticeTimer().isActive());
+  QTest::qSleep(250);  // a second of a coarse timer is 950 to 1050 ms
+  Click(Button(u"文字拡大"));
+  EXPECT_LE(window->endNoticeTimer().remainingTime(), 875);
+}
+
 // After the search input cleared the right board, a click on the line still
 // selected draws its joseki and game again.
 TEST_F(BoardWindowTest, AClickOnTheSelectedLineDrawsItAgain) {
