@@ -21,11 +21,13 @@ class GameReplayTest : public ::testing::Test {
   std::string Tokens(const std::vector<Point>& points) const {
     std::string tokens;
     for (Point p : points)
-      tokens += (tokens.empty() ? "" : " ") + PrintPoint(right.diagram().at(p));
+      tokens.append(tokens.empty() ? "" : " ").append(PrintPoint(right.diagram().at(p)));
     return tokens;
   }
 
-  std::string Corner() const { return "\n" + PrintDiagram(right.diagram(), 2, 2); }
+  std::string Corner() const {
+    return std::string("\n").append(PrintDiagram(right.diagram(), 2, 2));
+  }
 
   Canvas canvas{BuiltProgramFolder().ImageFolder()};
   BoardRenderer right{canvas, Board::kRight};
