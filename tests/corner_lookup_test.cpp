@@ -409,6 +409,7 @@ TEST(CornerLookup, AFileWithoutTheIndexLeavesTheReaderClosed) {
   EXPECT_FALSE(missing.IsOpen());
   EXPECT_FALSE(missing.Error().isEmpty());
   EXPECT_FALSE(missing.Lookup(CornerKey{}).has_value());
+  EXPECT_FALSE(missing.ReadRow(1).has_value());
 }
 
 }  // namespace

@@ -206,6 +206,7 @@ TEST_F(ReadingModelTest, ACornerChosenShowsItsJosekiAndTheGameUpToWhereItLeftThe
   EXPECT_EQ(reading.Choice(1)->section, Section::kHandicap);  // listed by two sections, read once
   EXPECT_EQ(reading.Choice(3)->section, Section::kOther);
   EXPECT_FALSE(reading.Choice(2));
+  EXPECT_FALSE(reading.Choice(-1) || reading.Choice(4));  // no such line
 
   BoardWindowModel model(folder.folder(), Section::kThreeFour, messages);
   model.Load();
