@@ -146,6 +146,7 @@ TEST_F(DrillWindowTest, AFolderOfOwnGamesMakesTheDeckOfTheirCorners) {
   EXPECT_TRUE(messages_.messages[0].contains(u"棋譜 1 局を読み、定石を外れた隅 1 か所"_qs))
       << messages_.messages[0].toStdString();
   EXPECT_TRUE(messages_.messages[0].contains(u"読めなかったファイルが 1 個"_qs));
+  EXPECT_EQ(window.model().deckIndex(), 0);  // the deck being drilled stays
   window.model().ChooseDeck(8);
   ASSERT_TRUE(window.model().drill());
   EXPECT_EQ(window.model().drill()->drilledRow(), 0);
