@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "features/own_games_index.h"
+#include "rules/captures.h"
 #include "support/test_folder.h"
 #include "windows/board_display.h"
 #include "windows/board_window.h"
@@ -83,12 +84,17 @@ TEST_F(ExplorerWindowTest, TheButtonOpensItOnTheLeftBoardsWholeJoseki) {
   // In a lower corner the diagram's last line is the board's edge: no line goes past it.
   Exploration lowerCorner;
   lowerCorner.corner = 3;
+  PlaceStone(lowerCorner.board, {12, 12}, Colour::kWhite);  // drawn centred at (58, 58)
   explorer->diagram()->Show(lowerCorner);
   const QImage diagram = explorer->diagram()->grab().toImage();
   int pastTheEdge = 0;
   for (int x = 0; x < diagram.width(); ++x)
     pastTheEdge += diagram.pixelColor(x, diagram.height() - 4) != QColor(222, 184, 120);
   EXPECT_EQ(pastTheEdge, 0);
+  // A stone stays inside its cell.
+  EXPECT_EQ(diagram.pixelColor(58, 52), QColor(Qt::white));
+  for (QPoint beside : {QPoint(69, 60), QPoint(60, 69)})
+    EXPECT_EQ(diagram.pixelColor(beside), QColor(222, 184, 120)) << beside.x() << "," << beside.y();
 }
 
 TEST_F(ExplorerWindowTest, ItFollowsEachStepOfTheWalk) {
