@@ -246,6 +246,11 @@ TEST(GameMatcher, FindsTheJosekiInEveryOrientationAndColour) {
     EXPECT_EQ(o.first, 3);
     EXPECT_EQ(o.last, 5);
   }
+  // Played twice, play leaving the corner after each time: the first is kept.
+  Occurrence twice;
+  ASSERT_TRUE(FindJosekiInGame(
+      j, Game({"dc", "ce", "ed", "ch", "jj", "pc", "qe", "od", "qh", "jd"}, 0), twice));
+  EXPECT_EQ(twice.first, 2);
 }
 
 TEST(GameMatcher, FindsOnlyConsecutiveMovesFromAnEmptyCorner) {
