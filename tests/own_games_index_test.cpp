@@ -188,6 +188,20 @@ TEST(CornerExplorer, ABookOnlyLineTakesTheNextLetterAndEachRowIsListedOnce) {
   EXPECT_EQ(ids.size(), rows.size());
 }
 
+// A position the engine's games never reach (black 5-3, white 4-5): the
+// professionals' counts alone rank the lines.
+TEST(CornerExplorer, WithoutEngineGamesTheProfessionalsRank) {
+  BoardState board;
+  PlaceStone(board, {3, 5}, Colour::kBlack);
+  PlaceStone(board, {5, 4}, Colour::kWhite);
+  const CornerExplorer explorer(BuiltProgramFolder().CollectionFile());
+  const std::vector<ExplorerLine> lines = explorer.Explore(board, Colour::kBlack, 0).lines;
+  ASSERT_GT(lines.size(), 3u);
+  for (const ExplorerLine& line : lines) EXPECT_EQ(line.engineGames, 0);
+  EXPECT_TRUE(std::is_sorted(lines.begin(), lines.end(),
+                             [](const auto& a, const auto& b) { return a.games > b.games; }));
+}
+
 TEST(CornerExplorerSummary, SaysHowManyGamesBeganWithHandicapStonesInTheCorner) {
   BoardState star;
   PlaceStone(star, {4, 4}, Colour::kBlack);

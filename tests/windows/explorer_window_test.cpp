@@ -118,6 +118,9 @@ TEST_F(ExplorerWindowTest, ItFollowsTheSearchInputAndAChoicePlaysItsStone) {
   EXPECT_TRUE(explorer->heading()->text().contains(u"検索手順 1 手"_qs));
   ASSERT_GT(explorer->continuations()->count(), 0);
   const ExplorerLine first = explorer->model().view().exploration.lines.front();
+  explorer->Choose(-1);  // no such line: nothing happens
+  explorer->Choose(explorer->continuations()->count());
+  EXPECT_EQ(Sequence().size(), 3);
   explorer->Choose(0);
   EXPECT_EQ(Sequence().size(), 6) << Sequence().toStdString();
   EXPECT_TRUE(explorer->heading()->text().contains(u"検索手順 2 手"_qs));
