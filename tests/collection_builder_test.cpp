@@ -533,6 +533,7 @@ TEST(TermSpelling, OneSpellingPerTermInCaptionsAndCommentary) {
       {u"白を隅に押し込んで孤立させる。", ""},  // other words
       {u"黒２と立って。", "「立っ」"},
       {u"白は板挟みになる。", ""},  // a word of its own
+      {u"黒２の高挟み。", "「挟」"},
   };
   for (const auto& c : cases) {
     Joseki j = One(Tree("2A01", "B[cd];W[ec];B[de]"));
