@@ -477,10 +477,32 @@ TEST(MoveWords, MoveNamesAndShapeWordsMustFitTheMoves) {
       {u"小目・小ゲイマガカリ・コスミ", u"黒２のハネで隅を守る。", "黒２ is not a ハネ"},
       {u"小目・小ゲイマガカリ・コスミ", u"白１と手を抜く。", "白１ is not a 手抜き"},
       {u"小目・小ゲイマガカリ・コスミ", u"黒４と二間に挟んで攻める。", "黒４ is not a 二間バサミ"},
-      {u"小目・小ゲイマガカリ・コスミ", u"白１の左辺のカカリ。", "白１ is not a 左辺カカリ"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒４と二間に低く挟む。", "黒４ is not a 二間低バサミ"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒４と二間にハサミ返す。",
+       "黒４ is not a 二間ハサミ返し"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒４と二間にヒラく。", "黒４ is not a 二間ビラキ"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒４と二線にヒラく。", "黒４ is not a 二線ヒラキ"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒４と四線にヒラく。", "黒４ is not a 高ビラキ"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒４と高くハサミ返す。", "黒４ is not a 高いハサミ返し"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒２と三線にコスむ。", "黒２ stands on line 4"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒４の三間のツメ。", "黒４ is not a 三間ツメ"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒２と一間にトぶ。", "黒２ is not a 一間トビ"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒２と小ゲイマに受ける。", "黒２ is not a 小ゲイマ受け"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒２と大ゲイマにシマる。", "not a 大ゲイマジマリ"},
+      {u"小目・小ゲイマガカリ・コスミ", u"白１と大ゲイマにカカる。", "not a 大ゲイマガカリ"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒２と小ゲイマに構える。", "黒２ is not a 小ゲイマ"},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒２、３と打つ。", "move 3 is 白３"},  // 黒 for both
+      {u"小目・小ゲイマガカリ・コスミ", u"白１の左辺のカカリに、", "白１ is not a 左辺カカリ"},
       {u"小目・小ゲイマガカリ・コスミ", u"黒４の左辺のツケ。", "黒４ is not on the 左辺 side"},
       {u"小目・小ゲイマガカリ・コスミ", u"黒２と挟み石を守る。", ""},  // a stone named by its role
       {u"小目・小ゲイマガカリ・コスミ", u"白１で上辺を押さえる。", ""},  // an area, not a stone
+      {u"小目・小ゲイマガカリ・コスミ", u"白１と黒をオサエる。", "白１ is not a オサエ"},
+      {u"小目・小ゲイマガカリ・コスミ", u"白１と打てば黒もハネる。", ""},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒２と守ればツケが利く。", ""},  // a move to come
+      {u"小目・小ゲイマガカリ・コスミ", u"黒２と圧力をかけて白を攻める。", ""},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒２と守って白に挟ませる。", ""},  // White's moves
+      {u"小目・小ゲイマガカリ・コスミ", u"黒４と固めて割り込まれる。", ""},
+      {u"小目・小ゲイマガカリ・コスミ", u"黒４と白１の頭をハネる。", "黒４ is not a ハネ"},
       {u"小目・小ゲイマガカリ・コスミ", u"白１と大ゲイマにかけて攻める。", "白１ is not a 大斜"},
       {u"小目・小ゲイマガカリ・コスミ", u"黒２と小目にシマる。", "黒２ is not a 小目ジマリ"},
       {u"小目・小ゲイマガカリ・コスミ", u"黒４と二線にツける。", "黒４ is not a 二線ツケ"},
@@ -502,6 +524,11 @@ TEST(MoveWords, MoveNamesAndShapeWordsMustFitTheMoves) {
           << c.fault << " in " << reasons.join(u'\n').toStdString();
     }
   }
+  // Without コスミツケ in the list, 「コスミツケ」 is read as the コスミ it begins with.
+  shapes.remove(u"コスミツケ"_qs);
+  Joseki j = One(Tree("2A01", "B[cd];W[ec];B[de];W[];B[dc]"));
+  j.commentary = u"白１のコスミツケ。"_qs;
+  EXPECT_EQ(CheckMoveWords(j, shapes).size(), 1);
   EXPECT_EQ(CheckShapeTermList({u"ハネ"_qs, u"手抜き"_qs}), QStringList());
   EXPECT_EQ(CheckShapeTermList({u"ハネル"_qs}).size(), 1);
   EXPECT_EQ(ReadShapeTerms(u"x\n```shapes\n形: ハネ ノビ\n```\n"_qs),
@@ -521,6 +548,8 @@ TEST(TermSpelling, OneSpellingPerTermInCaptionsAndCommentary) {
       {u"黒４の押さえ。", "「押さえ」"},        // not 押さ (オシ): the longer spelling wins
       {u"白を隅に押し込んで孤立させる。", ""},  // other words
       {u"黒２と立って。", "「立っ」"},
+      {u"白は板挟みになる。", ""},  // a word of its own
+      {u"黒２の高挟み。", "「挟」"},
   };
   for (const auto& c : cases) {
     Joseki j = One(Tree("2A01", "B[cd];W[ec];B[de]"));
