@@ -112,6 +112,8 @@ TEST(SgfParser, ReadsValuesEscapesAndTheMainLine) {
   EXPECT_EQ(root.Value("C"), "a ] b\\ c");
   EXPECT_EQ(root.Find("LB")->values, QStringList({"aa:a", "bb:b"}));
   EXPECT_EQ(root.Value("GN"), u"小目の形"_qs);
+  // A soft line break takes CR LF whole, but of two LFs only the first.
+  EXPECT_EQ(ParseSgf(u"(;C[a\\\r\nb\\\n\nc])"_qs)[0].nodes[0].Value("C"), "ab\nc");
   EXPECT_EQ(ParseSgf(u"(;AddBlack[aa]ABCDEFGH[x])"_qs)[0].nodes[0].Value("ABCDEFGH"), "x");
   const auto line = MainLine(trees[0]);
   ASSERT_EQ(line.size(), 4u);
@@ -162,6 +164,9 @@ TEST(JosekiValidation, ChecksEveryJosekiAndTheCollection) {
       {everySection, nullptr},
       {Tree("8A01", "B[ba];W[aa];B[ab];W[jj];B[aa]"), nullptr},  // a captured point again
       {Tree("8A01", "B[ba];W[aa];B[jj];W[kk];B[aa]"), "occupied"},
+      // Final positions that differ only on the last row, or column, are two.
+      {Tree("8A01", "B[aa];W[jj];B[js]") + Tree("8A02", "B[aa];W[jj];B[ks]"), nullptr},
+      {Tree("8A01", "B[aa];W[jj];B[sj]") + Tree("8A02", "B[aa];W[jj];B[sk]"), nullptr},
       {Tree("2A01", "B[dd];W[fc]"), "not on the point of section 2"},
       {Tree("6A01", "B[dd];W[cc]"), "not on the point of section 6"},
       {Tree("2A01", "B[dc];W[ce];B[ed]", "JG[2]"), "must be odd"},
