@@ -317,53 +317,6 @@ TEST(GameMatcher, HandicapGamesServeTheHandicapSection) {
   }
 }
 
-// A row's games: one place per game, the reference game first, then by year;
-// a crowded corner and a player without a kanji name are left out.
-TEST(GameOccurrences, OnePerGameTheReferenceFirstThenByYear) {
-  const Joseki j = One(kKomoku);
-  // Played twice; the second time play leaves the corner after it.
-  const std::vector<QString> twoCorners = {"dc", "ce", "ed", "ch", "dh",
-                                           "pc", "qe", "od", "qh", "jj"};
-  const struct {
-    const char* black;
-    const char* date;
-    std::vector<QString> moves;
-    int s;
-    int ordinal;  // -1: not listed
-    int first, symmetry;
-  } cases[] = {
-      {"Honinbo Shuwa", "1850", kKomokuLine, 3, 0, 2, 3},                     // the reference
-      {"Honinbo Shuwa", "1800", {"jj", "dc", "ce", "ed", "ch"}, 5, 1, 3, 5},  // colours swapped
-      {"Honinbo Shuwa", "", twoCorners, 0, 2, 7, 1},                          // undated
-      {"Honinbo Shuwa", "1700", {"dc", "fe", "ee", "ce", "ed", "ch"}, 6, -1, 0, 0},  // crowded
-      {"Nobody", "1600", kKomokuLine, 2, -1, 0, 0},
-  };
-  std::vector<GameRecord> games;
-  for (const auto& c : cases) {
-    games.push_back(Game(c.moves, c.s));
-    games.back().path = u"%1.sgf"_qs.arg(games.size());
-    games.back().black = QString::fromLatin1(c.black);
-    games.back().white = "Ito Showa";
-    games.back().date = QString::fromLatin1(c.date);
-  }
-  Occurrence reference;
-  ASSERT_TRUE(FindJosekiInGame(j, games[0], reference));
-  // A row that no game plays stands first: every row is looked for.
-  OccurrenceLists lists = FindOccurrences({One(Tree("1A01", "B[dd];W[ss]")), j}, games);
-  ASSERT_EQ(lists.size(), 2u);
-  EXPECT_TRUE(lists[0].empty());
-  PutReferenceFirst(lists[1], 0, reference);
-  ASSERT_EQ(lists[1].size(), 3u);
-  for (size_t g = 0; g < games.size(); ++g) {
-    if (cases[g].ordinal < 0) continue;
-    const GameOccurrence& o = lists[1][cases[g].ordinal];
-    EXPECT_EQ(o.game, g);
-    EXPECT_EQ(o.place.first, cases[g].first) << g;
-    EXPECT_EQ(o.place.last, cases[g].first + 2) << g;
-    EXPECT_EQ(o.place.symmetry, cases[g].symmetry) << g;
-  }
-}
-
 TEST(GameRecord, TheMainLineEndsAtSetupStonesAPassOrAMoveOutOfTurn) {
   QTemporaryDir dir;
   const std::pair<const char*, size_t> cases[] = {{"(;SZ[19];B[dc];W[ce];AB[aa]B[ed])", 2},
@@ -383,43 +336,6 @@ TEST(GameRecord, TheMainLineEndsAtSetupStonesAPassOrAMoveOutOfTurn) {
        {QStringList{}, QStringList{"--check"}, QStringList{"--export", "a"},
         QStringList{"--select-games", "a", "b", "c"}, QStringList{"a"}})
     EXPECT_EQ(RunCommandLine(wrong), 2);
-}
-
-TEST(GameReference, HeadingRangeAndMoves) {
-  GameRecord game = Game(kKomokuLine, 3);
-  game.black = "Yasuda Shusaku";
-  game.blackRank = "4d";
-  game.white = "Inoue Gennan Inseki";
-  game.whiteRank = "8p";
-  game.date = "1846-09-11,14,15";
-  const QString reference = MakeGameReference(game, {2, 4, 3, false});
-  EXPECT_EQ(reference, u"黒 本因坊秀策 四段　白 井上因碩 八段　1846年|2/4|"_qs + "HGFHGFCH");
-  EXPECT_EQ(VerifyGameReference(One(kKomoku), reference), QString());
-}
-
-// A heading is in kanji or not written at all (text nullptr: the build stops).
-TEST(GameReference, PlayerNamesAndRanksInJapanese) {
-  const struct {
-    const char* name;
-    const char* rank;
-    const char* text;
-  } cases[] = {{"Honinbo Shusaku", "7d", "本因坊秀策 七段"},
-               {"Inoue Gennan Inseki", "8d", "井上因碩 八段"},
-               {"Inoue Insa Inseki", "1p", "井上因碩 初段"},
-               {"Murase Shuho", "Meijin", "村瀬秀甫 名人"},
-               {"Ota Yuzo & Ito Showa", "6d & 5d", "太田雄蔵・伊藤松和"},
-               {"Unknown Player", "6d & 5d", nullptr}};
-  for (const auto& c : cases) {
-    GameRecord game;
-    game.black = QString::fromUtf8(c.name);
-    game.blackRank = QString::fromLatin1(c.rank);
-    game.white = "Honinbo Shuwa";
-    if (!c.text) {
-      EXPECT_THROW(GameHeading(game), BuildError) << c.name;
-      continue;
-    }
-    EXPECT_EQ(GameHeading(game), u"黒 %1　白 本因坊秀和"_qs.arg(QString::fromUtf8(c.text)));
-  }
 }
 
 TEST(GameReference, VerificationRejectsARangeThatDoesNotMatch) {

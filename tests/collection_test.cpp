@@ -27,27 +27,6 @@ QString Titles(const SectionRecords& section) {
   return titles.join(u'|');
 }
 
-// Section 2 takes every handicap row whatever its "one" (And binds before Or)
-// and orders by five without its section digit, so both kinds interleave.
-TEST(Collection, EachSectionListsItsRowsInItsOrder) {
-  TestFolder folder;
-  folder.WriteCollection({Titled("handicap b", "0b"), Titled("handicap d, one 1", "0d", "1"),
-                          Titled("4-4 a", "1a"), Titled("4-4 c", "1c"),
-                          Titled("4-4 b, one 1", "1b", "1"), Titled("3-4 b", "2b"),
-                          Titled("3-4 a", "2a"), Titled("5-4", "3a"), Titled("no section 4", "4a"),
-                          Titled("5-3", "5a"), Titled("3-3", "6a"), Titled("no section 7", "7a"),
-                          Titled("others", "8a")});
-  const QString expected[] = {
-      "handicap b", "4-4 a|handicap b|4-4 c|handicap d, one 1", "3-4 a|3-4 b", "5-4", "5-3", "3-3",
-      "others"};
-  for (Section section : kSections) {
-    const SectionRecords read = ReadSection(folder.folder().CollectionFile(), section);
-    EXPECT_TRUE(read.error.isEmpty()) << read.error.toStdString();
-    EXPECT_EQ(Titles(read), expected[IndexOf(section)]) << "section " << IndexOf(section);
-  }
-  EXPECT_EQ(ReadSection(folder.folder().CollectionFile(), Section::kStarPoint).records[0].id, "3");
-}
-
 TEST(Collection, ARowBecomesATypedRecord) {
   const JosekiRecord record =
       *ParseRecord({"7", "0", "3Ca5E2", "1", "title", "2A caption", "commentary", "4C13D2??? 4",
@@ -76,62 +55,6 @@ TEST(Collection, NumberedMovesAreCleanedOnce) {
   };
   for (const auto& [stored, cleaned] : cases)
     EXPECT_EQ(CleanNumberedMoves(stored), cleaned) << stored.toStdString();
-}
-
-TEST(Collection, GameReferencePartsThatCannotBeReadStayUnset) {
-  struct Case {
-    QString text;
-    bool present;
-    QString heading;
-    std::optional<int> first, last;
-    size_t moves;
-  };
-  const Case cases[] = {
-      {"", false, "", {}, {}, 0},
-      {"x", false, "", {}, {}, 0},
-      {"4D3C5E", true, "", {}, {}, 3},              // no bar: all of it is moves
-      {"Head|12/30", true, "Head", {}, {}, 2},      // one bar: the range becomes the moves
-      {"Head|1230|4D3C", true, "Head", {}, {}, 2},  // no slash
-      {"Head|x/5|4D", true, "Head", {}, 5, 1},
-      {"Head|2/2000000000|4D", true, "Head", 2, {}, 1},  // beyond 16 bits
-      {"Head|-40000/5|4D", true, "Head", {}, 5, 1},
-      {"Head|32767/-32768|4D", true, "Head", 32767, -32768, 1},
-      {"|2/3|4D", true, "", 2, 3, 1},  // an empty heading
-      {"4D", true, "", {}, {}, 1},     // two characters are a game
-  };
-  for (const Case& c : cases) {
-    const GameReference game = ParseGameReference(c.text);
-    EXPECT_EQ(game.present, c.present) << c.text.toStdString();
-    EXPECT_EQ(game.heading, c.heading) << c.text.toStdString();
-    EXPECT_EQ(game.firstMove, c.first) << c.text.toStdString();
-    EXPECT_EQ(game.lastMove, c.last) << c.text.toStdString();
-    EXPECT_EQ(game.moves.size(), c.moves) << c.text.toStdString();
-  }
-}
-
-TEST(Collection, AFileThatCannotBeReadIsNamedInOneMessage) {
-  const std::function<void(TestFolder&)> damages[] = {
-      [](TestFolder&) {},  // missing
-      [](TestFolder& f) { f.Write("fld1/goc.db", "This is not a collection.\r\n"); },
-      [](TestFolder& f) { f.Execute("CREATE TABLE other (a TEXT)"); },
-      [](TestFolder& f) { f.Execute("CREATE TABLE gocs (ID INTEGER, one TEXT, five TEXT)"); },
-      [](TestFolder& f) {
-        f.WriteCollection({Titled("t", "2a"), Titled("u", "2b")});
-        f.Execute("UPDATE gocs SET game_reference = NULL WHERE ID = 2");
-      },
-      [](TestFolder& f) {
-        f.WriteCollection({Titled("t", "2a"), Titled("u", "2b")});
-        f.Execute("UPDATE gocs SET setup_count = '2' WHERE ID = 2");
-      },
-      [](TestFolder& f) { f.WriteCollection(std::vector<TestRow>(1201, Titled("t", "2a"))); },
-  };
-  for (const auto& damage : damages) {
-    TestFolder folder;
-    damage(folder);
-    const SectionRecords read = ReadSection(folder.folder().CollectionFile(), Section::kThreeFour);
-    EXPECT_TRUE(read.error.contains(folder.path("fld1/goc.db"))) << read.error.toStdString();
-    EXPECT_TRUE(read.records.empty());
-  }
 }
 
 TEST(Collection, LimitAndNullsOutsideTheSectionDoNotCount) {
@@ -172,35 +95,12 @@ TEST(Collection, WalModeOrLockedFileReadsAndNothingIsWrittenBesideIt) {
   sqlite3_close(writer);
 }
 
-TEST(HelpText, SectionsRunToTheNextMark) {
-  const QString text = u"■はじめに\r\n一行目\r\n■内容説明\r\n本文\r\n■空\r\n■特典１\r\n最後まで"_qs;
-  EXPECT_EQ(HelpSection(text, u"空"_qs), QString());
-  EXPECT_EQ(HelpSection(text, u"はじめに"_qs), u"一行目\r\n"_qs);
-  EXPECT_EQ(HelpSection(text, u"内容説明"_qs), u"本文\r\n"_qs);
-  EXPECT_EQ(HelpSection(text, u"特典１"_qs), u"最後まで"_qs);
-  EXPECT_EQ(HelpSection(text, u"免責事項"_qs), QString());
-}
-
 TEST(HelpText, ShiftJisWithABadByteCostsOneCharacter) {
   EXPECT_EQ(DecodeShiftJis(QByteArray("\x81\xa1\x92\xe8\r\n\x8c\xe9", 8)), u"■定\r\n碁"_qs);
   EXPECT_EQ(DecodeShiftJis(QByteArray("\x81\xa1\x80\x92\xe8\xff", 6)), u"■\uFFFD定\uFFFD"_qs);
   EXPECT_EQ(DecodeShiftJis(QByteArray("\x81\xa1\x80\x92\xe8\xff", 6), 2), u"■\uFFFD定\uFFFD"_qs);
   EXPECT_EQ(DecodeShiftJis(QByteArray("\x81\xa1\x80\x92\xe8\xff", 6), 1), std::nullopt);
   EXPECT_EQ(DecodeShiftJis(QByteArray("\x92\xe8\x81", 3)), u"定\uFFFD"_qs);
-}
-
-TEST(HelpText, TheShippedFileHasEveryTopicAndAMissingFileIsNamed) {
-  const HelpText help = LoadHelpText(BuiltProgramFolder().HelpFile());
-  ASSERT_TRUE(help.error.isEmpty());
-  ASSERT_EQ(HelpTopics().size(), 20);
-  for (const QString& topic : HelpTopics()) {
-    EXPECT_EQ(help.text.count(u"■"_qs + topic + u"\r\n"_qs), 1) << topic.toStdString();
-    EXPECT_FALSE(HelpSection(help.text, topic).trimmed().isEmpty()) << topic.toStdString();
-  }
-  const HelpText missing = LoadHelpText(u"/nonexistent/resume.txt"_qs);
-  EXPECT_TRUE(missing.text.isEmpty());
-  EXPECT_EQ(missing.error,
-            u"操作説明のファイル「/nonexistent/resume.txt」を読み込めませんでした。"_qs);
 }
 
 // A few bad bytes cost a character each; a file that is mostly not Shift_JIS,

@@ -116,16 +116,4 @@ INSTANTIATE_TEST_SUITE_P(
                  1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DeckCounts, SplitNewLearningAndKnown) {
-  const DrillBook book = Book();
-  const std::map<QString, LineSchedule> schedules = {{u"1"_qs, Due(kToday, 0, 6)},
-                                                     {u"2"_qs, Due(kToday + 30, 0, 30)},
-                                                     {u"3"_qs, Due(kToday - 1, 1, 1)}};
-  const DeckCounts counts = CountDeck(book, {0, 1, 2, 3, 4}, schedules, kToday);
-  EXPECT_EQ(counts.newLines, 2);
-  EXPECT_EQ(counts.learning, 2);
-  EXPECT_EQ(counts.known, 1);
-  EXPECT_EQ(counts.dueToday, 2);
-}
-
 }  // namespace

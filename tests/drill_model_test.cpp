@@ -14,16 +14,6 @@ namespace {
 
 const QDate kToday(2026, 12, 7);
 
-// The three rows of line_drill_test.cpp in the handicap section.
-void WriteThreeRows(TestFolder& folder) {
-  const auto row = [](const QString& title, const QString& five, const std::vector<Point>& moves) {
-    return Row(title, five, Moves(moves));
-  };
-  folder.WriteCollection({row(u"練習・甲"_qs, u"0A"_qs, {{4, 4}, {6, 3}, {3, 6}, {8, 3}, {3, 3}}),
-                          row(u"練習・乙"_qs, u"0B"_qs, {{4, 4}, {6, 3}, {6, 5}, {3, 6}, {2, 7}}),
-                          row(u"練習・丙"_qs, u"0C"_qs, {{4, 4}, {3, 6}, {4, 7}, {6, 3}, {2, 2}})});
-}
-
 void ClickShown(DrillModel& model, Point p) {
   const QPoint at = CellRect(Board::kLeft, p).center();
   model.Click(at.x(), at.y());

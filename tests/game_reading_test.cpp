@@ -40,25 +40,6 @@ TEST(GameFile, TheMainLineWithSetupStonesPassesAndHeading) {
   EXPECT_EQ(game.Heading(), u"黒 黒太郎 三段　白 白花子　2子局　2024-01-02"_qs);
 }
 
-TEST(GameFile, WhatIsNoReadableGameIsRefusedWithItsReason) {
-  const std::pair<QString, QString> cases[] = {
-      {"これはテキストです。", "SGF形式の棋譜ではありません。"},
-      {"(;FF[4]SZ[19]\n;B[dd];W[pp", "棋譜が壊れています（2行目）。"},
-      {"(;FF[4]SZ[9];B[cc];W[gg])", "19路盤の棋譜ではありません（9路盤）。"},
-      {"(;FF[4]GM[2];B[cc])", "囲碁の棋譜ではありません。"},
-      {"(;FF[4]PB[甲];B[])", "着手がありません。"},
-      {"(;FF[4];B[dd];W[zz])", "2手目の座標「zz」が読めません。"},
-      {"(;FF[4];B[dd];W[zzzz])", "2手目の座標「zzzz」が読めません。"},
-      {"(;FF[4];B[abcde])", "1手目の座標が読めません。"},
-  };
-  for (const auto& [text, reason] : cases)
-    EXPECT_EQ(ReadGameText(text, "g.sgf").error, u"棋譜「g.sgf」を読み込めません。\n"_qs + reason);
-  TestFolder folder;
-  EXPECT_TRUE(ReadGameFile(folder.path("none.sgf")).error.endsWith(u"ファイルを開けません。"_qs));
-  const QString shiftJis = folder.Write("sjis.sgf", "(;PB[\x8d\x95];B[dd])");  // 黒
-  EXPECT_EQ(ReadGameFile(shiftJis).game.black, u"黒"_qs);
-}
-
 // Files that are no game record, or one built to cost time and memory: each is
 // refused at once with its reason, or read with its repeats collapsed.
 TEST(GameFile, FilesBuiltToExhaustTheReaderAreRefusedOrBounded) {
@@ -211,7 +192,7 @@ TEST_F(ReadingModelTest, ACornerChosenShowsItsJosekiAndTheGameUpToWhereItLeftThe
   BoardWindowModel model(folder.folder(), Section::kThreeFour, messages);
   model.Load();
   model.ShowGameCorner(choice);
-  EXPECT_EQ("\n" + PrintDiagram(model.shownDiagram(Board::kLeft), 5, 5),
+  EXPECT_EQ(std::string("\n").append(PrintDiagram(model.shownDiagram(Board::kLeft), 5, 5)),
             R"(
 . . . . .
 . . . . .
@@ -219,7 +200,7 @@ TEST_F(ReadingModelTest, ACornerChosenShowsItsJosekiAndTheGameUpToWhereItLeftThe
 . . . . .
 . . w1 . b2
 )");
-  EXPECT_EQ("\n" + PrintDiagram(model.shownDiagram(Board::kRight), 5, 5),
+  EXPECT_EQ(std::string("\n").append(PrintDiagram(model.shownDiagram(Board::kRight), 5, 5)),
             R"(
 . . . . .
 . w3 . . .
@@ -242,18 +223,6 @@ TEST_F(ReadingModelTest, ACornerChosenShowsItsJosekiAndTheGameUpToWhereItLeftThe
                                    folder.path("missing/left.sgf"))});
   model.StartSearchInput();  // the game is gone from the right board
   EXPECT_FALSE(model.HasBoardRecord(Board::kRight));
-}
-
-TEST_F(ReadingModelTest, AFileThatCannotBeReadIsReportedAndChangesNothing) {
-  ASSERT_TRUE(reading.OpenGame(GameFile({{4, 3}})));
-  const QStringList lines = reading.lines();
-  EXPECT_FALSE(reading.OpenGame(folder.Write("small.sgf", "(;SZ[9];B[cc])")));
-  EXPECT_EQ(messages.messages.size(), 1);
-  EXPECT_TRUE(messages.messages[0].contains(folder.path("small.sgf")));
-  EXPECT_EQ(reading.lines(), lines);
-  TestFolder empty;  // a game is read, the collection cannot be
-  EXPECT_FALSE(GameReadingModel(empty.folder(), messages).OpenGame(folder.path("game.sgf")));
-  EXPECT_TRUE(messages.messages.last().contains(empty.path("fld1/goc.db")));
 }
 
 }  // namespace

@@ -92,42 +92,6 @@ TEST_F(GameReplayTest, ABadMoveBreaksTheDrawingOffAndABadRangeClearsTheBoardOrKe
   EXPECT_EQ(Tokens(kGame), "X O b1 w2 b3 .");
 }
 
-TEST_F(GameReplayTest, SteppingForwardAndBackDrawsTheGameAgainFromMoveOne) {
-  Show("h|2/3|" + GameMoves(kGame));
-  ASSERT_EQ(replay.shownMove(), 3);
-  using Go = std::function<GameReplay::Step(GameReplay&)>;
-  const auto forward = [](int n) -> Go { return [n](GameReplay& r) { return r.Forward(n); }; };
-  const Go backOne = [](GameReplay& r) { return r.BackOneMove(); };
-  const struct {
-    Go go;
-    int shown;
-    bool pastTheEnd;
-  } steps[] = {
-      {forward(1), 4, false},
-      {forward(5), 4, true},  // nothing drawn
-      {forward(2), 6, false},
-      {[](GameReplay& r) { return r.BackFiveMoves(); }, 1, false},
-      {backOne, 1, false},
-      {forward(5), 6, false},
-      {backOne, 5, false},
-      {[](GameReplay& r) { return r.GoToFirstMove(); }, 1, false},
-      {[](GameReplay& r) { return r.GoToJosekiEnd(); }, 3, false},
-  };
-  for (const auto& step : steps) {
-    const GameReplay::Step result = step.go(replay);
-    EXPECT_EQ(replay.shownMove(), step.shown);
-    EXPECT_EQ(result.pastTheEnd, step.pastTheEnd);
-    EXPECT_EQ(result.boardReset, !step.pastTheEnd);
-    int drawn = 0;
-    for (Point p : kGame) drawn += right.diagram().at(p) != DiagramPoint{};
-    EXPECT_EQ(drawn, step.shown);
-  }
-  EXPECT_EQ(Tokens(kGame), "X w1 b2 . . .");
-  replay.ForgetMoves();
-  EXPECT_FALSE(replay.GoToJosekiEnd().boardReset);
-  EXPECT_TRUE(replay.Forward(1).pastTheEnd);
-}
-
 TEST_F(GameReplayTest, CapturedStonesVanishAndComeBackWhenSteppingBack) {
   // Black 1 in the corner, taken by white 2 and white 4; black 5 elsewhere.
   Show("h|9/9|" + GameMoves({{1, 1}, {2, 1}, {5, 5}, {1, 2}, {7, 7}}));

@@ -10,7 +10,9 @@ namespace {
 
 class JosekiDiagramTest : public ::testing::Test {
  protected:
-  std::string Corner(int size = 5) const { return "\n" + PrintDiagram(left.diagram(), size, size); }
+  std::string Corner(int size = 5) const {
+    return std::string("\n").append(PrintDiagram(left.diagram(), size, size));
+  }
   std::string At(Point p) const { return PrintPoint(left.diagram().at(p)); }
 
   Canvas canvas{BuiltProgramFolder().ImageFolder()};

@@ -81,29 +81,6 @@ TEST_F(OwnGamesIndexTest, EachGameCountsOnceAndAnUnreadableFileIsNamed) {
     EXPECT_EQ(c.games, c.IsElsewhere() ? 1 : 3) << "dp lies in another corner";
 }
 
-TEST_F(OwnGamesIndexTest, ACancelKeepsTheIndexAsItWas) {
-  ASSERT_EQ(Add().end, FolderReadingEnd::kAdded);
-  QFile before(index);
-  ASSERT_TRUE(before.open(QIODevice::ReadOnly));
-  const QByteArray bytes = before.readAll();
-  FolderReadingProgress progress;
-  progress.cancel = true;
-  EXPECT_EQ(AddGameFolder(games.path(), index, progress).end, FolderReadingEnd::kCancelled);
-  QFile after(index);
-  ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-  EXPECT_EQ(after.readAll(), bytes);
-  EXPECT_FALSE(QFileInfo::exists(index + u".adding"_qs));
-}
-
-TEST_F(OwnGamesIndexTest, AFolderWithoutGamesIsSaidSo) {
-  const QTemporaryDir empty;
-  FolderReadingProgress progress;
-  const FolderReading read = AddGameFolder(empty.path(), index, progress);
-  EXPECT_EQ(read.end, FolderReadingEnd::kFailed);
-  EXPECT_TRUE(read.error.contains(u"棋譜（.sgf）がありません"_qs)) << read.error.toStdString();
-  EXPECT_FALSE(QFileInfo::exists(index));
-}
-
 // Two readings into one file at once: while the first holds a game, the
 // second cannot write one, and says so rather than count it.
 TEST_F(OwnGamesIndexTest, AGameTheFileCannotTakeIsNotCounted) {

@@ -50,15 +50,6 @@ class ProgressFile : public testing::Test {
   QTemporaryDir data_;
 };
 
-TEST_F(ProgressFile, AMissingFileStartsFreshWithoutANotice) {
-  ProgressStore store(path());
-  EXPECT_TRUE(store.notice().isEmpty());
-  EXPECT_EQ(store.path(), path());
-  EXPECT_TRUE(store.schedules().empty());
-  EXPECT_EQ(store.DailyNewLimit(), 10);
-  EXPECT_TRUE(QFile::exists(path()));
-}
-
 TEST_F(ProgressFile, SchedulesAnswersAndTheLimitSurviveARestart) {
   {
     ProgressStore store(path());
@@ -82,14 +73,6 @@ TEST_F(ProgressFile, SchedulesAnswersAndTheLimitSurviveARestart) {
   ASSERT_EQ(failed.size(), 2u);
   EXPECT_EQ(failed[0].line, u"17"_qs);  // one wrong answer each: by ID
   EXPECT_EQ(failed[1].line, u"4"_qs);
-}
-
-TEST_F(ProgressFile, ALineAnsweredAgainKeepsTheDayItWasFirstAnswered) {
-  ProgressStore store(path());
-  ASSERT_TRUE(store.RecordLine(u"5"_qs, Scheduled(1, 250), {true}, kToday.addDays(-1)));
-  ASSERT_TRUE(store.RecordLine(u"5"_qs, Scheduled(6, 250), {true}, kToday));
-  EXPECT_EQ(store.Schedule(u"5"_qs)->firstDay, kToday.addDays(-1));
-  EXPECT_EQ(store.NewLinesOn(kToday), 0);
 }
 
 struct DamagedFile {
@@ -150,16 +133,6 @@ TEST_F(ProgressFile, WhereNothingCanBeWrittenTheProgressLivesInMemory) {
   EXPECT_TRUE(store.path().isEmpty());
   EXPECT_TRUE(store.RecordLine(u"2"_qs, Scheduled(1, 250), {true}, kToday));
   EXPECT_TRUE(store.Schedule(u"2"_qs));
-}
-
-TEST_F(ProgressFile, LinesOfOwnGamesAreKeptOncePerGameAndCorner) {
-  {
-    ProgressStore store(path());
-    ASSERT_TRUE(store.AddOwnGameLines({{u"7"_qs, u"/games/a.sgf"_qs, 1, 12},
-                                       {u"7"_qs, u"/games/a.sgf"_qs, 1, 12},
-                                       {u"9"_qs, u"/games/b.sgf"_qs, 0, 30}}));
-  }
-  EXPECT_EQ(ProgressStore(path()).OwnGameLineIds(), (QSet<QString>{u"7"_qs, u"9"_qs}));
 }
 
 TEST(ProgressFileLocation, IsInTheUsersDataFolder) {

@@ -66,17 +66,11 @@ INSTANTIATE_TEST_SUITE_P(Sm2, ReviewHistory, testing::ValuesIn(kHistories), [](c
   return name;
 });
 
-TEST(ReviewSchedule, ANewLineStartsAtTheInitialEase) {
+TEST(ReviewSchedule, StartsAtTheInitialEaseAndKeepsGradesAndIntervalsInRange) {
   EXPECT_EQ(ReviewSchedule{}.easeHundredths, 250);
   EXPECT_EQ(ReviewSchedule{}.repetitions, 0);
-}
-
-TEST(ReviewSchedule, GradesOutsideZeroToFiveAreClamped) {
   EXPECT_EQ(Review({}, 9, 0), Review({}, 5, 0));
   EXPECT_EQ(Review({}, -3, 0), Review({}, 0, 0));
-}
-
-TEST(ReviewSchedule, TheIntervalStopsAtAHundredYears) {
   ReviewSchedule schedule;
   for (int k = 0; k < 40; ++k) schedule = Review(schedule, 5, 0);
   EXPECT_EQ(schedule.intervalDays, kMaximumIntervalDays);

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -172,12 +171,6 @@ TEST(MoveEncoding, CoordinatesRoundTripAndOtherCharactersAreZero) {
   EXPECT_EQ(CoordValue(u'a'), 10);  // hexadecimal digits in either case
   for (char16_t other : std::u16string(u"0KgZ? \u3000")) EXPECT_EQ(CoordValue(other), 0);
   for (int other : {0, 20, -1}) EXPECT_EQ(CoordChar(other), kTenuki);
-}
-
-TEST(MoveEncoding, MoveStringsAndGameMoves) {
-  EXPECT_EQ(ParseMoveString(u"3D1???4x2G"),
-            (std::vector<StoredMove>{{3, 13}, {kElsewhere, kElsewhere}, {4, 0}, {16, 0}}));
-  EXPECT_EQ(ParseGameMoves(u"4D3C0Jx"), (std::vector<Point>{{13, 4}, {12, 3}, {19, 0}}));
 }
 
 // The code of a symmetry is what the collection stores as a game's

@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include "support/joseki_text.h"
+
 ProgramFolder BuiltProgramFolder() {
   return ProgramFolder(QDir(QStringLiteral(PROGRAM_DIR)));
 }
@@ -79,4 +81,13 @@ void TestFolder::WriteJosekiGames(const std::vector<GameOfJoseki>& games) {
                .arg(g.last);
   }
   Execute(sql.toUtf8().constData());
+}
+
+void WriteThreeRows(TestFolder& folder) {
+  const auto row = [](const QString& title, const QString& five, const std::vector<Point>& moves) {
+    return Row(title, five, Moves(moves));
+  };
+  folder.WriteCollection({row(u"練習・甲"_qs, u"0A"_qs, {{4, 4}, {6, 3}, {3, 6}, {8, 3}, {3, 3}}),
+                          row(u"練習・乙"_qs, u"0B"_qs, {{4, 4}, {6, 3}, {6, 5}, {3, 6}, {2, 7}}),
+                          row(u"練習・丙"_qs, u"0C"_qs, {{4, 4}, {3, 6}, {4, 7}, {6, 3}, {2, 2}})});
 }

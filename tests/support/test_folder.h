@@ -61,6 +61,10 @@ class TestFolder {
   QTemporaryDir dir_;
 };
 
+// Three rows of the handicap section sharing the position after white's first
+// move (see line_drill_test.cpp); the drill tests drill the first.
+void WriteThreeRows(TestFolder& folder);
+
 // Keeps every message shown.
 struct MessageRecorder : MessageSink {
   void ShowMessage(const QString& text) override { messages << text; }

@@ -14,40 +14,17 @@
 #include "support/board_pictures.h"
 #include "support/joseki_text.h"
 #include "support/test_folder.h"
+#include "support/window_support.h"
 #include "windows/drill_window.h"
-#include "windows/file_chooser.h"
 #include "windows/menu_window.h"
 
 namespace {
-
-// Three rows of the handicap section sharing the position after white's
-// first move (see line_drill_test.cpp); the first is drilled first.
-void WriteThreeRows(TestFolder& folder) {
-  const auto row = [](const QString& title, const QString& five, const std::vector<Point>& moves) {
-    return Row(title, five, Moves(moves));
-  };
-  folder.WriteCollection({row(u"練習・甲"_qs, u"0A"_qs, {{4, 4}, {6, 3}, {3, 6}, {8, 3}, {3, 3}}),
-                          row(u"練習・乙"_qs, u"0B"_qs, {{4, 4}, {6, 3}, {6, 5}, {3, 6}, {2, 7}}),
-                          row(u"練習・丙"_qs, u"0C"_qs, {{4, 4}, {3, 6}, {4, 7}, {6, 3}, {2, 2}})});
-}
-
-QPoint CellCentre(Point p) {
-  return CellRect(Board::kLeft, p).center();
-}
 
 // A book move for the user in the first row as the drill shows it.
 Point RightAnswer(const LineDrill& drill) {
   const bool black = drill.setup().userColour == Colour::kBlack;
   return drill.setup().orientation(black ? Point{3, 6} : Point{6, 3});
 }
-
-struct ChosenNothing : FileChooser {
-  QString FileToOpen(QWidget*, const QString&, const QString&) override { return {}; }
-  QString FileToSave(QWidget*, const QString&, const QString&, const QString&,
-                     const QString&) override {
-    return {};
-  }
-};
 
 class DrillWindowTest : public testing::Test {
  protected:
@@ -73,7 +50,7 @@ TEST_F(DrillWindowTest, AClickOnTheBoardPlaysAndIsJudged) {
   EXPECT_TRUE(window.prompt()->text().contains(u"次の一手"_qs));
 
   const Point answer = RightAnswer(*drill);
-  QTest::mouseClick(window.board(), Qt::LeftButton, {}, CellCentre(answer));
+  QTest::mouseClick(window.board(), Qt::LeftButton, {}, CellCentre(Board::kLeft, answer));
   EXPECT_EQ(drill->answers(), std::vector<bool>{true});
   EXPECT_TRUE(window.prompt()->text().startsWith(u"正解です。"_qs));
   // The user's stone stands on the board picture in the colour the user plays.
@@ -179,7 +156,7 @@ TEST(DrillWindow, WithoutACollectionSaysSoOnceAndWaits) {
   EXPECT_FALSE(window.model().drill());
   EXPECT_EQ(window.prompt()->text(), u"定石集を読み込めなかったため、練習できません。"_qs);
   QTest::keyClick(&window, Qt::Key_N);
-  QTest::mouseClick(window.board(), Qt::LeftButton, {}, CellCentre({4, 4}));
+  QTest::mouseClick(window.board(), Qt::LeftButton, {}, CellCentre(Board::kLeft, {4, 4}));
   EXPECT_EQ(messages.messages.size(), 1);
 }
 
@@ -209,7 +186,7 @@ TEST(MenuWindowDrill, TheDrillButtonOpensOneDrillWindow) {
   MessageRecorder messages;
   TestFolder folder;
   WriteThreeRows(folder);
-  ChosenNothing files;
+  ChosenFiles files;
   MenuWindow menu(folder.folder(), messages, files);
   EXPECT_EQ(menu.drillButton()->text(), u"定石練習"_qs);
   QTest::mouseClick(menu.drillButton(), Qt::LeftButton);
@@ -218,44 +195,6 @@ TEST(MenuWindowDrill, TheDrillButtonOpensOneDrillWindow) {
   EXPECT_TRUE(drill->isVisible());
   QTest::mouseClick(menu.drillButton(), Qt::LeftButton);
   EXPECT_EQ(menu.drillWindow(), drill);
-  drill->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// The game leaves the first row in the upper right corner (see above).
-QString WriteGameLeavingTheBook(const QTemporaryDir& games) {
-  QFile game(games.filePath(u"left.sgf"_qs));
-  EXPECT_TRUE(game.open(QIODevice::WriteOnly));
-  game.write("(;GM[1]FF[4]SZ[19];B[pd];W[nc];B[qf];W[og])");
-  return game.fileName();
-}
-
-TEST(MenuWindowDrill, AGameReadFromTheMenuJoinsTheDeckOfOwnGames) {
-  QFile::remove(ProgressStore::DefaultPath());  // the test data folder's (main.cpp)
-  MessageRecorder messages;
-  TestFolder folder;
-  WriteThreeRows(folder);
-  ChosenNothing files;
-  QTemporaryDir games;
-  const QString game = WriteGameLeavingTheBook(games);
-  {
-    MenuWindow menu(folder.folder(), messages, files);
-    menu.OpenGame(game);  // no drill window yet: straight into the progress file
-    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join(u'\n').toStdString();
-  }
-  EXPECT_EQ(ProgressStore(ProgressStore::DefaultPath()).OwnGameLineIds(), QSet<QString>{u"1"_qs});
-
-  QFile::remove(ProgressStore::DefaultPath());
-  MenuWindow menu(folder.folder(), messages, files);
-  menu.ShowDrill();
-  DrillWindow* drill = menu.drillWindow();
-  ASSERT_TRUE(drill);
-  drill->model().ChooseDeck(8);
-  EXPECT_FALSE(drill->model().drill());  // nothing from one's games yet
-  menu.OpenGame(game);
-  drill->model().NextLine();
-  ASSERT_TRUE(drill->model().drill());
-  EXPECT_EQ(drill->model().drill()->drilledRow(), 0);
   drill->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -6,35 +6,19 @@
 
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "features/own_games_index.h"
 #include "rules/captures.h"
 #include "support/test_folder.h"
+#include "support/window_support.h"
 #include "windows/board_display.h"
 #include "windows/board_window.h"
 #include "windows/explorer_window.h"
-#include "windows/file_chooser.h"
 #include "windows/position_search_window.h"
 
 namespace {
-
-struct NoFiles : FileChooser {
-  QString FileToOpen(QWidget*, const QString&, const QString&) override { return {}; }
-  QString FileToSave(QWidget*, const QString&, const QString&, const QString&,
-                     const QString&) override {
-    return {};
-  }
-};
-
-QPoint RightCell(Point p) {
-  return CellRect(Board::kRight, p).center();
-}
 
 class ExplorerWindowTest : public ::testing::Test {
  protected:
@@ -50,12 +34,12 @@ class ExplorerWindowTest : public ::testing::Test {
     return window->button(QString::fromUtf16(caption));
   }
   void ClickRight(Point p) {
-    QTest::mouseClick(window->display(), Qt::LeftButton, {}, RightCell(p));
+    QTest::mouseClick(window->display(), Qt::LeftButton, {}, CellCentre(Board::kRight, p));
   }
   QString Sequence() { return window->model().searchTexts().sequence.text(); }
 
   MessageRecorder messages;
-  NoFiles files;
+  ChosenFiles files;
   std::unique_ptr<BoardWindow> window;
 };
 
@@ -95,18 +79,6 @@ TEST_F(ExplorerWindowTest, TheButtonOpensItOnTheLeftBoardsWholeJoseki) {
   EXPECT_EQ(diagram.pixelColor(58, 52), QColor(Qt::white));
   for (QPoint beside : {QPoint(69, 60), QPoint(60, 69)})
     EXPECT_EQ(diagram.pixelColor(beside), QColor(222, 184, 120)) << beside.x() << "," << beside.y();
-}
-
-TEST_F(ExplorerWindowTest, ItFollowsEachStepOfTheWalk) {
-  Open();
-  window->OpenExplorer(ExplorerSource::kLeftBoard);
-  QTest::mouseClick(Button(u"手順表示開始"), Qt::LeftButton);
-  EXPECT_TRUE(window->explorer()->heading()->text().contains(u"0 手目まで"_qs));
-  const int atTheCornerStone = window->explorer()->continuations()->count();
-  EXPECT_GT(atTheCornerStone, 1) << "a lone 3-4 stone has many answers";
-  QTest::mouseClick(Button(u"次手を表示"), Qt::LeftButton);
-  EXPECT_TRUE(window->explorer()->heading()->text().contains(u"1 手目まで"_qs));
-  EXPECT_TRUE(window->explorer()->model().view().exploration.held);
 }
 
 TEST_F(ExplorerWindowTest, ItFollowsTheSearchInputAndAChoicePlaysItsStone) {
@@ -235,27 +207,6 @@ TEST_F(ExplorerWindowTest, AHandicapGameIsWhiteFirstInTheExplorerAndItsSavedReco
   EXPECT_LT(sgf.indexOf(u";W["_qs), sgf.indexOf(u";B["_qs)) << sgf.toStdString();
 }
 
-TEST_F(ExplorerWindowTest, AKeyAndBothContextMenusOpenIt) {
-  Open();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  QTest::keyClick(window->josekiList(), Qt::Key_N, Qt::ControlModifier);
-  ASSERT_NE(window->explorer(), nullptr);
-  for (Board board : {Board::kLeft, Board::kRight}) {
-    QMenu* menu = window->BoardMenu(board);
-    bool found = false;
-    for (QAction* action : menu->actions())
-      if (action->text() == u"次の一手…"_qs) {
-        found = true;
-        action->trigger();
-      }
-    EXPECT_TRUE(found);
-    EXPECT_EQ(window->explorer()->model().view().source,
-              board == Board::kLeft ? ExplorerSource::kLeftBoard : ExplorerSource::kRightBoard);
-    delete menu;
-  }
-}
-
 TEST_F(ExplorerWindowTest, APositionTheIndexDoesNotHoldIsSaidSo) {
   Open(Section::kOther, u"8"_qs);  // その他の部: any first point
   window->OpenExplorer(ExplorerSource::kRightBoard);
@@ -268,35 +219,6 @@ TEST_F(ExplorerWindowTest, APositionTheIndexDoesNotHoldIsSaidSo) {
   EXPECT_TRUE(view.exploration.summary.contains(u"索引にありません"_qs))
       << view.exploration.summary.toStdString();
   EXPECT_EQ(window->explorer()->continuations()->count(), 0);
-}
-
-TEST_F(ExplorerWindowTest, AFolderOfOwnGamesBecomesAThirdSourceAndItsReportStaysOpen) {
-  QFile::remove(OwnIndexPath());  // the test data folder's (window_main.cpp)
-  Open();
-  ExplorerWindow* explorer = window->OpenExplorer(ExplorerSource::kLeftBoard);
-  EXPECT_FALSE(explorer->summary()->text().contains(u"自分"_qs));
-  EXPECT_FALSE(explorer->progressBar()->isVisible());
-  QTemporaryDir games;
-  for (const auto& [name, text] : {std::pair{"own.sgf", "(;GM[1]SZ[19];B[qc];W[oc];B[pe])"},
-                                   std::pair{"bad.sgf", "not a game"}}) {
-    QFile file(games.filePath(QString::fromLatin1(name)));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-  }
-  explorer->AddGameFolder(games.path());
-  EXPECT_FALSE(explorer->addFolderButton()->isEnabled());
-  explorer->WaitForReading();
-  EXPECT_TRUE(explorer->addFolderButton()->isEnabled());
-  EXPECT_FALSE(explorer->progressBar()->isVisible());
-  const QString report = explorer->readingReport()->toPlainText();
-  EXPECT_TRUE(explorer->readingReport()->isVisible());
-  EXPECT_TRUE(report.contains(u"新しい棋譜 1 局"_qs)) << report.toStdString();
-  EXPECT_TRUE(report.contains(u"bad.sgf"_qs)) << report.toStdString();
-  EXPECT_TRUE(explorer->summary()->text().contains(u"自分"_qs));
-  ASSERT_GT(explorer->continuations()->count(), 0);
-  EXPECT_TRUE(explorer->continuations()->item(0)->text().contains(u"自分"_qs));
-  explorer->close();
-  QFile::remove(OwnIndexPath());
 }
 
 }  // namespace

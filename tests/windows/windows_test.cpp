@@ -4,30 +4,23 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
-#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTest>
 #include <QTextBoundaryFinder>
 #include <algorithm>
 
-#include "collection/help_text.h"
 #include "support/board_pictures.h"
 #include "support/joseki_text.h"
 #include "support/test_folder.h"
+#include "support/window_support.h"
 #include "windows/board_display.h"
 #include "windows/board_window.h"
-#include "windows/file_chooser.h"
 #include "windows/fonts.h"
 #include "windows/game_reading_window.h"
-#include "windows/help_window.h"
 #include "windows/menu_window.h"
 #include "windows/startup.h"
 
@@ -38,61 +31,8 @@ void Click(QWidget* widget) {
   QTest::mouseClick(widget, Qt::LeftButton);
 }
 
-// Answers each file dialog with the next path (none left: cancelled) and
-// keeps the names offered for saving.
-struct ChosenFiles : FileChooser {
-  QString FileToOpen(QWidget*, const QString&, const QString&) override { return Next(); }
-  QString FileToSave(QWidget*, const QString&, const QString& name, const QString&,
-                     const QString&) override {
-    offered << name;
-    return Next();
-  }
-  QString Next() { return paths.isEmpty() ? QString() : paths.takeFirst(); }
-  QStringList paths, offered;
-};
-
 void DeleteClosedWindows() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// The centre of the right board's cell of p in the display.
-QPoint RightCell(Point p) {
-  return CellRect(Board::kRight, p).center();
-}
-
-TEST(MenuWindow, SectionButtonsOpenOneBoardWindowAtATime) {
-  MessageRecorder messages;
-  TestFolder folder;
-  folder.WriteCollection(
-      {Row(u"小目・小ゲイマガカリ"_qs, "2A", "342531"), Row(u"五の五"_qs, "8A", "552")});
-  ChosenFiles files;
-  MenuWindow menu(folder.folder(), messages, files);
-  menu.show();
-  const QStringList captions = {u"置碁の部"_qs,   u"星 の 部"_qs, u"小目の部"_qs,  u"高目の部"_qs,
-                                u"目外シの部"_qs, u"三々の部"_qs, u"その他の部"_qs};
-  for (Section section : kSections)
-    EXPECT_EQ(menu.sectionButton(section)->text(), captions[IndexOf(section)]);
-  EXPECT_EQ(QColor(menu.sectionButton(Section::kThreeFour)->grab().toImage().pixel(0, 0)),
-            QColor(204, 255, 153));
-  EXPECT_EQ(menu.titlePicture()->pixmap().size(), QSize(321, 233));
-  EXPECT_EQ(menu.helpButton()->icon().availableSizes(), QList<QSize>{QSize(144, 33)});
-  EXPECT_EQ(ProgramIcon().availableSizes(), (QList<QSize>{{48, 48}, {128, 128}}));
-
-  Click(menu.sectionButton(Section::kThreeFour));
-  ASSERT_TRUE(menu.boardWindow());
-  EXPECT_TRUE(menu.boardWindow()->isVisible());
-  EXPECT_EQ(menu.boardWindow()->josekiList()->item(0)->text(), u"小目・小ゲイマガカリ"_qs);
-  BoardWindow* opened = menu.boardWindow();
-  Click(menu.sectionButton(
-      Section::kThreeFour));  // the open window of the section only comes forward
-  EXPECT_EQ(menu.boardWindow(), opened);
-  Click(menu.boardWindow()->button(u"メニュー"_qs));
-  DeleteClosedWindows();
-  EXPECT_FALSE(menu.boardWindow());
-  Click(menu.sectionButton(Section::kOther));
-  EXPECT_EQ(menu.boardWindow()->josekiList()->item(0)->text(), u"五の五"_qs);
-  menu.boardWindow()->close();
-  EXPECT_TRUE(messages.messages.isEmpty());
 }
 
 // The board window's picture of the right board, as its tokens at the points.
@@ -138,41 +78,9 @@ TEST(MenuWindow, ASectionButtonSwitchesTheOpenBoardWindowToItsSection) {
   EXPECT_EQ(PrintPoint(threeThree->model().shownDiagram(Board::kLeft).at({3, 3})), "X");
   Click(threeThree->button(u"検索手順の入力開始"_qs));
   EXPECT_EQ(RightBoardTokens(*threeThree, {{4, 3}, {3, 3}}), (std::vector<std::string>{".", "*"}));
-  QTest::mouseClick(threeThree->display(), Qt::LeftButton, {}, RightCell({4, 3}));
+  QTest::mouseClick(threeThree->display(), Qt::LeftButton, {}, CellCentre(Board::kRight, {4, 3}));
   EXPECT_EQ(messages.messages, QStringList{u"一手目は三々に打ってください。"_qs});
   threeThree->close();
-}
-
-TEST(MenuWindow, HelpShowsTheChosenTopicOrWhyTheFileCannotBeRead) {
-  MessageRecorder messages;
-  ChosenFiles files;
-  MenuWindow menu(BuiltProgramFolder(), messages, files);
-  Click(menu.helpButton());
-  HelpWindow* help = menu.helpWindow();
-  ASSERT_TRUE(help);
-  EXPECT_EQ(help->topics()->count(), 20);
-  EXPECT_EQ(help->topics()->placeholderText(), u"ボタンをクリック→"_qs);
-  EXPECT_TRUE(help->topicText()->text().isEmpty());
-  EXPECT_TRUE(help->topicText()->wordWrap());
-  help->topics()->setCurrentIndex(12);
-  help->ShowChosenTopic();
-  EXPECT_EQ(help->topicText()->text(),
-            HelpSection(LoadHelpText(BuiltProgramFolder().HelpFile()).text, u"定石検索"_qs));
-  Click(help->findChild<QPushButton*>());  // メニューに戻り
-  DeleteClosedWindows();
-  EXPECT_FALSE(menu.helpWindow());
-
-  TestFolder noHelp;
-  HelpWindow missing(noHelp.folder().HelpFile());
-  missing.topics()->setCurrentIndex(0);
-  missing.ShowChosenTopic();
-  EXPECT_TRUE(missing.topicText()->text().contains(u"resume.txt"_qs));
-
-  auto* closing = new MenuWindow(BuiltProgramFolder(), messages, files);
-  QPointer<MenuWindow> alive(closing);
-  Click(closing->quitButton());
-  DeleteClosedWindows();
-  EXPECT_FALSE(alive);
 }
 
 class BoardWindowTest : public ::testing::Test {
@@ -195,36 +103,6 @@ class BoardWindowTest : public ::testing::Test {
   std::unique_ptr<BoardWindow> window;
 };
 
-TEST(BoardWindow, TextThatDoesNotFitCanStillBeRead) {
-  TestFolder folder;
-  const QString longTitle =
-      u"小目・小ゲイマガカリ・一間高バサミ・ツケ・キリ・ノビ・オサエ・ハネ"_qs;
-  TestRow longText = Row(longTitle, "2A1", Moves({{4, 3}, {3, 5}}));
-  longText.commentary = QString(u"黒は隅を守り、白は上辺に開く。"_qs).repeated(16);
-  folder.WriteCollection({Row(u"小目"_qs, "2A0", Moves({{4, 3}})), longText});
-  MessageRecorder messages;
-  ChosenFiles files;
-  BoardWindow window(folder.folder(), Section::kThreeFour, messages, files);
-  window.show();
-  QListWidget* list = window.josekiList();
-  ASSERT_EQ(list->count(), 2);
-  EXPECT_TRUE(list->item(0)->toolTip().isEmpty()) << "a short title is not cut";
-  EXPECT_EQ(list->item(1)->toolTip(), list->item(1)->text());
-  EXPECT_GT(QFontMetrics(list->font()).horizontalAdvance(list->item(1)->text()),
-            list->viewport()->width());
-  // A commentary longer than its box scrolls; a short one does not.
-  const auto scrollRange = [&] {
-    QApplication::processEvents();
-    return qobject_cast<QScrollArea*>(window.commentary()->parentWidget()->parentWidget())
-        ->verticalScrollBar()
-        ->maximum();
-  };
-  EXPECT_EQ(scrollRange(), 0);
-  list->setCurrentRow(1);
-  EXPECT_EQ(window.commentary()->text(), longText.commentary);
-  EXPECT_GT(scrollRange(), 0);
-}
-
 TEST_F(BoardWindowTest, TheWidgetsMirrorTheSelectedJoseki) {
   EXPECT_EQ(window->josekiList()->count(), 3);
   EXPECT_EQ(window->josekiList()->currentRow(), 0);
@@ -245,26 +123,22 @@ TEST_F(BoardWindowTest, TheWidgetsMirrorTheSelectedJoseki) {
   EXPECT_TRUE(messages.messages.isEmpty());
 }
 
-TEST_F(BoardWindowTest, TheEndNoticeShowsAndItsTimerHidesIt) {
+// A click on another button while the notice shows does not start its second
+// again; the timer hides it.
+TEST_F(BoardWindowTest, TheEndNoticeShowsForASecondThatAnotherClickDoesNotProlong) {
   window->josekiList()->setCurrentRow(1);
-  window->endNoticeTimer().setInterval(1);
   Click(Button(u"５手進む"));  // past the end of a five-move game
   EXPECT_TRUE(window->rightEndNotice()->isVisible());
+  ASSERT_TRUE(window->endNoticeTimer().isActive());
+  QTest::qSleep(250);  // a second of a coarse timer is 950 to 1050 ms
+  Click(Button(u"文字拡大"));
+  EXPECT_LE(window->endNoticeTimer().remainingTime(), 875);
+  window->endNoticeTimer().setInterval(1);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !window->rightEndNotice()->isVisible(); }, 1000));
   EXPECT_FALSE(window->endNoticeTimer().isActive());
   Click(Button(u"手順表示開始"));
   Click(Button(u"次手を表示"));
   EXPECT_TRUE(window->leftEndNotice()->isVisible());
-}
-
-// A click on another button while the notice shows does not start its second again.
-TEST_F(BoardWindowTest, AnotherClickDoesNotProlongTheEndNotice) {
-  window->josekiList()->setCurrentRow(1);
-  Click(Button(u"５手進む"));
-  ASSERT_TRUE(window->endNoticeTimer().isActive());
-  QTest::qSleep(250);  // a second of a coarse timer is 950 to 1050 ms
-  Click(Button(u"文字拡大"));
-  EXPECT_LE(window->endNoticeTimer().remainingTime(), 875);
 }
 
 // After the search input cleared the right board, a click on the line still
@@ -286,80 +160,6 @@ TEST_F(BoardWindowTest, AClickOnTheSelectedLineDrawsItAgain) {
   EXPECT_EQ(window->model().replay().shownMove(), 3);
   const int changing = clickLine(0);
   EXPECT_EQ(clickLine(0), changing);  // a click that changes the line draws once too
-}
-
-TEST_F(BoardWindowTest, AClickedSequenceFindsItsJosekiOneTickLater) {
-  window->searchReportTimer().setInterval(1);
-  Click(Button(u"検索手順の入力開始"));
-  // The third joseki, entered in the other orientation, and one stone more.
-  for (Point p : {Point{3, 4}, Point{5, 3}, Point{4, 3}, Point{4, 4}, Point{4, 5}, Point{5, 5},
-                  Point{9, 9}}) {
-    QTest::mouseMove(window->display(), RightCell(p));
-    QTest::mouseClick(window->display(), Qt::LeftButton, {}, RightCell(p));
-  }
-  EXPECT_EQ(PrintPoint(window->model().shownDiagram(Board::kRight).at({4, 4})), "w4");
-  // A double click is one click: the platform delivers press, release, double click, release.
-  const QPointF at = RightCell({10, 9});
-  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                            QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-    const bool down = type != QEvent::MouseButtonRelease;
-    QMouseEvent event(type, at, window->display()->mapToGlobal(at), Qt::LeftButton,
-                      down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(window->display(), &event);
-  }
-  EXPECT_EQ(window->model().searchTexts().sequence.stoneCount(), 8);
-  Click(Button(u"検 索 実 行"));
-  EXPECT_TRUE(window->searchReportTimer().isActive());
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.messages.isEmpty(); }, 2000));
-  EXPECT_EQ(messages.messages, QStringList{u"検索石を２つ減らして該当ありました。"_qs});
-  EXPECT_EQ(window->josekiList()->currentRow(), 2);
-}
-
-TEST_F(BoardWindowTest, TheOtherGamesOfAJosekiAndTheKeysThatStepThem) {
-  folder.WriteJosekiGames(
-      {{2, u"黒 甲　白 乙"_qs, "4433342531", 2, 3}, {2, u"黒 丙　白 丁"_qs, "4433342531", 1, 2}});
-  window = std::make_unique<BoardWindow>(folder.folder(), Section::kThreeFour, messages, files);
-  window->show();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  window->josekiList()->setCurrentRow(1);
-  EXPECT_EQ(window->gameCount()->text(), u"実戦 1 / 2 局"_qs);
-  Click(Button(u"次の実戦"));
-  EXPECT_EQ(window->gameCount()->text(), u"実戦 2 / 2 局"_qs);
-  EXPECT_EQ(window->gameHeading()->text(), u"黒 丙　白 丁"_qs);
-  EXPECT_TRUE(Button(u"前の実戦")->isEnabled() && !Button(u"次の実戦")->isEnabled());
-
-  const GameReplay& replay = window->model().replay();
-  const auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::keyClick(window->josekiList(), k, modifiers);
-  };
-  // Shift+→ goes past the game's end: nothing moves.
-  const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> steps[] = {
-      {Qt::Key_Home, {}, 1},
-      {Qt::Key_Right, {}, 2},
-      {Qt::Key_Right, {}, 3},
-      {Qt::Key_Left, {}, 2},
-      {Qt::Key_Right, Qt::ShiftModifier, 2},
-      {Qt::Key_End, {}, 2},
-      {Qt::Key_Left, Qt::ShiftModifier, 1}};
-  for (const auto& [k, modifiers, shownMove] : steps) {
-    key(k, modifiers);
-    EXPECT_EQ(replay.shownMove(), shownMove) << k;
-  }
-  EXPECT_EQ(window->josekiList()->currentRow(), 1);  // the list did not take the keys
-  key(Qt::Key_PageUp);
-  EXPECT_EQ(window->gameHeading()->text(), u"黒 甲　白 乙"_qs);
-  key(Qt::Key_PageUp);  // the button is disabled: nothing happens
-  EXPECT_EQ(replay.shownMove(), 3);
-  Click(Button(u"手順表示開始"));
-  key(Qt::Key_Space);
-  EXPECT_TRUE(window->leftEndNotice()->isVisible());
-  key(Qt::Key_F, Qt::ControlModifier);
-  EXPECT_FALSE(Button(u"１手進む")->isEnabled());
-  key(Qt::Key_Return);
-  EXPECT_EQ(messages.messages, QStringList{u"検索入力がないので検索できません。"_qs});
-  key(Qt::Key_Escape);
-  EXPECT_TRUE(Button(u"１手進む")->isEnabled());
 }
 
 // What a board shows, as on the screen.
@@ -393,50 +193,6 @@ TEST_F(BoardWindowTest, EachBoardsMenuSavesItsPictureAndRecordOrCopiesThePicture
   EXPECT_FALSE(window->BoardMenu(Board::kRight)->actions()[1]->isEnabled());
   window->BoardMenu(Board::kLeft)->actions()[1]->trigger();  // cancelled
   EXPECT_TRUE(messages.messages.isEmpty());
-}
-
-TEST(MenuWindow, AGameOpenedListsItsCornersAndAChosenLineShowsItInItsSection) {
-  MessageRecorder messages;
-  ChosenFiles files;
-  TestFolder folder;
-  folder.WriteCollection(
-      {Row(u"小目"_qs, "2A", Moves({{4, 3}, {3, 5}, {5, 5}})), Row(u"五の五"_qs, "8A", "552")});
-  MenuWindow menu(folder.folder(), messages, files);
-  EXPECT_EQ(menu.gameButton()->text(), u"棋譜を読み込む"_qs);
-  files.paths = {folder.Write("game.sgf", "(;PB[Kuro]PW[Shiro];B[dc];W[ce];B[ee];W[pd])")};
-  Click(menu.gameButton());
-  GameReadingWindow* reading = menu.readingWindow();
-  ASSERT_TRUE(reading && reading->isVisible());
-  EXPECT_EQ(reading->heading()->text(), u"game.sgf　黒 Kuro　白 Shiro"_qs);
-  EXPECT_EQ(reading->corners()->item(0)->text(), u"左上隅　小目　定石どおり"_qs);
-  EXPECT_FALSE(reading->corners()->item(1)->flags() & Qt::ItemIsEnabled);
-
-  Click(menu.sectionButton(Section::kOther));
-  const QRect line = reading->corners()->visualItemRect(reading->corners()->item(0));
-  QTest::mouseClick(reading->corners()->viewport(), Qt::LeftButton, {}, line.center());
-  DeleteClosedWindows();
-  BoardWindow* board = menu.boardWindow();
-  ASSERT_TRUE(board);
-  EXPECT_EQ(board->josekiList()->currentItem()->text(), u"小目"_qs);
-  EXPECT_EQ(board->gameHeading()->text(), u"黒 Kuro　白 Shiro\n左上隅：1手目～3手目"_qs);
-  EXPECT_EQ(PrintPoint(board->model().shownDiagram(Board::kRight).at({5, 5})), "b2");
-
-  // A file that is no game, dropped on the board window or chosen: a message, nothing else.
-  QMimeData dropped;
-  dropped.setUrls({QUrl::fromLocalFile(folder.path("fld1/goc.db"))});
-  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(board, &enter);
-  EXPECT_TRUE(enter.isAccepted());
-  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(board, &drop);
-  QCoreApplication::processEvents();
-  files.paths = {folder.path("none.sgf")};
-  Click(menu.gameButton());
-  ASSERT_EQ(messages.messages.size(), 2) << messages.messages.join("|").toStdString();
-  EXPECT_TRUE(messages.messages[0].endsWith(u"SGF形式の棋譜ではありません。"_qs));
-  EXPECT_TRUE(messages.messages[1].endsWith(u"ファイルを開けません。"_qs));
-  EXPECT_EQ(reading->corners()->item(0)->text(), u"左上隅　小目　定石どおり"_qs);
-  board->close();
 }
 
 // Where a line may break in text: the pieces between break opportunities.
