@@ -69,41 +69,4 @@ TEST(ShapeNamesOfRows, AreTheSameMirroredInTheCornersDiagonal) {
   }
 }
 
-// Each 「黒６のハネ」 of the shipped texts is refused with another colour, or
-// with a plain shape word that its move does not fit in place of its word.
-TEST(MoveWords, EveryTiedWordOfTheShippedTextsRefusesAWrongOne) {
-  QFile readme(QStringLiteral(SOURCE_DIR "/data/README.md"));
-  ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
-  const QSet<QString> terms = *ReadShapeTerms(QString::fromUtf8(readme.readAll()));
-  const QStringList plain = {u"ツケ"_qs, u"ハネ"_qs,   u"ノビ"_qs, u"オシ"_qs,   u"サガリ"_qs,
-                             u"キリ"_qs, u"ツギ"_qs,   u"アテ"_qs, u"コスミ"_qs, u"ケイマ"_qs,
-                             u"トビ"_qs, u"ボウシ"_qs, u"ハイ"_qs, u"タチ"_qs,   u"カタツキ"_qs};
-  const QRegularExpression tied(u"[黒白]([０-９]+)の([ァ-ヶー]+)"_qs);
-  int refused = 0;
-  for (const Joseki& row : LoadCollection(QStringLiteral(SOURCE_DIR "/data")).joseki) {
-    const std::vector<QStringList> names = MoveShapeNames(row);
-    for (const QRegularExpressionMatch& m : tied.globalMatch(row.commentary)) {
-      size_t number = 0;
-      for (QChar digit : m.captured(1)) number = number * 10 + size_t(digit.digitValue());
-      if (!plain.contains(m.captured(2)) || number == 0 || number > names.size()) continue;
-      const auto wrong = std::find_if(plain.begin(), plain.end(), [&](const QString& word) {
-        return !names[number - 1].contains(word);
-      });
-      Joseki changed = row;
-      changed.commentary.replace(m.capturedStart(2), m.capturedLength(2), *wrong);
-      EXPECT_FALSE(CheckMoveWords(changed, terms).isEmpty())
-          << changed.commentary.mid(m.capturedStart(), 12).toStdString() << " in "
-          << row.key.toStdString();
-      changed = row;
-      changed.commentary[m.capturedStart()] =
-          changed.commentary[m.capturedStart()] == u'黒' ? u'白' : u'黒';
-      EXPECT_FALSE(CheckMoveWords(changed, terms).isEmpty())
-          << changed.commentary.mid(m.capturedStart(), 12).toStdString() << " in "
-          << row.key.toStdString();
-      ++refused;
-    }
-  }
-  EXPECT_GT(refused, 250);
-}
-
 }  // namespace

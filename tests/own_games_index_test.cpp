@@ -92,26 +92,6 @@ TEST_F(OwnGamesIndexTest, AGameTheFileCannotTakeIsNotCounted) {
   EXPECT_TRUE(second.Error().contains(u"に書けません"_qs)) << second.Error().toStdString();
 }
 
-// The user's own two games answer the 4-4 stone at the 3-3, which no professional
-// played: their share lifts it above the ways the games and the engine prefer.
-TEST_F(OwnGamesIndexTest, TheOwnGamesShareCountsInTheRanking) {
-  const QTemporaryDir mine;
-  for (const QByteArray& text :
-       {QByteArray("(;SZ[19];B[pd];W[qc])"), QByteArray("(;B[pd];W[qc];B[pc])")}) {
-    QFile file(mine.filePath(u"%1.sgf"_qs.arg(text.size())));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-  }
-  FolderReadingProgress progress;
-  ASSERT_EQ(AddGameFolder(mine.path(), index, progress).gamesAdded, 2);
-  const CornerExplorer explorer(BuiltProgramFolder().CollectionFile(), index);
-  const Exploration explored = explorer.Explore(AfterFirstStone(), Colour::kWhite, 1);
-  ASSERT_FALSE(explored.lines.empty());
-  EXPECT_EQ(explored.lines[0].boardPoint, (Point{17, 3}));
-  EXPECT_EQ(explored.lines[0].professional, u"プロ なし"_qs);
-  EXPECT_EQ(explored.lines[0].ownGames, 2);
-}
-
 TEST_F(OwnGamesIndexTest, TheExplorerShowsTheOwnGamesAsAThirdSource) {
   const QString collection = BuiltProgramFolder().CollectionFile();
   const CornerExplorer without(collection, index);
@@ -140,29 +120,6 @@ TEST(CornerExplorer, ReadsTheCornerOfTheLastMoveElseTheFullest) {
   PlaceStone(board, {16, 16}, Colour::kBlack);
   EXPECT_EQ(CornerOfPlay(board, Point{16, 16}), 3);
   EXPECT_EQ(CornerOfPlay(board, std::nullopt), 0);
-}
-
-// A lone 4-4 stone: the book's 一間高ガカリ, which neither the games nor the
-// engine trees play, has a line of its own, lettered on after the others; and
-// search by position lists each row through a lone 3-4 stone once.
-TEST(CornerExplorer, ABookOnlyLineTakesTheNextLetterAndEachRowIsListedOnce) {
-  BoardState star;
-  PlaceStone(star, {4, 4}, Colour::kBlack);
-  const CornerExplorer explorer(BuiltProgramFolder().CollectionFile());
-  const Exploration lone = explorer.Explore(star, Colour::kWhite, 0);
-  ASSERT_FALSE(lone.lines.empty());
-  EXPECT_EQ(lone.lines.back().boardPoint, (Point{6, 4}));
-  EXPECT_EQ(lone.lines.back().professional + lone.lines.back().engine, u"プロ なしAI なし"_qs);
-  char16_t letter = u'a';
-  for (const ExplorerLine& line : lone.lines)
-    EXPECT_EQ(line.label, line.boardPoint ? QString(QChar(letter++)) : u"手抜き"_qs);
-  BoardState komoku;
-  PlaceStone(komoku, {4, 3}, Colour::kBlack);
-  const std::vector<PositionMatch> rows = explorer.RowsAt(komoku, Colour::kWhite, 0);
-  std::set<QString> ids;
-  for (const PositionMatch& row : rows) ids.insert(row.josekiId);
-  EXPECT_GT(ids.size(), 100u);
-  EXPECT_EQ(ids.size(), rows.size());
 }
 
 // A position the engine's games never reach (black 5-3, white 4-5): the

@@ -199,4 +199,42 @@ TEST(MenuWindowDrill, TheDrillButtonOpensOneDrillWindow) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// The game leaves the first row in the upper right corner (see above).
+QString WriteGameLeavingTheBook(const QTemporaryDir& games) {
+  QFile game(games.filePath(u"left.sgf"_qs));
+  EXPECT_TRUE(game.open(QIODevice::WriteOnly));
+  game.write("(;GM[1]FF[4]SZ[19];B[pd];W[nc];B[qf];W[og])");
+  return game.fileName();
+}
+
+TEST(MenuWindowDrill, AGameReadFromTheMenuJoinsTheDeckOfOwnGames) {
+  QFile::remove(ProgressStore::DefaultPath());  // the test data folder's (main.cpp)
+  MessageRecorder messages;
+  TestFolder folder;
+  WriteThreeRows(folder);
+  ChosenFiles files;
+  QTemporaryDir games;
+  const QString game = WriteGameLeavingTheBook(games);
+  {
+    MenuWindow menu(folder.folder(), messages, files);
+    menu.OpenGame(game);  // no drill window yet: straight into the progress file
+    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join(u'\n').toStdString();
+  }
+  EXPECT_EQ(ProgressStore(ProgressStore::DefaultPath()).OwnGameLineIds(), QSet<QString>{u"1"_qs});
+
+  QFile::remove(ProgressStore::DefaultPath());
+  MenuWindow menu(folder.folder(), messages, files);
+  menu.ShowDrill();
+  DrillWindow* drill = menu.drillWindow();
+  ASSERT_TRUE(drill);
+  drill->model().ChooseDeck(8);
+  EXPECT_FALSE(drill->model().drill());  // nothing from one's games yet
+  menu.OpenGame(game);
+  drill->model().NextLine();
+  ASSERT_TRUE(drill->model().drill());
+  EXPECT_EQ(drill->model().drill()->drilledRow(), 0);
+  drill->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 }  // namespace

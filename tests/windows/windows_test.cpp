@@ -205,6 +205,50 @@ QStringList LinePieces(const QString& text) {
   return pieces;
 }
 
+TEST(MenuWindow, AGameOpenedListsItsCornersAndAChosenLineShowsItInItsSection) {
+  MessageRecorder messages;
+  ChosenFiles files;
+  TestFolder folder;
+  folder.WriteCollection(
+      {Row(u"小目"_qs, "2A", Moves({{4, 3}, {3, 5}, {5, 5}})), Row(u"五の五"_qs, "8A", "552")});
+  MenuWindow menu(folder.folder(), messages, files);
+  EXPECT_EQ(menu.gameButton()->text(), u"棋譜を読み込む"_qs);
+  files.paths = {folder.Write("game.sgf", "(;PB[Kuro]PW[Shiro];B[dc];W[ce];B[ee];W[pd])")};
+  Click(menu.gameButton());
+  GameReadingWindow* reading = menu.readingWindow();
+  ASSERT_TRUE(reading && reading->isVisible());
+  EXPECT_EQ(reading->heading()->text(), u"game.sgf　黒 Kuro　白 Shiro"_qs);
+  EXPECT_EQ(reading->corners()->item(0)->text(), u"左上隅　小目　定石どおり"_qs);
+  EXPECT_FALSE(reading->corners()->item(1)->flags() & Qt::ItemIsEnabled);
+
+  Click(menu.sectionButton(Section::kOther));
+  const QRect line = reading->corners()->visualItemRect(reading->corners()->item(0));
+  QTest::mouseClick(reading->corners()->viewport(), Qt::LeftButton, {}, line.center());
+  DeleteClosedWindows();
+  BoardWindow* board = menu.boardWindow();
+  ASSERT_TRUE(board);
+  EXPECT_EQ(board->josekiList()->currentItem()->text(), u"小目"_qs);
+  EXPECT_EQ(board->gameHeading()->text(), u"黒 Kuro　白 Shiro\n左上隅：1手目～3手目"_qs);
+  EXPECT_EQ(PrintPoint(board->model().shownDiagram(Board::kRight).at({5, 5})), "b2");
+
+  // A file that is no game, dropped on the board window or chosen: a message, nothing else.
+  QMimeData dropped;
+  dropped.setUrls({QUrl::fromLocalFile(folder.path("fld1/goc.db"))});
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(board, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(board, &drop);
+  QCoreApplication::processEvents();
+  files.paths = {folder.path("none.sgf")};
+  Click(menu.gameButton());
+  ASSERT_EQ(messages.messages.size(), 2) << messages.messages.join("|").toStdString();
+  EXPECT_TRUE(messages.messages[0].endsWith(u"SGF形式の棋譜ではありません。"_qs));
+  EXPECT_TRUE(messages.messages[1].endsWith(u"ファイルを開けません。"_qs));
+  EXPECT_EQ(reading->corners()->item(0)->text(), u"左上隅　小目　定石どおり"_qs);
+  board->close();
+}
+
 TEST(TextLayout, ALineNeverBreaksInsideAMoveNumber) {
   const QString text = u"黒１０と白１１、黒８。"_qs;
   EXPECT_TRUE(LinePieces(text).contains(u"１"_qs)) << "kanji rules would split 「１１」";
