@@ -103,6 +103,15 @@ TEST(HelpText, ShiftJisWithABadByteCostsOneCharacter) {
   EXPECT_EQ(DecodeShiftJis(QByteArray("\x92\xe8\x81", 3)), u"定\uFFFD"_qs);
 }
 
+TEST(HelpText, SectionsRunToTheNextMark) {
+  const QString text = u"■はじめに\r\n一行目\r\n■内容説明\r\n本文\r\n■空\r\n■特典１\r\n最後まで"_qs;
+  EXPECT_EQ(HelpSection(text, u"空"_qs), QString());
+  EXPECT_EQ(HelpSection(text, u"はじめに"_qs), u"一行目\r\n"_qs);
+  EXPECT_EQ(HelpSection(text, u"内容説明"_qs), u"本文\r\n"_qs);
+  EXPECT_EQ(HelpSection(text, u"特典１"_qs), u"最後まで"_qs);
+  EXPECT_EQ(HelpSection(text, u"免責事項"_qs), QString());
+}
+
 // A few bad bytes cost a character each; a file that is mostly not Shift_JIS,
 // or names no topic, is no help text and is reported as unreadable.
 TEST(HelpText, AFileThatIsNotShiftJisHelpTextIsReported) {

@@ -1,13 +1,10 @@
 // The words of the shipped rows and their moves: the names the shape namer
 // gives every move, against the list recorded in shape_names_of_rows.txt (the
-// build's word checks only see the names a text uses; this sees every name,
-// so a change to how any shape of the collection is named has to be
-// deliberate), and the word checker refusing each tied word of the texts
-// when it is made wrong.
+// build's word checks only see the names a text uses; this sees every name, so
+// a change to how any shape of the collection is named has to be deliberate).
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QRegularExpression>
 
 #include "collection_builder/board_symmetry.h"
 #include "collection_builder/collection_build.h"
