@@ -74,9 +74,12 @@ GameReference ParseGameReference(const QString& text) {
 
 GameReference GameOfColumns(const QString& heading, const QString& firstMove,
                             const QString& lastMove, const QString& moves) {
-  GameReference game{.present = true, .heading = heading};
-  game.firstMove = ReadMoveNumber(firstMove);
-  game.lastMove = ReadMoveNumber(lastMove);
+  GameReference game{.present = true,
+                     .heading = heading,
+                     .firstMove = ReadMoveNumber(firstMove),
+                     .lastMove = ReadMoveNumber(lastMove),
+                     .handicap = {},
+                     .moves = {}};
   ReadGameMoves(moves, game);
   return game;
 }
